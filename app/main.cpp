@@ -1,0 +1,55 @@
+#include "instanceguard.h"
+#include "settings.h"
+#include "varnelwidget.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QSettings>
+
+namespace {
+
+// The high-DPI attributes are set once the application object exists, where Qt
+// only warns that they come too late; a second copy must print nothing, so the
+// warning is kept out of the log for these three calls.
+void silentHandler(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+void setHighDpiAttributes()
+{
+    const QtMessageHandler previous = qInstallMessageHandler(silentHandler);
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    qInstallMessageHandler(previous);
+}
+
+QString readProductName()
+{
+    QSettings description(AppDir() + "/DefaultProfile.bin", QSettings::IniFormat);
+    return description.value("PROFILE/ProductName").toString();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setHighDpiAttributes();
+
+    const QString productName = readProductName();
+    // Held until the process ends; the kernel releases it even after a crash.
+    InstanceGuard guard(productName + " Wireless Quellan Mutex1");
+    if (!guard.acquired()) {
+        QCoreApplication::exit(1);
+        return 1;
+    }
+
+    VarnelWidget window;
+    if (window.m_iConnectedCount != 0) {
+        window.setWindowOpacity(1.0);
+        window.show();
+    }
+    // From the application directory, not the working directory.
+    window.setWindowIcon(QIcon(AppDir() + "/skin/icon.ico"));
+    window.setWindowTitle(productName);
+    return app.exec();
+}

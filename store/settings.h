@@ -1,0 +1,65 @@
+#pragma once
+// Folders of the program and its own settings, read and written one key at a time.
+// Every call opens its own QSettings object and drops it before returning, so each
+// write is on disk when the setter returns and each getter reads the file afresh.
+
+#include "records.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+// The application directory: the executable's folder unless a test set another one.
+QString AppDir();
+void SetAppDir(const QString &dir);
+// Application directory + "/Configs".
+QString GetConfigDir();
+QString ConfigIniPath();      // GetConfigDir() + "/Config.ini"
+QString LangConfigIniPath();  // GetConfigDir() + "/LangConfig.ini"
+
+bool FileExists(const QString &path);
+
+void SetProfileID(int index);
+void SaveProfileList(const DeviceConfig &config);
+void SaveProfileDpi(const QString &profileName, int stage);
+int GetDiff();
+void SetDiff(int flag);
+int GetLangID();
+void SetLangID(int index);
+
+constexpr int kFontListSize = 10;
+struct FontList {
+    qint32 count = 0;
+    QString names[kFontListSize];
+    QString files[kFontListSize];
+};
+void GetFontList(FontList &list);
+// A language index (or LANGNUM) kept inside the ten-entry font list.
+int ClampLangIndex(int index);
+
+QString GetCurrentProductName();
+void SetCurrentProductName(const QString &name);
+int CountMacros();
+int GetMouseSensor();
+int GetMouseLedMode();
+void SetMouseName(const QString &name, const QString &filePath);
+QString GetMouseName(const QString &filePath);
+int GetGColorID();
+void SetGColorID(int index);
+int GetBattery();
+void SetBattery(int level);
+int GetBatteryFull();
+
+// The colour theme table; an index outside it selects entry 0.
+constexpr int kThemeColorCount = 7;
+QColor ThemeColor(int index);
+// ThemeColor(GetGColorID()).
+QColor CurrentThemeColor();
+
+constexpr int kModelNameTableSize = 50;
+extern QString g_modelNameTable[kModelNameTableSize];
+extern QList<ProfileRecord *> g_profileList;
+
+// Not used by the running program.
+void SaveConfigWithProfileList(const DeviceConfig &config);
+int FindProfileByName(const QString &name);

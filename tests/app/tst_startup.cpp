@@ -1,0 +1,118 @@
+// Start-up of the real executable: one copy per product name, and the lock
+// goes away with the process that held it.
+#include "dayofweek.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_runtimeDir;
+
+    // An installation of its own: the executable copied beside a description file.
+    QString makeInstall(QTemporaryDir &dir, const QString &productName)
+    {
+        const QString exe = dir.path() + "/app";
+        if (!QFile::copy(APP_EXECUTABLE, exe))
+            return QString();
+        QSettings description(dir.path() + "/DefaultProfile.bin", QSettings::IniFormat);
+        description.setValue("PROFILE/ProductName", productName);
+        return exe;
+    }
+
+    void start(QProcess &process, const QString &exe)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", m_runtimeDir.path());
+        process.setProcessEnvironment(env);
+        process.start(exe, QStringList());
+        QVERIFY(process.waitForStarted());
+    }
+
+    // Running copies stay up; give the first one time to take its lock.
+    static bool staysRunning(QProcess &process, int ms = 1500) { return !process.waitForFinished(ms); }
+
+private slots:
+    void secondCopyExitsWithOne()
+    {
+        QTemporaryDir dir;
+        const QString exe = makeInstall(dir, "Alpha");
+        QVERIFY(!exe.isEmpty());
+
+        QProcess first;
+        start(first, exe);
+        QVERIFY(staysRunning(first));
+
+        QProcess second;
+        start(second, exe);
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 1);
+        QCOMPARE(second.readAllStandardOutput(), QByteArray());
+        QCOMPARE(second.readAllStandardError(), QByteArray());
+
+        first.kill();
+        first.waitForFinished();
+    }
+
+    void otherProductRunsBeside()
+    {
+        QTemporaryDir dirA, dirB;
+        const QString exeA = makeInstall(dirA, "Alpha");
+        const QString exeB = makeInstall(dirB, "Beta");
+        QProcess a, b;
+        start(a, exeA);
+        QVERIFY(staysRunning(a));
+        start(b, exeB);
+        QVERIFY(staysRunning(b));
+        a.kill();
+        b.kill();
+        a.waitForFinished();
+        b.waitForFinished();
+    }
+
+    void crashedCopyDoesNotBlock()
+    {
+        QTemporaryDir dir;
+        const QString exe = makeInstall(dir, "Gamma");
+        QProcess first;
+        start(first, exe);
+        QVERIFY(staysRunning(first));
+        first.kill();  // no clean-up of its own
+        QVERIFY(first.waitForFinished());
+
+        QProcess next;
+        start(next, exe);
+        QVERIFY(staysRunning(next));
+        next.kill();
+        next.waitForFinished();
+    }
+
+    void dayOfWeek_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("2000-01-01 Saturday") << 2000 << 1 << 1 << 6;
+        QTest::newRow("2000-02-29 Tuesday") << 2000 << 2 << 29 << 2;
+        QTest::newRow("2026-12-10 Thursday") << 2026 << 12 << 10 << 4;
+        QTest::newRow("1900-03-01 Thursday") << 1900 << 3 << 1 << 4;
+    }
+    void dayOfWeek()
+    {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(int, expected);
+        QCOMPARE(DayOfWeek(year, month, day), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(StartupTest)
+#include "tst_startup.moc"

@@ -1,0 +1,164 @@
+// Program settings against real INI files in a fresh application directory.
+#include "settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+using IntGetter = std::function<int()>;
+Q_DECLARE_METATYPE(IntGetter)
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+    QScopedPointer<QTemporaryDir> m_dir;
+
+    void writeFile(const QString &name, const QByteArray &content)
+    {
+        QDir().mkpath(GetConfigDir());
+        QFile file(GetConfigDir() + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+private slots:
+    // Each case gets its own directory: QSettings caches files per path.
+    void init()
+    {
+        m_dir.reset(new QTemporaryDir);
+        QVERIFY(m_dir->isValid());
+        SetAppDir(m_dir->path());
+    }
+
+    void paths()
+    {
+        QCOMPARE(GetConfigDir(), m_dir->path() + "/Configs");
+        QCOMPARE(ConfigIniPath(), m_dir->path() + "/Configs/Config.ini");
+    }
+
+    void intGetters_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<IntGetter>("getter");
+        QTest::addColumn<int>("expected");
+        const IntGetter diff = GetDiff, lang = GetLangID, color = GetGColorID, battery = GetBattery,
+                        full = GetBatteryFull, sensor = GetMouseSensor, led = GetMouseLedMode,
+                        macros = CountMacros;
+        QTest::newRow("diff missing file") << "" << QByteArray() << diff << 0;
+        QTest::newRow("diff set") << "Config.ini" << QByteArray("[Config]\nDiff=1\n") << diff << 1;
+        QTest::newRow("diff not a number") << "Config.ini" << QByteArray("[Config]\nDiff=yes\n") << diff << 0;
+        QTest::newRow("lang from LangConfig") << "LangConfig.ini" << QByteArray("[Config]\nLangID=3\n") << lang << 3;
+        QTest::newRow("lang not in Config.ini") << "Config.ini" << QByteArray("[Config]\nLangID=3\n") << lang << 0;
+        QTest::newRow("theme") << "Config.ini" << QByteArray("[Config]\nGColorID=5\n") << color << 5;
+        QTest::newRow("battery missing") << "Config.ini" << QByteArray("[Config]\n") << battery << 0;
+        QTest::newRow("battery full default") << "" << QByteArray() << full << 4200;
+        QTest::newRow("battery full set") << "Config.ini" << QByteArray("[Config]\nBatteryFull=4100\n") << full << 4100;
+        QTest::newRow("battery full junk") << "Config.ini" << QByteArray("[Config]\nBatteryFull=abc\n") << full << 0;
+        QTest::newRow("sensor exact case") << "Config.ini" << QByteArray("[MouseSenSor]\n1=3395\n") << sensor << 3395;
+        QTest::newRow("sensor wrong case") << "Config.ini" << QByteArray("[MouseSensor]\n1=3395\n") << sensor << 0;
+        QTest::newRow("led mode of current model")
+            << "Config.ini" << QByteArray("[Config]\nCurrentProductName=M1\n[MouseLEDMode]\nM1=2\nM2=7\n") << led << 2;
+        QTest::newRow("macros none") << "Config.ini" << QByteArray("[Config]\nDiff=0\n") << macros << 0;
+        QTest::newRow("macros 0 3 49, not 50")
+            << "Config.ini" << QByteArray("[MACRO_LIST]\n0=a\n3=b\n49=c\n50=d\n7=\n") << macros << 3;
+    }
+    void intGetters()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(IntGetter, getter);
+        QFETCH(int, expected);
+        if (!file.isEmpty())
+            writeFile(file, content);
+        QCOMPARE(getter(), expected);
+    }
+
+    void settersFlushAtOnce()
+    {
+        SetDiff(1);
+        QCOMPARE(GetDiff(), 1);
+        SetDiff(0);
+        QCOMPARE(GetDiff(), 0);
+        SetLangID(2);
+        QCOMPARE(GetLangID(), 2);
+        QCOMPARE(QSettings(LangConfigIniPath(), QSettings::IniFormat).value("Config/LangID").toInt(), 2);
+        SetCurrentProductName("Model X");
+        QCOMPARE(GetCurrentProductName(), QString("Model X"));
+        SetBattery(70);
+        QCOMPARE(GetBattery(), 70);
+        SetGColorID(4);
+        QCOMPARE(GetGColorID(), 4);
+        SetProfileID(3);
+        QCOMPARE(QSettings(ConfigIniPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 3);
+    }
+
+    void profileListIsOneBased()
+    {
+        DeviceConfig config;
+        config.ProfileID = 2;
+        config.Count = 5;
+        for (int i = 0; i < kProfileCount; ++i)
+            config.profileFiles[i] = QString("P%1").arg(i);
+        SaveProfileList(config);
+        QSettings ini(ConfigIniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value("Config/ProfileID").toInt(), 2);
+        QCOMPARE(ini.value("Config/Count").toInt(), 5);
+        QVERIFY(!ini.contains("Config/Profile0"));
+        QCOMPARE(ini.value("Config/Profile1").toString(), QString("P0"));
+        QCOMPARE(ini.value("Config/Profile5").toString(), QString("P4"));
+    }
+
+    void profileDpiGoesToProfileFile()
+    {
+        SaveProfileDpi("Game", 4);
+        QSettings prof(GetConfigDir() + "/Profile/Game.prof", QSettings::IniFormat);
+        QCOMPARE(prof.value("PROFILE/dpi").toInt(), 4);
+    }
+
+    void fontListFillsAllTen()
+    {
+        writeFile("Config.ini", "[FONT_LIST]\nLANGNUM=2\nLangName_0=English\nLangFile_0=en\nLangName_9=Last\n");
+        FontList list;
+        list.names[5] = "stale";
+        GetFontList(list);
+        QCOMPARE(list.count, 2);
+        QCOMPARE(list.names[0], QString("English"));
+        QCOMPARE(list.files[0], QString("en"));
+        QCOMPARE(list.names[5], QString());
+        QCOMPARE(list.names[9], QString("Last"));
+    }
+
+    void mouseNameInChosenFile()
+    {
+        const QString file = m_dir->path() + "/saved.conf";
+        SetMouseName("Model Y", file);
+        QCOMPARE(GetMouseName(file), QString("Model Y"));
+        QCOMPARE(GetMouseName(m_dir->path() + "/none.conf"), QString());
+    }
+
+    void indicesOutsideTablesAreKeptIn_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QColor>("theme");
+        QTest::addColumn<int>("lang");
+        QTest::newRow("first") << 0 << QColor(255, 0, 0) << 0;
+        QTest::newRow("last") << 6 << QColor(255, 125, 0) << 6;
+        QTest::newRow("past theme table") << 7 << QColor(255, 0, 0) << 7;
+        QTest::newRow("past font list") << 10 << QColor(255, 0, 0) << 9;
+        QTest::newRow("negative") << -1 << QColor(255, 0, 0) << 0;
+    }
+    void indicesOutsideTablesAreKeptIn()
+    {
+        QFETCH(int, index);
+        QFETCH(QColor, theme);
+        QFETCH(int, lang);
+        QCOMPARE(ThemeColor(index), theme);
+        QCOMPARE(ClampLangIndex(index), lang);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsTest)
+#include "tst_settings.moc"
