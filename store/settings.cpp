@@ -1,6 +1,12 @@
 #include "settings.h"
 
+#include "configkeys.h"
+#include "inivalue.h"
+#include "profilefiles.h"
+#include "profileio.h"
+
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -11,13 +17,8 @@ QString g_appDirOverride;
 // A value that is not a number reads as 0, a missing key as its default.
 int readInt(const QString &file, const QString &key, int fallback = 0)
 {
-    QSettings settings(file, QSettings::IniFormat);
-    const QVariant value = settings.value(key);
-    if (!value.isValid())
-        return fallback;
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    return ok ? number : 0;
+    const QSettings settings(file, QSettings::IniFormat);
+    return IniInt(settings, key, fallback);
 }
 
 void writeValue(const QString &file, const QString &key, const QVariant &value)
@@ -28,8 +29,8 @@ void writeValue(const QString &file, const QString &key, const QVariant &value)
 
 QString readString(const QString &file, const QString &key)
 {
-    QSettings settings(file, QSettings::IniFormat);
-    return settings.value(key).toString();
+    const QSettings settings(file, QSettings::IniFormat);
+    return IniString(settings, key);
 }
 
 } // namespace
@@ -74,7 +75,11 @@ void SaveProfileList(const DeviceConfig &config)
 
 void SaveProfileDpi(const QString &profileName, int stage)
 {
-    writeValue(GetConfigDir() + "/Profile/" + profileName + ".prof", "PROFILE/dpi", stage);
+    if (!IsSafeProfileName(profileName)) {
+        qDebug() << "profile file name refused:" << profileName;
+        return;
+    }
+    writeValue(ProfileFilePath(profileName), "PROFILE/dpi", stage);
 }
 
 int GetDiff() { return readInt(ConfigIniPath(), "Config/Diff"); }
@@ -140,6 +145,27 @@ QColor ThemeColor(int index)
 }
 
 QColor CurrentThemeColor() { return ThemeColor(GetGColorID()); }
+
+int SaveConfigWithProfileList(const DeviceConfig &config)
+{
+    int result = kStoreOk;
+    {
+        QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+        for (const ConfigByteKey &entry : kConfigSensorKeys)
+            settings.setValue(QLatin1String(entry.key), int(config.*entry.field));
+        settings.setValue("PROFILE_LIST/Count", g_profileList.size());
+        if (!IniFlushed(settings))
+            result = kStoreWriteFailed;
+    }
+    for (const ProfileRecord *record : qAsConst(g_profileList)) {
+        if (!record)
+            continue;
+        const int written = WriteProfileFile(*record, record->ProfileName);
+        if (result == kStoreOk)
+            result = written;
+    }
+    return result;
+}
 
 int FindProfileByName(const QString &name)
 {

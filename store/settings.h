@@ -61,5 +61,7 @@ extern QString g_modelNameTable[kModelNameTableSize];
 extern QList<ProfileRecord *> g_profileList;
 
 // Not used by the running program.
-void SaveConfigWithProfileList(const DeviceConfig &config);
+// Sensor keys and PROFILE_LIST/Count into Config.ini, each listed record into the profile file
+// of its ProfileName; kStoreOk or the first failure.
+int SaveConfigWithProfileList(const DeviceConfig &config);
 int FindProfileByName(const QString &name);

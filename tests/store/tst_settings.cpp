@@ -116,6 +116,8 @@ private slots:
         SaveProfileDpi("Game", 4);
         QSettings prof(GetConfigDir() + "/Profile/Game.prof", QSettings::IniFormat);
         QCOMPARE(prof.value("PROFILE/dpi").toInt(), 4);
+        SaveProfileDpi("../Escaped", 2);
+        QVERIFY(!QFileInfo::exists(GetConfigDir() + "/Escaped.prof"));
     }
 
     void fontListFillsAllTen()

@@ -1,0 +1,138 @@
+#include "configio.h"
+
+#include "configkeys.h"
+#include "devicedefaults.h"
+#include "inivalue.h"
+#include "profilefiles.h"
+#include "profilegroup.h"
+#include "profileio.h"
+#include "settings.h"
+
+#include <QDebug>
+#include <QSettings>
+
+namespace {
+
+QString slotKey(int slot) { return QStringLiteral("Config/Profile") + QString::number(slot + 1); }
+
+// A slot's file name: empty or unsafe names fall back to "Profile N", so no two slots share
+// the file ".prof" and no name leaves the Profile folder.
+QString usableSlotName(const QString &name, int slot)
+{
+    if (name.isEmpty())
+        return DefaultSlotFileName(slot);
+    if (!IsSafeProfileName(name)) {
+        qDebug() << "profile name refused:" << name;
+        return DefaultSlotFileName(slot);
+    }
+    return name;
+}
+
+void readByte(const QSettings &settings, const ConfigByteKey &entry, DeviceConfig &config)
+{
+    config.*entry.field = IniByte(settings, QLatin1String(entry.key));
+}
+
+void writeByte(QSettings &settings, const ConfigByteKey &entry, const DeviceConfig &config)
+{
+    settings.setValue(QLatin1String(entry.key), int(config.*entry.field));
+}
+
+void readSensorKeys(const QSettings &settings, DeviceConfig &config)
+{
+    for (const ConfigByteKey &entry : kConfigSensorKeys)
+        readByte(settings, entry, config);
+    config.ProfileID = quint8(ClampIndex(config.ProfileID, kProfileCount));
+}
+
+// The nine byte keys and the five slot names; a missing name keeps the current one.
+void readConfigGroup(const QSettings &settings, DeviceConfig &config)
+{
+    readSensorKeys(settings, config);
+    readByte(settings, kConfigCountKey, config);
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QVariant stored = settings.value(slotKey(i));
+        config.profileFiles[i] = usableSlotName(stored.isValid() ? stored.toString() : config.profileFiles[i], i);
+    }
+}
+
+// Writes the nine byte keys and the slot names; gives back the names the profiles go under.
+void writeConfigGroup(QSettings &settings, const DeviceConfig &config, QString (&names)[kProfileCount])
+{
+    for (const ConfigByteKey &entry : kConfigSensorKeys)
+        writeByte(settings, entry, config);
+    writeByte(settings, kConfigCountKey, config);
+    for (int i = 0; i < kProfileCount; ++i) {
+        names[i] = usableSlotName(config.profileFiles[i], i);
+        settings.setValue(slotKey(i), names[i]);
+    }
+}
+
+// Keeps the first failure while the later parts are still written.
+void keepFirstFailure(int &result, int next)
+{
+    if (result == kStoreOk)
+        result = next;
+}
+
+} // namespace
+
+void LoadConfig(DeviceConfig &config)
+{
+    // Copies of DefaultProfile.prof into the folder must not fail for want of it.
+    EnsureProfileFolder();
+    {
+        const QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+        readConfigGroup(settings, config);
+    }
+    for (int i = 0; i < kProfileCount; ++i)
+        ReadProfileFile(config.profiles[i], config.profileFiles[i]);
+    GetButtonMatrix(g_buttonMatrix);  // without a description the matrix keeps its contents
+}
+
+int SaveConfig(const DeviceConfig &config)
+{
+    QString names[kProfileCount];
+    int result = kStoreOk;
+    {
+        QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+        writeConfigGroup(settings, config, names);
+        if (!IniFlushed(settings))
+            result = kStoreWriteFailed;
+    }
+    for (int i = 0; i < kProfileCount; ++i)
+        keepFirstFailure(result, WriteProfileFile(config.profiles[i], names[i]));
+    return result;
+}
+
+// One settings object for the whole file: it is written once, not once per profile.
+int SaveConfigV2(const DeviceConfig &config, const QString &path)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    QString names[kProfileCount];
+    writeConfigGroup(settings, config, names);
+    for (int i = 0; i < kProfileCount; ++i)
+        WriteProfileGroup(settings, ProfileGroupName(i), config.profiles[i], LedTimes::Excluded);
+    return IniFlushed(settings) ? kStoreOk : kStoreWriteFailed;
+}
+
+void ReadConfig(DeviceConfig &config, const QString &path)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    readConfigGroup(settings, config);
+    for (int i = 0; i < kProfileCount; ++i)
+        ReadProfileGroup(settings, ProfileGroupName(i), config.profiles[i], LedTimes::Excluded);
+}
+
+void LoadConfigFromProfileList(DeviceConfig &config)
+{
+    const QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+    readSensorKeys(settings, config);
+    config.Count = IniByte(settings, QStringLiteral("PROFILE_LIST/Count"));
+    ProfileRecord record;
+    for (int i = 1; i <= config.Count; ++i) {
+        const QString name = IniString(settings, QStringLiteral("PROFILE_LIST/") + QString::number(i));
+        if (ReadProfileFile(record, name) == kStoreOk)
+            g_profileList.append(new ProfileRecord(record));
+    }
+}

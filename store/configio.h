@@ -1,0 +1,20 @@
+#pragma once
+// The whole configuration: group Config of Config.ini plus the five profile files, and the
+// ".conf" exchange file (group Config plus PROFILE_0 ... PROFILE_4).
+
+#include "records.h"
+
+#include <QString>
+
+// Reads Config.ini and the five profile files, then refills g_buttonMatrix. The slot file names
+// are kept safe: a missing key keeps the current name, an empty or unsafe one gives "Profile N".
+void LoadConfig(DeviceConfig &config);
+// kStoreOk, or the first failure (the other parts are still written).
+int SaveConfig(const DeviceConfig &config);
+int SaveConfigV2(const DeviceConfig &config, const QString &path);
+// A ".conf" file into config; LedMoveOFF and LedSleepTime of every profile keep their values.
+void ReadConfig(DeviceConfig &config, const QString &path);
+
+// Not used by the running program: the sensor keys into config and the profiles listed
+// under PROFILE_LIST into g_profileList (new records, owned by the list).
+void LoadConfigFromProfileList(DeviceConfig &config);

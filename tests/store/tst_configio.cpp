@@ -1,0 +1,243 @@
+// The whole configuration through Config.ini with the profile files, and through a ".conf" file.
+#include "configio.h"
+#include "devicedefaults.h"
+#include "profilefiles.h"
+#include "profileio.h"
+#include "storefixture.h"
+
+#include <QSettings>
+
+namespace {
+
+DeviceConfig sampleConfig()
+{
+    DeviceConfig c;
+    c.ProfileID = 3;
+    c.AngleValue = 1;
+    c.LiftHigh = 2;
+    c.Sync = 3;
+    c.Count = 5;
+    c.Jitter = 4;
+    c.Debounce = 200;
+    c.Wake = 6;
+    c.SensorMode = 7;
+    for (int i = 0; i < kProfileCount; ++i) {
+        c.profiles[i] = sampleProfile(10 + i);
+        c.profileFiles[i] = QString("Game %1").arg(i);
+    }
+    return c;
+}
+
+QString configDifference(const DeviceConfig &a, const DeviceConfig &b, bool withLedTimes = true)
+{
+#define DIFF(field)                                                                                                   \
+    if (a.field != b.field)                                                                                            \
+        return QStringLiteral(#field);
+    DIFF(ProfileID) DIFF(AngleValue) DIFF(LiftHigh) DIFF(Sync) DIFF(Count) DIFF(Jitter) DIFF(Debounce) DIFF(Wake)
+    DIFF(SensorMode)
+#undef DIFF
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (a.profileFiles[i] != b.profileFiles[i])
+            return QString("profileFiles[%1]").arg(i);
+        const QString profile = profileDifference(a.profiles[i], b.profiles[i], withLedTimes);
+        if (!profile.isEmpty())
+            return QString("profiles[%1].%2").arg(i).arg(profile);
+    }
+    return QString();
+}
+
+} // namespace
+
+class ConfigIoTest : public QObject {
+    Q_OBJECT
+    QScopedPointer<StoreDir> m_dir;
+
+    QString confPath() const { return m_dir->path() + "/saved.conf"; }
+
+private slots:
+    void init()
+    {
+        m_dir.reset(new StoreDir);
+        QVERIFY(m_dir->isValid());
+    }
+
+    void configIniRoundTrip()
+    {
+        QVERIFY(writeFixture(ConfigIniPath(), "[Config]\nDiff=1\nCurrentProductName=M5\n"));
+        const DeviceConfig saved = sampleConfig();
+        QCOMPARE(SaveConfig(saved), kStoreOk);
+
+        const QSettings ini(ConfigIniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value("Config/ProfileID").toInt(), 3);
+        QCOMPARE(ini.value("Config/Debounce").toInt(), 200);
+        QCOMPARE(ini.value("Config/SensorMode").toInt(), 7);
+        QCOMPARE(ini.value("Config/Count").toInt(), 5);
+        QCOMPARE(ini.value("Config/Profile1").toString(), QString("Game 0"));
+        QCOMPARE(ini.value("Config/Profile5").toString(), QString("Game 4"));
+        QCOMPARE(ini.value("Config/Diff").toInt(), 1);  // other settings stay
+        QCOMPARE(ini.childGroups(), QStringList{"Config"});
+        for (int i = 0; i < kProfileCount; ++i) {
+            const QSettings prof(ProfileFilePath(saved.profileFiles[i]), QSettings::IniFormat);
+            QCOMPARE(prof.value("PROFILE/ProfileName").toString(), saved.profiles[i].ProfileName);
+        }
+
+        DeviceConfig loaded;
+        LoadConfig(loaded);
+        QCOMPARE(configDifference(loaded, saved), QString());
+    }
+
+    void confRoundTrip()
+    {
+        const DeviceConfig saved = sampleConfig();
+        QCOMPARE(SaveConfigV2(saved, confPath()), kStoreOk);
+        const QSettings conf(confPath(), QSettings::IniFormat);
+        QCOMPARE(conf.childGroups(),
+                 (QStringList{"Config", "PROFILE_0", "PROFILE_1", "PROFILE_2", "PROFILE_3", "PROFILE_4"}));
+        QCOMPARE(conf.value("Config/Wake").toInt(), 6);
+        QCOMPARE(conf.value("Config/Profile3").toString(), QString("Game 2"));
+        QCOMPARE(conf.value("PROFILE_4/pollrate").toInt(), int(saved.profiles[4].pollrate));
+        QVERIFY(!conf.contains("PROFILE_0/LedMoveOFF"));
+        QVERIFY(!conf.contains("PROFILE_0/LedSleepTime"));
+
+        DeviceConfig loaded;
+        for (int i = 0; i < kProfileCount; ++i) {
+            loaded.profiles[i].LedMoveOFF = quint8(90 + i);
+            loaded.profiles[i].LedSleepTime = quint8(i);
+        }
+        ReadConfig(loaded, confPath());
+        QCOMPARE(configDifference(loaded, saved, false), QString());
+        for (int i = 0; i < kProfileCount; ++i) {
+            QCOMPARE(loaded.profiles[i].LedMoveOFF, quint8(90 + i));
+            QCOMPARE(loaded.profiles[i].LedSleepTime, quint8(i));
+        }
+    }
+
+    // No Config.ini yet: five distinct files, not five profiles in one ".prof".
+    void firstStartKeepsFiveProfiles()
+    {
+        DeviceConfig config;
+        LoadConfig(config);
+        QVERIFY(QDir(ProfileFolder()).exists());  // QFile::copy into it needs it
+        QCOMPARE(config.ProfileID, quint8(0));
+        QCOMPARE(config.Debounce, quint8(0));
+        for (int i = 0; i < kProfileCount; ++i) {
+            QCOMPARE(config.profileFiles[i], QString("Profile %1").arg(i + 1));
+            QCOMPARE(config.profiles[i].LedMoveOFF, quint8(255));
+            config.profiles[i] = sampleProfile(i);
+        }
+        config.profileFiles[2].clear();  // an empty name in memory is saved under its slot name as well
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        QVERIFY(!QFileInfo::exists(ProfileFilePath("")));
+        QCOMPARE(QSettings(ConfigIniPath(), QSettings::IniFormat).value("Config/Profile3").toString(),
+                 QString("Profile 3"));
+
+        DeviceConfig loaded;
+        LoadConfig(loaded);
+        for (int i = 0; i < kProfileCount; ++i) {
+            QCOMPARE(loaded.profileFiles[i], QString("Profile %1").arg(i + 1));
+            QCOMPARE(profileDifference(loaded.profiles[i], config.profiles[i]), QString());
+        }
+    }
+
+    // Names and indices from a file the user may have edited or received.
+    void storedValuesKeptSafe_data()
+    {
+        QTest::addColumn<bool>("conf");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("profileId");
+        QTest::addColumn<QStringList>("names");
+        const QStringList current{"Mine 1", "Mine 2", "Mine 3", "Mine 4", "Mine 5"};
+        const QByteArray hostile("[Config]\nProfileID=7\nProfile1=../../escaped\nProfile2=a/b\nProfile3=\n"
+                                 "Profile4=C:\\\\x\nProfile5=Ok name\n");
+        QTest::newRow("Config.ini, hostile names") << false << hostile << 4
+                                                   << QStringList{"Profile 1", "Profile 2", "Profile 3", "Profile 4",
+                                                                  "Ok name"};
+        QTest::newRow("conf, hostile names") << true << hostile << 4
+                                             << QStringList{"Profile 1", "Profile 2", "Profile 3", "Profile 4",
+                                                            "Ok name"};
+        QTest::newRow("conf without names keeps the current ones")
+            << true << QByteArray("[Config]\nProfileID=-1\n") << 4 << current;
+        QTest::newRow("Config.ini, not a number") << false << QByteArray("[Config]\nProfileID=two\n") << 0 << current;
+        QTest::newRow("conf, index in range") << true << QByteArray("[Config]\nProfileID=2\n") << 2 << current;
+    }
+    void storedValuesKeptSafe()
+    {
+        QFETCH(bool, conf);
+        QFETCH(QByteArray, content);
+        QFETCH(int, profileId);
+        QFETCH(QStringList, names);
+        QVERIFY(writeFixture(conf ? confPath() : ConfigIniPath(), content));
+        DeviceConfig config;
+        for (int i = 0; i < kProfileCount; ++i)
+            config.profileFiles[i] = QString("Mine %1").arg(i + 1);
+        if (conf)
+            ReadConfig(config, confPath());
+        else
+            LoadConfig(config);
+        QCOMPARE(int(config.ProfileID), profileId);
+        for (int i = 0; i < kProfileCount; ++i)
+            QCOMPARE(config.profileFiles[i], names.at(i));
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        QVERIFY(!QFileInfo::exists(m_dir->path() + "/../escaped.prof"));
+        QVERIFY(!QDir(GetConfigDir() + "/Profile/a").exists());
+    }
+
+    void buttonMatrixRefilled()
+    {
+        for (int i = 0; i < kButtonMatrixSize; ++i)
+            g_buttonMatrix[i] = quint8(100 + i);
+        DeviceConfig config;
+        LoadConfig(config);
+        QCOMPARE(g_buttonMatrix[0], quint8(100));  // no description: kept
+        QVERIFY(writeFixture(descriptionPath(), "[PROFILE]\nBUTTON_INFO_0_Matrix=5\nBUTTON_INFO_15_Matrix=1\n"));
+        LoadConfig(config);
+        QCOMPARE(g_buttonMatrix[0], quint8(5));
+        QCOMPARE(g_buttonMatrix[1], quint8(0));
+        QCOMPARE(g_buttonMatrix[15], quint8(1));
+    }
+
+    void unwritableSaveIsReported()
+    {
+        QVERIFY(writeFixture(GetConfigDir(), "not a folder"));
+        QCOMPARE(SaveConfig(sampleConfig()), kStoreWriteFailed);
+        QCOMPARE(SaveConfigV2(sampleConfig(), GetConfigDir() + "/x.conf"), kStoreWriteFailed);
+        g_profileList.append(new ProfileRecord(sampleProfile(1)));
+        QCOMPARE(SaveConfigWithProfileList(sampleConfig()), kStoreWriteFailed);
+        qDeleteAll(g_profileList);
+        g_profileList.clear();
+    }
+
+    void profileListOperations()
+    {
+        ProfileRecord a = sampleProfile(1), b = sampleProfile(2);
+        a.ProfileName = "A";
+        b.ProfileName = "B";
+        g_profileList = {new ProfileRecord(a), new ProfileRecord(b)};
+        QCOMPARE(SaveConfigWithProfileList(sampleConfig()), kStoreOk);
+        qDeleteAll(g_profileList);
+        g_profileList.clear();
+        {
+            QSettings ini(ConfigIniPath(), QSettings::IniFormat);
+            QCOMPARE(ini.value("PROFILE_LIST/Count").toInt(), 2);
+            QCOMPARE(ini.value("Config/Debounce").toInt(), 200);
+            QVERIFY(!ini.contains("Config/Count"));
+            ini.setValue("PROFILE_LIST/Count", 3);
+            ini.setValue("PROFILE_LIST/1", "B");
+            ini.setValue("PROFILE_LIST/2", "../A");
+            ini.setValue("PROFILE_LIST/3", "A");
+        }
+        DeviceConfig config;
+        LoadConfigFromProfileList(config);
+        QCOMPARE(config.Count, quint8(3));
+        QCOMPARE(config.ProfileID, quint8(3));
+        QCOMPARE(g_profileList.size(), 2);  // the name that leaves the folder is skipped
+        QCOMPARE(profileDifference(*g_profileList.at(0), b), QString());
+        QCOMPARE(profileDifference(*g_profileList.at(1), a), QString());
+        QCOMPARE(FindProfileByName("A"), 1);
+        qDeleteAll(g_profileList);
+        g_profileList.clear();
+    }
+};
+
+QTEST_GUILESS_MAIN(ConfigIoTest)
+#include "tst_configio.moc"

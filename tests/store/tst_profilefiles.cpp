@@ -1,0 +1,120 @@
+// Profile files in Configs/Profile: names that stay inside the folder, round trips, the template.
+#include "profilefiles.h"
+#include "profileio.h"
+#include "storefixture.h"
+
+#include <QSettings>
+
+class ProfileFilesTest : public QObject {
+    Q_OBJECT
+    QScopedPointer<StoreDir> m_dir;
+
+    // Every file below the application directory, relative to it.
+    QStringList allFiles() const
+    {
+        QStringList files;
+        QDirIterator it(m_dir->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << QDir(m_dir->path()).relativeFilePath(it.next());
+        files.sort();
+        return files;
+    }
+
+private slots:
+    void init()
+    {
+        m_dir.reset(new StoreDir);
+        QVERIFY(m_dir->isValid());
+    }
+
+    void safeNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("safe");
+        QTest::newRow("slot name") << "Profile 1" << true;
+        QTest::newRow("accents and dots") << QString::fromUtf8("Jeu é v1.2") << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("parent") << "../Config" << false;
+        QTest::newRow("dots alone") << ".." << false;
+        QTest::newRow("slash") << "a/b" << false;
+        QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("absolute") << "/etc/x" << false;
+        QTest::newRow("drive") << "C:x" << false;
+        QTest::newRow("star") << "a*" << false;
+        QTest::newRow("question") << "a?" << false;
+        QTest::newRow("quote") << "a\"b" << false;
+        QTest::newRow("angle") << "a<b>" << false;
+        QTest::newRow("pipe") << "a|b" << false;
+        QTest::newRow("control") << "a\tb" << false;
+    }
+    void safeNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, safe);
+        QCOMPARE(IsSafeProfileName(name), safe);
+    }
+
+    void fileRoundTrip()
+    {
+        const ProfileRecord written = sampleProfile(5);
+        QCOMPARE(WriteProfileFile(written, "Profile 1"), kStoreOk);  // the folder did not exist
+        QCOMPARE(allFiles(), QStringList{"Configs/Profile/Profile 1.prof"});
+        const QSettings file(ProfileFilePath("Profile 1"), QSettings::IniFormat);
+        QCOMPARE(file.value("PROFILE/LedSleepTime").toInt(), int(written.LedSleepTime));
+        ProfileRecord read;
+        QCOMPARE(ReadProfileFile(read, "Profile 1"), kStoreOk);
+        QCOMPARE(profileDifference(read, written), QString());
+    }
+
+    void refusedNamesTouchNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("parent") << "../../escaped";
+        QTest::newRow("absolute") << m_dir->path() + "/abs";
+    }
+    void refusedNamesTouchNothing()
+    {
+        QFETCH(QString, name);
+        const ProfileRecord record = sampleProfile(1);
+        QCOMPARE(WriteProfileFile(record, name), kStoreBadName);
+        QCOMPARE(allFiles(), QStringList());
+        QVERIFY(!QFileInfo::exists(m_dir->path() + "/../escaped.prof"));
+        ProfileRecord read = record;
+        QCOMPARE(ReadProfileFile(read, name), kStoreBadName);
+        QCOMPARE(profileDifference(read, record), QString());
+    }
+
+    void defaultProfileFile_data()
+    {
+        QTest::addColumn<QByteArray>("description");  // empty: none
+        QTest::newRow("built-in defaults") << QByteArray();
+        QTest::newRow("from the description") << QByteArray("[PROFILE]\npollrate=3\ndpi=2\nDPI_INFO_0_xy=40\n");
+    }
+    void defaultProfileFile()
+    {
+        QFETCH(QByteArray, description);
+        if (!description.isEmpty())
+            QVERIFY(writeFixture(descriptionPath(), description));
+        ProfileRecord expected;
+        InitProfileDefaults(expected);
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(CreateDefaultProfileFile(), kStoreOk);
+            ProfileRecord read;
+            ReadProfile(0, read, GetConfigDir() + "/Profile/DefaultProfile.prof");
+            QCOMPARE(profileDifference(read, expected), QString());
+        }
+        const QSettings file(GetConfigDir() + "/Profile/DefaultProfile.prof", QSettings::IniFormat);
+        QCOMPARE(file.value("PROFILE/pollrate").toInt(), description.isEmpty() ? 1 : 3);
+    }
+
+    void unwritableFolderIsReported()
+    {
+        QVERIFY(writeFixture(GetConfigDir(), "not a folder"));
+        QCOMPARE(WriteProfileFile(sampleProfile(1), "Profile 1"), kStoreWriteFailed);
+        QCOMPARE(CreateDefaultProfileFile(), kStoreWriteFailed);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProfileFilesTest)
+#include "tst_profilefiles.moc"
