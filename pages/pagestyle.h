@@ -1,0 +1,21 @@
+#pragma once
+// Looks shared by the settings pages: the translucent page background, the skinned
+// check box, the theme-coloured slider and the white text palette.
+
+#include <QColor>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// "background-color: rgba(33,35,35,0.5)" as a styled background.
+void ApplyPageBackground(QWidget *widget);
+// The check box drawn with the skin's checkbox1-1/checkbox1-2 images.
+QString SkinCheckBoxStyleSheet();
+// A slider whose groove is the theme colour left of the handle and grey right of it.
+QString ThemeSliderStyleSheet(double scale, const QColor &color);
+// `base` with the window text in `color`.
+QPalette TextPalette(const QPalette &base, const QColor &color);
+// The design rectangle at scale 1.0 with each value scaled on its own (scaled() of the kit).
+QRect ScaledRect(double scale, int x, int y, int width, int height);

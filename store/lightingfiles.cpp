@@ -1,0 +1,134 @@
+#include "lightingfiles.h"
+
+#include "settings.h"
+
+#include <QSettings>
+
+namespace {
+
+QString profileFilePath(const QString &name) { return GetConfigDir() + "/Profile/" + name + ".prof"; }
+
+// The file and group of a lighting operation.
+struct LedTarget {
+    QString file;
+    QString group;
+};
+
+LedTarget ledTarget(int index, const QString &path)
+{
+    if (path.isEmpty())
+        return {ConfigIniPath(), QString("PROFILE_%1").arg(index)};
+    return {path, "PROFILE"};
+}
+
+QString entryKey(const QString &group, int entry, const char *suffix)
+{
+    return QString("%1/LedMode/LED_MODE_%2%3").arg(group).arg(entry).arg(suffix);
+}
+
+uint uintValue(const QSettings &settings, const QString &key)
+{
+    bool ok = false;
+    const uint value = settings.value(key).toUInt(&ok);
+    return ok ? value : 0;
+}
+
+void readEntry(const QSettings &settings, const QString &group, int entry, LedModeInfo &info)
+{
+    // A colour stored as text ("#ff8000") converts too; a missing key gives the invalid colour.
+    info.RGB = settings.value(entryKey(group, entry, "_RGB")).value<QColor>();
+    info.h = uintValue(settings, entryKey(group, entry, "_h"));
+    info.s = uintValue(settings, entryKey(group, entry, "_s"));
+    info.v = uintValue(settings, entryKey(group, entry, "_v"));
+    info.bright = uintValue(settings, entryKey(group, entry, "_bright"));
+    info.breath = uintValue(settings, entryKey(group, entry, "_breath"));
+}
+
+void writeEntry(QSettings &settings, const QString &group, int entry, const LedModeInfo &info)
+{
+    settings.setValue(entryKey(group, entry, "_RGB"), info.RGB);
+    settings.setValue(entryKey(group, entry, "_h"), info.h);
+    settings.setValue(entryKey(group, entry, "_s"), info.s);
+    settings.setValue(entryKey(group, entry, "_v"), info.v);
+    settings.setValue(entryKey(group, entry, "_bright"), info.bright);
+    settings.setValue(entryKey(group, entry, "_breath"), info.breath);
+}
+
+} // namespace
+
+void ReadLedSettings(int index, ProfileRecord &record, const QString &path)
+{
+    const LedTarget target = ledTarget(index, path);
+    const QSettings settings(target.file, QSettings::IniFormat);
+    bool ok = false;
+    const int mode = settings.value(target.group + "/LedMode").toInt(&ok);
+    record.LedMode = quint8(ok ? mode : 0);
+    for (int n = 0; n < kLedModes; ++n)
+        readEntry(settings, target.group, n, record.ledModes[n]);
+}
+
+void WriteLedSettings(int index, const ProfileRecord &record, const QString &path)
+{
+    const LedTarget target = ledTarget(index, path);
+    QSettings settings(target.file, QSettings::IniFormat);
+    settings.setValue(target.group + "/LedMode", int(record.LedMode));
+    for (int n = 0; n < kLedModes; ++n)
+        writeEntry(settings, target.group, n, record.ledModes[n]);
+}
+
+void ReadLedSettingsFile(ProfileRecord &record, const QString &profileName)
+{
+    ReadLedSettings(0, record, profileFilePath(profileName));
+}
+
+void WriteLedSettingsFile(ProfileRecord record, const QString &profileName)
+{
+    WriteLedSettings(0, record, profileFilePath(profileName));
+}
+
+void ReadAllLedSettingsFiles(DeviceConfig &config)
+{
+    for (int p = 0; p < kProfileCount; ++p)
+        ReadLedSettingsFile(config.profiles[p], config.profileFiles[p]);
+}
+
+void WriteAllLedSettingsFiles(const DeviceConfig &config)
+{
+    for (int p = 0; p < kProfileCount; ++p)
+        WriteLedSettingsFile(config.profiles[p], config.profileFiles[p]);
+}
+
+void WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const QColor &color, uint h, uint s,
+                       uint v, uint bright, uint breath)
+{
+    QSettings settings(profileFilePath(profileName), QSettings::IniFormat);
+    settings.setValue("PROFILE/LedMode", ledMode);
+    LedModeInfo info;
+    info.RGB = color;
+    info.h = h;
+    info.s = s;
+    info.v = v;
+    info.bright = bright;
+    info.breath = breath;
+    writeEntry(settings, "PROFILE", entry, info);
+}
+
+QString BuildMenuStyleSheet(const QColor (&palette)[kMenuPaletteSize])
+{
+    QString styleSheet;
+    BuildMenuStyleSheet(styleSheet, palette, kMenuPaletteSize);
+    return styleSheet;
+}
+
+void BuildMenuStyleSheet(QString &styleSheet, const QColor *palette, int count)
+{
+    const QColor theme = (palette && count > 5) ? palette[5] : QColor(255, 255, 255);
+    const QString rgb = QString("rgb(%1,%2,%3)").arg(theme.red()).arg(theme.green()).arg(theme.blue());
+    styleSheet = QString("QMenu{background-color:rgb(50,50,50); border: 0px solid rgb(255,255,255);}"
+                         "QMenu::item{text-align: center; color: rgb(255,255,255); border: 0px solid rgb(255,255,255);"
+                         " background-color:rgb(50,50,50); margin:0px 0px; padding:0px 20px;}"
+                         "QMenu::item:selected{border: 1px solid %1; background-color:rgb(50,50,50);}"
+                         "QMenu::item:pressed{color: rgb(0,0,0); border: 0px solid rgb(255,255,255);"
+                         " background-color:%1;}")
+                     .arg(rgb);
+}

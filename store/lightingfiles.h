@@ -1,0 +1,30 @@
+#pragma once
+// Lighting-only readers and writers: a profile's light mode and its fourteen lighting
+// entries, leaving every other key of the file alone. The program itself writes whole
+// profiles; these belong to the store's interface. Plus the menu style sheet.
+
+#include "records.h"
+
+#include <QColor>
+#include <QString>
+
+// An empty path selects Config.ini and group "PROFILE_<index>"; otherwise the file at
+// the path and group "PROFILE".
+void ReadLedSettings(int index, ProfileRecord &record, const QString &path);
+void WriteLedSettings(int index, const ProfileRecord &record, const QString &path);
+// The same on the profile file GetConfigDir() + "/Profile/" + name + ".prof".
+void ReadLedSettingsFile(ProfileRecord &record, const QString &profileName);
+void WriteLedSettingsFile(ProfileRecord record, const QString &profileName);
+// All five profiles with their file names.
+void ReadAllLedSettingsFiles(DeviceConfig &config);
+void WriteAllLedSettingsFiles(const DeviceConfig &config);
+// "PROFILE/LedMode" and the six keys of one entry in a profile file.
+void WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const QColor &color, uint h, uint s,
+                       uint v, uint bright, uint breath);
+
+constexpr int kMenuPaletteSize = 9;
+// The dark menu look; only the sixth colour (index 5), the theme colour, enters the text.
+QString BuildMenuStyleSheet(const QColor (&palette)[kMenuPaletteSize]);
+// The same for callers that keep the palette as a plain array of `count` colours; with
+// fewer than six colours the sheet is built around white.
+void BuildMenuStyleSheet(QString &styleSheet, const QColor *palette, int count);

@@ -1,0 +1,26 @@
+#pragma once
+// The font Config.ini names for the current language: family "FONT_LIST/FONT_%d" and size
+// "FONT_LIST/FONT_SIZE_%d" (%d = g_langId), at the pixel size trunc(scale × size). Read afresh
+// at every call; a missing entry keeps the toolkit's default family and size.
+
+#include <QFont>
+#include <QString>
+
+class QAction;
+class QWidget;
+
+struct ConfiguredFontEntry {
+    QString family;
+    int size = 0;
+};
+// Both keys of the current language, from one read of Config.ini.
+ConfiguredFontEntry ReadConfiguredFont();
+// family with the default point size and weight, then the pixel size trunc(scale × size)
+// when that is above 0.
+QFont ScaledFont(const QString &family, int size);
+// ScaledFont of the configured entry.
+QFont ConfiguredFont();
+
+void applyConfiguredFont(QAction *action);
+// The same for a widget; the program itself does not call it.
+void applyConfiguredMenuFont(QWidget *widget);
