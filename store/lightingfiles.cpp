@@ -1,5 +1,6 @@
 #include "lightingfiles.h"
 
+#include "inivalue.h"
 #include "settings.h"
 
 #include <QSettings>
@@ -26,17 +27,11 @@ QString entryKey(const QString &group, int entry, const char *suffix)
     return QString("%1/LedMode/LED_MODE_%2%3").arg(group).arg(entry).arg(suffix);
 }
 
-uint uintValue(const QSettings &settings, const QString &key)
-{
-    bool ok = false;
-    const uint value = settings.value(key).toUInt(&ok);
-    return ok ? value : 0;
-}
+quint32 uintValue(const QSettings &settings, const QString &key) { return quint32(IniInt(settings, key)); }
 
 void readEntry(const QSettings &settings, const QString &group, int entry, LedModeInfo &info)
 {
-    // A colour stored as text ("#ff8000") converts too; a missing key gives the invalid colour.
-    info.RGB = settings.value(entryKey(group, entry, "_RGB")).value<QColor>();
+    info.RGB = IniColor(settings, entryKey(group, entry, "_RGB"));
     info.h = uintValue(settings, entryKey(group, entry, "_h"));
     info.s = uintValue(settings, entryKey(group, entry, "_s"));
     info.v = uintValue(settings, entryKey(group, entry, "_v"));
@@ -60,9 +55,8 @@ void ReadLedSettings(int index, ProfileRecord &record, const QString &path)
 {
     const LedTarget target = ledTarget(index, path);
     const QSettings settings(target.file, QSettings::IniFormat);
-    bool ok = false;
-    const int mode = settings.value(target.group + "/LedMode").toInt(&ok);
-    record.LedMode = quint8(ok ? mode : 0);
+    // It indexes the record's lighting table.
+    record.LedMode = quint8(ClampIndex(IniInt(settings, target.group + "/LedMode"), kLedModes));
     for (int n = 0; n < kLedModes; ++n)
         readEntry(settings, target.group, n, record.ledModes[n]);
 }
@@ -115,20 +109,13 @@ void WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const
 
 QString BuildMenuStyleSheet(const QColor (&palette)[kMenuPaletteSize])
 {
-    QString styleSheet;
-    BuildMenuStyleSheet(styleSheet, palette, kMenuPaletteSize);
-    return styleSheet;
-}
-
-void BuildMenuStyleSheet(QString &styleSheet, const QColor *palette, int count)
-{
-    const QColor theme = (palette && count > 5) ? palette[5] : QColor(255, 255, 255);
+    const QColor &theme = palette[5];
     const QString rgb = QString("rgb(%1,%2,%3)").arg(theme.red()).arg(theme.green()).arg(theme.blue());
-    styleSheet = QString("QMenu{background-color:rgb(50,50,50); border: 0px solid rgb(255,255,255);}"
-                         "QMenu::item{text-align: center; color: rgb(255,255,255); border: 0px solid rgb(255,255,255);"
-                         " background-color:rgb(50,50,50); margin:0px 0px; padding:0px 20px;}"
-                         "QMenu::item:selected{border: 1px solid %1; background-color:rgb(50,50,50);}"
-                         "QMenu::item:pressed{color: rgb(0,0,0); border: 0px solid rgb(255,255,255);"
-                         " background-color:%1;}")
-                     .arg(rgb);
+    return QString("QMenu{background-color:rgb(50,50,50); border: 0px solid rgb(255,255,255);}"
+                   "QMenu::item{text-align: center; color: rgb(255,255,255); border: 0px solid rgb(255,255,255);"
+                   " background-color:rgb(50,50,50); margin:0px 0px; padding:0px 20px;}"
+                   "QMenu::item:selected{border: 1px solid %1; background-color:rgb(50,50,50);}"
+                   "QMenu::item:pressed{color: rgb(0,0,0); border: 0px solid rgb(255,255,255);"
+                   " background-color:%1;}")
+        .arg(rgb);
 }

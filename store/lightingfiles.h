@@ -25,6 +25,3 @@ void WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const
 constexpr int kMenuPaletteSize = 9;
 // The dark menu look; only the sixth colour (index 5), the theme colour, enters the text.
 QString BuildMenuStyleSheet(const QColor (&palette)[kMenuPaletteSize]);
-// The same for callers that keep the palette as a plain array of `count` colours; with
-// fewer than six colours the sheet is built around white.
-void BuildMenuStyleSheet(QString &styleSheet, const QColor *palette, int count);

@@ -1,18 +1,11 @@
 #include "macrofiles.h"
 
+#include "inivalue.h"
 #include "settings.h"
 
 #include <QSettings>
 
 namespace {
-
-// Missing keys and values that are not numbers read as 0.
-int intValue(const QSettings &settings, const QString &key)
-{
-    bool ok = false;
-    const int value = settings.value(key).toInt(&ok);
-    return ok ? value : 0;
-}
 
 int clampStepCount(int count) { return count < 0 ? 0 : (count > kMaxMacroSteps ? kMaxMacroSteps : count); }
 
@@ -79,16 +72,16 @@ MacroFile ReadMacroFile(const QString &name)
     if (!IsValidMacroName(name))
         return macro;
     const QSettings settings(MacroFilePath(name), QSettings::IniFormat);
-    macro.defaultDelay = intValue(settings, "Setting/DefaultDelay");
-    macro.delayType = intValue(settings, "Setting/DelayType");
-    macro.loopType = intValue(settings, "Setting/LoopType");
-    macro.loopTime = intValue(settings, "Setting/LoopTime");
-    const int count = clampStepCount(intValue(settings, "Setting/Count"));
+    macro.defaultDelay = IniInt(settings, "Setting/DefaultDelay");
+    macro.delayType = IniInt(settings, "Setting/DelayType");
+    macro.loopType = IniInt(settings, "Setting/LoopType");
+    macro.loopTime = IniInt(settings, "Setting/LoopTime");
+    const int count = clampStepCount(IniInt(settings, "Setting/Count"));
     macro.steps.resize(count);
     for (int i = 0; i < count; ++i) {
-        macro.steps[i].type = quint8(intValue(settings, stepKey("Map_", i)));
-        macro.steps[i].dataH = quint8(intValue(settings, stepKey("DataH_", i)));
-        macro.steps[i].dataL = quint8(intValue(settings, stepKey("DataL_", i)));
+        macro.steps[i].type = IniByte(settings, stepKey("Map_", i));
+        macro.steps[i].dataH = IniByte(settings, stepKey("DataH_", i));
+        macro.steps[i].dataL = IniByte(settings, stepKey("DataL_", i));
     }
     return macro;
 }
@@ -110,7 +103,7 @@ bool TakeMacroWriteSign(const QString &name)
     if (!IsValidMacroName(name) || !FileExists(MacroFilePath(name)))
         return false;
     QSettings settings(MacroFilePath(name), QSettings::IniFormat);
-    if (intValue(settings, "Setting/WriteSign") == 0)
+    if (IniInt(settings, "Setting/WriteSign") == 0)
         return false;
     settings.setValue("Setting/WriteSign", 0);
     return true;

@@ -1,0 +1,214 @@
+// How long a write job takes against the simulated receiver, next to the time the protocol
+// itself needs: 10 ms after every report plus the mouse's reply latency for every echoed
+// one. Cases: everything with twelve macros of 63 steps, one DPI value, one button, one
+// colour, nothing changed; each as a whole write job (save, compare, download) and as the
+// download alone.
+#include "batterythread.h"
+#include "changemask.h"
+#include "devicetable.h"
+#include "download.h"
+#include "macrofiles.h"
+#include "mousesim.h"
+#include "settings.h"
+#include "transport.h"
+#include "writejob.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int kButtons = 16;
+constexpr int kMacros = 12;
+
+void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void installDevice(const QString &dir)
+{
+    SetAppDir(dir);
+    QSettings description(dir + "/DefaultProfile.bin", QSettings::IniFormat);
+    description.setValue("PROFILE/vid1", 0x1A2B);
+    description.setValue("PROFILE/pid1", 0x3C01);
+    description.setValue("PROFILE/vid2", 0x1A2B);
+    description.setValue("PROFILE/pid2", 0x3C02);
+    description.setValue("PROFILE/ButtonCount", kButtons);
+    description.setValue("PROFILE/MouseDpi", 0);
+    description.setValue("PROFILE/DPICount", kButtons ^ 8);
+    description.sync();
+    QSettings config(ConfigIniPath(), QSettings::IniFormat);
+    config.setValue("Mouse_List/0", "Bench Mouse");
+    config.setValue("MouseSenSor/1", 3389);
+    config.sync();
+    for (int i = 0; i < kButtons; ++i)
+        g_buttonMatrix[i] = quint8(i);
+}
+
+// Every section filled; twelve macro buttons whose macros have 63 steps, delays included.
+DeviceConfig benchConfig()
+{
+    DeviceConfig config;
+    for (int p = 0; p < kProfileCount; ++p) {
+        ProfileRecord &profile = config.profiles[p];
+        profile.pollrate = 1;
+        profile.LedMode = 1;
+        profile.LedSleepTime = 1;
+        for (LedModeInfo &entry : profile.ledModes) {
+            entry.RGB = QColor(255, 0, 0);
+            entry.bright = 3;
+            entry.breath = 3;
+        }
+        for (int s = 0; s < kDpiStages; ++s) {
+            profile.dpiInfo[s].used = 1;
+            profile.dpiInfo[s].x = profile.dpiInfo[s].y = quint32(8 + 8 * s);
+        }
+        for (int b = 0; b < kButtons; ++b)
+            profile.buttonInfo[b].Fun = 1 + b % 5;
+        config.profileFiles[p] = QString("Profile %1").arg(p + 1);
+    }
+    for (int m = 0; m < kMacros; ++m) {
+        MacroFile macro;
+        for (int i = 0; i < kMaxMacroSteps; ++i)
+            macro.steps.append(i % 3 == 2 ? MacroStep{kStepDelay, 0, 3} : MacroStep{kStepKeyPress, 0, quint8(4 + i)});
+        const QString name = QString("Macro %1").arg(m + 1);
+        WriteMacroFile(name, macro);
+        config.profiles[0].buttonInfo[m].Fun = 510;
+        config.profiles[0].buttonInfo[m].macroname = name;
+        config.profiles[0].buttonInfo[m].LoopNumber = 1;
+    }
+    return config;
+}
+
+struct Measure {
+    int reports = 0;
+    int echoed = 0;
+    double wallMs = 0;
+};
+
+Measure measure(const std::function<void()> &run)
+{
+    SimClearLog();
+    QElapsedTimer timer;
+    timer.start();
+    run();
+    Measure m;
+    m.wallMs = timer.nsecsElapsed() / 1e6;
+    for (const SimLogEntry &entry : SimLog()) {
+        if (entry.call != SimCall::Write || entry.bytes.size() < 4)
+            continue;
+        ++m.reports;
+        if (IsEchoedCommand(quint8(entry.bytes[3])))
+            ++m.echoed;
+    }
+    return m;
+}
+
+int runJob(bool full)
+{
+    KestProcessThread job;
+    job.m_fullDownload = full;
+    job.start();
+    job.wait();
+    return job.m_result;
+}
+
+void printRow(const char *name, const char *kind, const Measure &m, int latencyMs)
+{
+    const double pauses = 10.0 * m.reports;
+    const double floor = pauses + double(latencyMs) * m.echoed;
+    if (m.reports == 0) {
+        printf("%-16s %-8s %4d %4d %9.1f %9.1f %9s %9s\n", name, kind, 0, 0, m.wallMs, 0.0, "-", "-");
+        return;
+    }
+    printf("%-16s %-8s %4d %4d %9.1f %9.1f %9.3f %9.3f\n", name, kind, m.reports, m.echoed, m.wallMs, floor,
+           m.wallMs / floor, m.wallMs / pauses);
+}
+
+struct Case {
+    const char *name;
+    std::function<void(DeviceConfig &)> change;
+    bool full;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(dropDebugLines);
+    QTemporaryDir dir;
+    installDevice(dir.path());
+    SimReset();
+    SimPlugReceiver();
+    LoadDeviceTable();
+    EnumerateDevices();
+    OpenDeviceByName("Bench Mouse");
+    if (!CommandHandle()) {
+        fprintf(stderr, "the simulated receiver did not open\n");
+        return 1;
+    }
+    const DeviceConfig base = benchConfig();
+
+    const Case cases[] = {
+        {"everything", [](DeviceConfig &) {}, true},
+        {"one DPI value", [](DeviceConfig &c) { c.profiles[0].dpiInfo[2].x += 8; }, false},
+        {"one button", [](DeviceConfig &c) { c.profiles[0].buttonInfo[13].Fun = 3; }, false},
+        {"one colour", [](DeviceConfig &c) { c.profiles[0].ledModes[1].RGB = QColor(0, 128, 255); }, false},
+        {"nothing", [](DeviceConfig &) {}, false},
+    };
+
+    printf("wall: measured ms; floor: 10 ms per report + latency per echoed report;\n"
+           "pauses: 10 ms per report alone (the simulator's latency runs during that pause)\n\n");
+    for (int latency : {0, 1, 8}) {
+        SimSetReplyDelay(latency);
+        printf("reply latency %d ms\n", latency);
+        printf("%-16s %-8s %4s %4s %9s %9s %9s %9s\n", "case", "as", "rep", "echo", "wall ms", "floor ms",
+               "wall/flr", "wall/pse");
+        for (const Case &c : cases) {
+            // The job: from the last-written image to the changed working image.
+            g_loadedDeviceConfig = base;
+            g_deviceConfig = base;
+            c.change(g_deviceConfig);
+            SetDiff(0);
+            int result = 0;
+            const Measure job = measure([&] { result = runJob(c.full); });
+            printRow(c.name, "job", job, latency);
+            if (result != 0)
+                printf("  job failed: %d\n", result);
+
+            // The download alone, with the flags the job used.
+            const int flags = c.full ? kChangeAll : CompareConfigs(g_deviceConfig, base);
+            if (flags != 0 || c.full) {
+                const Measure download = measure([&] { result = DownloadProfile(g_deviceConfig, flags); });
+                printRow(c.name, "download", download, latency);
+            }
+        }
+        printf("\n");
+    }
+
+    // The download stops the running battery thread first: what that costs.
+    SimSetReplyDelay(0);
+    QElapsedTimer timer;
+    double worstMs = 0, totalMs = 0;
+    constexpr int kStops = 10;
+    for (int i = 0; i < kStops; ++i) {
+        StartBatteryThread();
+        QThread::msleep(100 + 37 * i);  // stop at different points of its pass
+        timer.start();
+        StopBatteryThread();
+        const double ms = timer.nsecsElapsed() / 1e6;
+        worstMs = qMax(worstMs, ms);
+        totalMs += ms;
+    }
+    printf("stopping the battery thread: mean %.1f ms, worst %.1f ms (%d stops)\n", totalMs / kStops, worstMs, kStops);
+
+    CloseDevice();
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// One write job: saves the working configuration, finds what changed since the last
+// write and downloads it, on a worker thread while the busy dialog is shown.
+
+#include "records.h"
+
+#include <QThread>
+#include <atomic>
+
+// Result codes of a job (m_result).
+constexpr quint8 kJobDone = 0;
+constexpr quint8 kJobAsleep = 5;  // 1, 2 and 4 are the transport's failures
+
+class KestProcessThread : public QThread {
+    Q_OBJECT
+public:
+    // Takes the job's snapshot of the working image: construct on the GUI thread, after
+    // the pages' settings were collected into it.
+    KestProcessThread();
+    // Waits for run() to return, so the object may be deleted as soon as the job signalled.
+    ~KestProcessThread() override;
+
+    void stopThread() { m_isStop = true; }
+
+    // Read after DoProcessDlg(); that read also makes the job's other writes visible.
+    std::atomic<quint8> m_result{kJobDone};
+    // Set before start() to send every section whatever changed.
+    bool m_fullDownload = false;
+    std::atomic<bool> m_isStop{false};
+
+signals:
+    void DoProcessDlg();
+
+protected:
+    void run() override;
+
+private:
+    quint8 runJob();
+
+    // What this job saves, sends and then records as last written.
+    DeviceConfig m_snapshot;
+    std::atomic<bool> m_runEnded{false};
+};

@@ -1,0 +1,202 @@
+// Finding the receiver and the cable among the HID collections, opening and closing them.
+#include "devicefixture.h"
+#include "hidcollections.h"
+#include "transport.h"
+
+#include <QtTest>
+
+namespace {
+
+CommandReport beginReport()
+{
+    CommandReport report;
+    report.bytes[kReportIdOffset] = kCommandReportId;
+    report.bytes[kFrameOffset] = kFrameMarker;
+    report.bytes[kCommandOffset] = 0x46;
+    return report;
+}
+
+} // namespace
+
+class DiscoveryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SimSetInstantTimeouts(true); }
+
+    void presence_data()
+    {
+        QTest::addColumn<bool>("receiver");
+        QTest::addColumn<bool>("cable");
+        QTest::addColumn<int>("commandCollection");
+        QTest::addColumn<bool>("donglePair");
+        QTest::addColumn<bool>("wiredPair");
+        QTest::newRow("receiver only") << true << false << 4 << true << false;
+        QTest::newRow("cable only") << false << true << 4 << false << true;
+        QTest::newRow("both") << true << true << 4 << true << true;
+        QTest::newRow("nothing") << false << false << 4 << false << false;
+        QTest::newRow("receiver, command collection 3") << true << false << 3 << false << false;
+    }
+
+    void presence()
+    {
+        QFETCH(bool, receiver);
+        QFETCH(bool, cable);
+        QFETCH(int, commandCollection);
+        QFETCH(bool, donglePair);
+        QFETCH(bool, wiredPair);
+        DeviceFixture fixture;
+        SimSetReceiverCommandCollection(commandCollection);
+        fixture.start(receiver, cable);
+
+        const DeviceEntry &row = fixture.row();
+        QCOMPARE(row.foundA, receiver ? 1 : 0);
+        QCOMPARE(row.foundB, donglePair ? 1 : 0);
+        QCOMPARE(row.foundC, cable ? 1 : 0);
+        QCOMPARE(row.foundD, cable ? 1 : 0);
+        QCOMPARE(QByteArray::fromStdString(row.pathA), receiver ? SimMousePath(SimLink::Receiver) : QByteArray());
+        QCOMPARE(QByteArray::fromStdString(row.pathB), donglePair ? SimCommandPath(SimLink::Receiver) : QByteArray());
+        QCOMPARE(QByteArray::fromStdString(row.pathC), cable ? SimMousePath(SimLink::Cable) : QByteArray());
+        QCOMPARE(QByteArray::fromStdString(row.pathD), cable ? SimCommandPath(SimLink::Cable) : QByteArray());
+        QCOMPARE(DongleMouseHandle != nullptr, donglePair);
+        QCOMPARE(DongleCommandHandle != nullptr, donglePair);
+        QCOMPARE(WiredMouseHandle != nullptr, wiredPair);
+        QCOMPARE(WiredCommandHandle != nullptr, wiredPair);
+        QCOMPARE(SimOpenHandleCount(), 2 * (int(donglePair) + int(wiredPair)));
+        QCOMPARE(WiredReleaseNumber.load(), cable ? 0x0105 : 0);
+
+        // Commands go to the cable when it is there.
+        const int result = SendCommand(beginReport(), kCommandReportSize);
+        if (!donglePair && !wiredPair) {
+            QCOMPARE(result, kSendNoHandle);
+            QCOMPARE(SimWriteCount(), 0);
+            return;
+        }
+        QCOMPARE(result, kSendOk);
+        const QList<SimLogEntry> log = SimLog();
+        QVERIFY(!log.isEmpty());
+        QCOMPARE(log.first().path, SimCommandPath(wiredPair ? SimLink::Cable : SimLink::Receiver));
+    }
+
+    void idsComeFromTheDescription()
+    {
+        DeviceFixture fixture;
+        fixture.start(true, true);
+        QCOMPARE(fixture.row().dongleVid, kTestDongleVid);
+        QCOMPARE(fixture.row().donglePid, kTestDonglePid);
+        QCOMPARE(fixture.row().wiredPid, kTestCablePid);
+        QCOMPARE(fixture.row().modelName, QString(kTestModel));
+        QCOMPARE(fixture.row().usageB, 0);
+        QCOMPARE(fixture.row().usageA, 2);
+        QCOMPARE(fixture.row().usagePageD, 1);
+    }
+
+    void otherIdsAreNotFound()
+    {
+        DeviceFixture fixture;
+        SimSetIds(0x248A, 0xFA02, 0x248A, 0xFB01);  // a mouse the description does not name
+        fixture.start(true, true);
+        QCOMPARE(fixture.row().foundA + fixture.row().foundB + fixture.row().foundC + fixture.row().foundD, 0);
+        QCOMPARE(SimOpenHandleCount(), 0);
+    }
+
+    void initFailure()
+    {
+        DeviceFixture fixture;
+        SimPlugReceiver();
+        SimSetInitFails(true);
+        QCOMPARE(EnumerateDevices(), -1);
+        QCOMPARE(fixture.row().foundA, 0);
+        QCOMPARE(fixture.row().foundB, 0);
+    }
+
+    void releaseRange()
+    {
+        DeviceFixture fixture;
+        g_deviceTable.entries[0].wiredReleaseMin = 0x0200;
+        g_deviceTable.entries[0].wiredReleaseMax = 0x0300;
+        fixture.start(false, true);
+        QCOMPARE(fixture.row().foundC, 0);
+        QCOMPARE(fixture.row().foundD, 0);
+        QCOMPARE(WiredReleaseNumber.load(), 0);
+    }
+
+    void otherModelNameOpensNothing()
+    {
+        DeviceFixture fixture;
+        SimPlugReceiver();
+        EnumerateDevices();
+        OpenDeviceByName("Another Mouse");
+        QCOMPARE(SimOpenHandleCount(), 0);
+        QVERIFY(DongleCommandHandle == nullptr);
+    }
+
+    // Found flags set by the main window on a device event count as well.
+    void opensPairsByFoundFlags()
+    {
+        DeviceFixture fixture;
+        SimPlugCable();
+        DeviceEntry &row = g_deviceTable.entries[0];
+        row.pathC = SimMousePath(SimLink::Cable).toStdString();
+        row.pathD = SimCommandPath(SimLink::Cable).toStdString();
+        row.foundC = 1;
+        OpenDeviceByName(kTestModel);
+        QVERIFY(WiredCommandHandle == nullptr);  // one flag of the pair is not enough
+        row.foundD = 1;
+        OpenDeviceByName(kTestModel);
+        QVERIFY(WiredCommandHandle != nullptr);
+    }
+
+    void reopeningClosesFirst()
+    {
+        DeviceFixture fixture;
+        fixture.start(true, true);
+        QCOMPARE(SimOpenHandleCount(), 4);
+        OpenDeviceByName(kTestModel);
+        QCOMPARE(SimOpenHandleCount(), 4);
+        QVERIFY(SimViolations().isEmpty());
+    }
+
+    void closeAndExit()
+    {
+        DeviceFixture fixture;
+        fixture.start(true, true);
+        CloseDevice();
+        QVERIFY(DongleMouseHandle == nullptr && DongleCommandHandle == nullptr);
+        QVERIFY(WiredMouseHandle == nullptr && WiredCommandHandle == nullptr);
+        QCOMPARE(SimOpenHandleCount(), 0);
+        QStringList order;
+        for (const SimLogEntry &e : SimLog())
+            if (e.call == SimCall::Close)
+                order << QString::fromLatin1(e.path);
+        QCOMPARE(order, QStringList({SimMousePath(SimLink::Receiver), SimCommandPath(SimLink::Receiver),
+                                     SimMousePath(SimLink::Cable), SimCommandPath(SimLink::Cable)}));
+        CloseDevice();  // nothing open: nothing closed twice
+        ExitHid();
+        QCOMPARE(SimExitCount(), 1);
+        QCOMPARE(SendCommand(beginReport(), kCommandReportSize), kSendNoHandle);
+    }
+
+    void releaseNumberByPath()
+    {
+        DeviceFixture fixture;
+        SimSetReleaseNumber(SimLink::Cable, 0x0207);
+        SimPlugCable();
+        QCOMPARE(GetDeviceReleaseNumber(SimCommandPath(SimLink::Cable).constData()), 0x0207);
+        QCOMPARE(GetDeviceReleaseNumber("/dev/none"), 0);
+        QCOMPARE(GetDeviceReleaseNumber(nullptr), 0);
+    }
+
+    void collectionNumbers()
+    {
+        QCOMPARE(CollectionNumberInPath("\\\\?\\hid#vid_248a&pid_fa02&mi_01&col04#8&2c0a2f3&0&0003#{4d1e55b2}"), 4);
+        QCOMPARE(CollectionNumberInPath("\\\\?\\HID#VID_248A&PID_FA02&MI_01&Col12#x"), 12);
+        QCOMPARE(CollectionNumberInPath("\\\\?\\hid#vid_248a&pid_fa02&mi_00#8&1"), 0);
+        QCOMPARE(CollectionNumberInPath("/dev/hidraw3"), 0);
+        QCOMPARE(CollectionNumbersByOrder({"/dev/a", "/dev/b", "/dev/b", "/dev/a", "/dev/b"}),
+                 std::vector<int>({1, 1, 2, 2, 3}));
+    }
+};
+
+QTEST_GUILESS_MAIN(DiscoveryTest)
+#include "tst_discovery.moc"

@@ -1,0 +1,225 @@
+// The write job on its own thread against the simulated mouse: result codes, what is sent,
+// what is remembered for the next job.
+#include "downloadfixture.h"
+#include "writejob.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+#include <functional>
+
+using Fault = std::function<void()>;
+Q_DECLARE_METATYPE(Fault)
+
+namespace {
+
+// A configuration with something in every section, its macro file written.
+DeviceConfig sampleConfig()
+{
+    DeviceConfig config;
+    config.ProfileID = 0;
+    for (ProfileRecord &profile : config.profiles) {
+        profile.pollrate = 1;
+        profile.LedMode = 1;
+        profile.ledModes[1].RGB = QColor(255, 0, 0);
+        for (int s = 0; s < kDpiStages; ++s) {
+            profile.dpiInfo[s].used = 1;
+            profile.dpiInfo[s].x = profile.dpiInfo[s].y = quint32(10 + 5 * s);
+        }
+        profile.buttonInfo[0].Fun = 1;
+        profile.buttonInfo[1].Fun = 2;
+    }
+    config.profileFiles[0] = "Profile 1";
+    WriteTestMacro("Combo", 6, 20);
+    AssignMacro(config.profiles[0], 5, "Combo");
+    return config;
+}
+
+struct JobOutcome {
+    int result = -1;
+    int signalled = 0;
+};
+
+JobOutcome runJob(bool fullDownload = false, bool stopFirst = false)
+{
+    KestProcessThread job;
+    job.m_fullDownload = fullDownload;
+    if (stopFirst)
+        job.stopThread();
+    QSignalSpy done(&job, &KestProcessThread::DoProcessDlg);
+    job.start();
+    if (!job.wait(60000))
+        return {};
+    return {int(job.m_result), done.count()};
+}
+
+QByteArray area(quint8 command, int size) { return SimArea(command).left(size); }
+
+// The memory a set of reports leaves in the mouse: each data report at its address.
+QByteArray memoryOf(const ReportList &reports, int size)
+{
+    QByteArray memory(size, '\0');
+    for (const CommandReport &report : reports) {
+        if (report.bytes[kMarkerOffset] == kMarkerClosing)
+            continue;
+        const int address = report.bytes[kAddressOffset] | (report.bytes[kAddressOffset + 1] << 8);
+        for (int i = 0; i < report.bytes[kLengthOffset] && address + i < size; ++i)
+            memory[address + i] = char(report.bytes[kDataOffset + i]);
+    }
+    return memory;
+}
+
+} // namespace
+
+class WriteJobTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Nothing changed and the last job succeeded: not one report, result 0, still signalled.
+    void nothingChangedSendsNothing()
+    {
+        DownloadFixture fixture;
+        g_deviceConfig = g_loadedDeviceConfig = sampleConfig();
+        SetDiff(0);
+        const JobOutcome outcome = runJob();
+        QCOMPARE(outcome.result, 0);
+        QCOMPARE(outcome.signalled, 1);
+        QCOMPARE(SimWriteCount(), 0);
+        QVERIFY(FileExists(GetConfigDir() + "/Profile/Profile 1.prof"));  // saved all the same
+    }
+
+    void singleChangeSendsItsSection()
+    {
+        DownloadFixture fixture;
+        g_deviceConfig = g_loadedDeviceConfig = sampleConfig();
+        SetDiff(0);
+        g_deviceConfig.profiles[0].dpiInfo[2].x = 77;
+        QCOMPARE(runJob().result, 0);
+        QVector<SentReport> expected;
+        Sections::begin(expected), Sections::settings(expected), Sections::dpi(expected),
+            Sections::commits(expected), Sections::end(expected);
+        QCOMPARE(SentReports(), expected);
+        QCOMPARE(GetDiff(), 0);
+        QCOMPARE(g_loadedDeviceConfig.profiles[0].dpiInfo[2].x, 77u);
+    }
+
+    // Each failure gives its code, makes the next job send every section, and that job,
+    // with nothing changed meanwhile, leaves the mouse holding the working configuration.
+    void failureThenFullResend_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("result");
+        QTest::newRow("no command handle") << Fault([] { CloseDevice(); }) << 1;
+        QTest::newRow("no correct echo, in the buttons")
+            << Fault([] { SimSetFault(SimFault::FlippedData, 4); }) << 2;
+        QTest::newRow("write fails, in the DPI stages") << Fault([] { SimSetFault(SimFault::WriteFails, 12); }) << 4;
+        QTest::newRow("unplugged in the lighting") << Fault([] { SimSetFault(SimFault::UnplugOnWrite, 22); }) << 4;
+    }
+    void failureThenFullResend()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(int, result);
+        DownloadFixture fixture;
+        g_loadedDeviceConfig = DeviceConfig();
+        g_deviceConfig = sampleConfig();
+        SetDiff(0);
+        fault();
+        const JobOutcome failed = runJob();
+        QCOMPARE(failed.result, result);
+        QCOMPARE(failed.signalled, 1);
+        QCOMPARE(GetDiff(), 1);
+        QCOMPARE(SimEndCount(), 0);
+        QCOMPARE(CompareConfigs(g_deviceConfig, g_loadedDeviceConfig), 0);  // believed written
+
+        SimClearFaults();
+        CloseDevice();
+        if (!SimIsPlugged(SimLink::Receiver))
+            SimPlugReceiver();
+        EnumerateDevices();
+        OpenDeviceByName("Test Mouse");
+        SimClearLog();
+        QCOMPARE(runJob().result, 0);
+        QCOMPARE(GetDiff(), 0);
+        QCOMPARE(SimWriteCountOf(kCmdBeginEnd), 2);
+        QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
+
+        const DeviceConfig &working = g_deviceConfig;
+        QCOMPARE(area(kCmdSettingsBlock, 128), memoryOf(BuildSettingsBlockReports(working, 0), 128));
+        QCOMPARE(area(kCmdDpiStages, 128), memoryOf(BuildDpiStageReports(working.profiles[0], 8, kFixtureSensor, 0), 128));
+        QCOMPARE(area(kCmdLightingTable, 128), memoryOf(BuildLightingReports(working.profiles[0]), 128));
+        QCOMPARE(area(kCmdButtonTable, 128), memoryOf(BuildButtonTableReports(g_buttonTableImage), 128));
+        QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 5]), quint8(0x9D));  // the macro button
+        QCOMPARE(area(0x05, kMacroMemorySize),
+                 QByteArray(reinterpret_cast<const char *>(MacroMemoryImage), kMacroMemorySize));
+        QCOMPARE(quint8(area(0x05, 3)[1]), quint8(20));  // the macro's first key
+    }
+
+    // The mouse asleep: files saved, nothing sent, the failure flag left as it was.
+    void asleep()
+    {
+        DownloadFixture fixture;
+        g_loadedDeviceConfig = DeviceConfig();
+        g_deviceConfig = sampleConfig();
+        SetDiff(0);
+        g_deviceAsleep = 1;
+        const JobOutcome outcome = runJob(true);
+        QCOMPARE(outcome.result, 5);
+        QCOMPARE(outcome.signalled, 1);
+        QCOMPARE(SimWriteCount(), 0);
+        QCOMPARE(GetDiff(), 0);
+        QVERIFY(FileExists(GetConfigDir() + "/Profile/Profile 1.prof"));
+        QCOMPARE(CompareConfigs(g_deviceConfig, g_loadedDeviceConfig) & kChangeDpi, kChangeDpi);  // not written
+    }
+
+    void stoppedBeforeItRan()
+    {
+        DownloadFixture fixture;
+        g_deviceConfig = sampleConfig();
+        QTest::ignoreMessage(QtDebugMsg, "isStop.\n");
+        const JobOutcome outcome = runJob(true, true);
+        QCOMPARE(outcome.signalled, 0);
+        QCOMPARE(outcome.result, 0);
+        QCOMPARE(SimWriteCount(), 0);
+        QVERIFY(!FileExists(GetConfigDir() + "/Profile/Profile 1.prof"));
+    }
+
+    // The job sends and records the image it was created with, not later edits of the
+    // working image (status reports): those go with the next job.
+    void laterEditsGoWithTheNextJob()
+    {
+        DownloadFixture fixture;
+        g_deviceConfig = g_loadedDeviceConfig = sampleConfig();
+        SetDiff(0);
+        g_deviceConfig.profiles[0].dpiInfo[1].x = 30;
+        {
+            KestProcessThread job;
+            g_deviceConfig.profiles[0].dpiInfo[1].x = 31;  // after the job was created
+            job.start();
+            QVERIFY(job.wait(60000));
+            QCOMPARE(int(job.m_result), 0);
+        }
+        QCOMPARE(g_loadedDeviceConfig.profiles[0].dpiInfo[1].x, 30u);
+        QCOMPARE(quint8(SimDpiStage(1)[1]), quint8(30));
+        QCOMPARE(runJob().result, 0);
+        QCOMPARE(quint8(SimDpiStage(1)[1]), quint8(31));
+    }
+
+    // The busy dialog may drop the job as soon as it signalled: deleting it then is safe.
+    void deletedRightAfterTheSignal()
+    {
+        DownloadFixture fixture;
+        g_deviceConfig = sampleConfig();
+        g_loadedDeviceConfig = DeviceConfig();
+        auto *job = new KestProcessThread;
+        bool deleted = false;
+        connect(job, &KestProcessThread::DoProcessDlg, this, [&] {
+            QCOMPARE(int(job->m_result), 0);
+            delete job;
+            deleted = true;
+        });
+        job->start();
+        QTRY_VERIFY_WITH_TIMEOUT(deleted, 60000);
+    }
+};
+
+QTEST_GUILESS_MAIN(WriteJobTest)
+#include "tst_writejobthread.moc"
