@@ -121,11 +121,6 @@ void SetHidOwnerWindow(QObject *window)
     g_ownerWindow = window;
 }
 
-QObject *HidOwnerWindow()
-{
-    return g_ownerWindow;
-}
-
 void LoadDeviceTable()
 {
     g_deviceTable = DeviceTable();

@@ -67,9 +67,9 @@ hid_device *CommandHandle();
 // Same as CommandHandle(); kept for the operations the program does not use.
 hid_device *GetCommandHandle();
 
-// The main window, told once at start-up.
+// The main window, told once at start-up. (The download reaches the battery thread through
+// StopBatteryThread/StartBatteryThread instead.)
 void SetHidOwnerWindow(QObject *window);
-QObject *HidOwnerWindow();
 
 // Clears the table and fills row 0 from the description's IDs and "Mouse_List/0".
 void LoadDeviceTable();

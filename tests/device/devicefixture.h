@@ -6,6 +6,7 @@
 #include "devicetable.h"
 #include "mousesim.h"
 #include "settings.h"
+#include "transport.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,6 +16,22 @@ constexpr int kTestDonglePid = 0x3C01;
 constexpr int kTestCableVid = 0x1A2B;
 constexpr int kTestCablePid = 0x3C02;
 inline const char *kTestModel = "Test Mouse";
+
+// A report as the command builders make it (checksum 0); data bytes 0x10, 0x11, ...
+inline CommandReport MakeTestReport(quint8 command, quint16 address = 0, quint8 length = 0, quint8 marker = 0)
+{
+    CommandReport report;
+    report.bytes[kReportIdOffset] = kCommandReportId;
+    report.bytes[kFrameOffset] = kFrameMarker;
+    report.bytes[kCommandOffset] = command;
+    report.bytes[kAddressOffset] = quint8(address & 0xFF);
+    report.bytes[kAddressOffset + 1] = quint8(address >> 8);
+    report.bytes[kLengthOffset] = length;
+    report.bytes[kMarkerOffset] = marker;
+    for (int i = 0; i < length && i < kReportDataSize; ++i)
+        report.bytes[kDataOffset + i] = quint8(0x10 + i);
+    return report;
+}
 
 class DeviceFixture {
 public:

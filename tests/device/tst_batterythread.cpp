@@ -1,7 +1,6 @@
 // The battery and status thread: its signals for given replies, the query every 56th pass,
 // and stopping and restarting it while it reads.
 #include "devicefixture.h"
-#include "transport.h"
 
 #include <QtTest>
 #include <thread>
@@ -40,15 +39,6 @@ BatteryThreadPauses quickPauses(int passMs)
     pauses.afterReadMs = passMs;
     pauses.afterReadErrorMs = passMs;
     return pauses;
-}
-
-CommandReport beginReport()
-{
-    CommandReport report;
-    report.bytes[kReportIdOffset] = kCommandReportId;
-    report.bytes[kFrameOffset] = kFrameMarker;
-    report.bytes[kCommandOffset] = 0x46;
-    return report;
 }
 
 } // namespace
@@ -196,7 +186,7 @@ private slots:
             if (round % 2)
                 StartBatteryThread();  // the running one is stopped first
             std::this_thread::sleep_for(std::chrono::milliseconds(5 * (round % 4)));
-            QCOMPARE(SendCommand(beginReport(), kCommandReportSize), kSendOk);
+            QCOMPARE(SendCommand(MakeTestReport(0x46), kCommandReportSize), kSendOk);
             if (round % 3 == 0) {
                 CloseDevice();  // stops the thread before closing
                 QVERIFY(!IsBatteryThreadRunning());

@@ -1,22 +1,8 @@
 // Finding the receiver and the cable among the HID collections, opening and closing them.
 #include "devicefixture.h"
 #include "hidcollections.h"
-#include "transport.h"
 
 #include <QtTest>
-
-namespace {
-
-CommandReport beginReport()
-{
-    CommandReport report;
-    report.bytes[kReportIdOffset] = kCommandReportId;
-    report.bytes[kFrameOffset] = kFrameMarker;
-    report.bytes[kCommandOffset] = 0x46;
-    return report;
-}
-
-} // namespace
 
 class DiscoveryTest : public QObject {
     Q_OBJECT
@@ -66,7 +52,7 @@ private slots:
         QCOMPARE(WiredReleaseNumber.load(), cable ? 0x0105 : 0);
 
         // Commands go to the cable when it is there.
-        const int result = SendCommand(beginReport(), kCommandReportSize);
+        const int result = SendCommand(MakeTestReport(0x46), kCommandReportSize);
         if (!donglePair && !wiredPair) {
             QCOMPARE(result, kSendNoHandle);
             QCOMPARE(SimWriteCount(), 0);
@@ -174,7 +160,7 @@ private slots:
         CloseDevice();  // nothing open: nothing closed twice
         ExitHid();
         QCOMPARE(SimExitCount(), 1);
-        QCOMPARE(SendCommand(beginReport(), kCommandReportSize), kSendNoHandle);
+        QCOMPARE(SendCommand(MakeTestReport(0x46), kCommandReportSize), kSendNoHandle);
     }
 
     void releaseNumberByPath()

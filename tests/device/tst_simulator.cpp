@@ -2,7 +2,6 @@
 // its collections, hot-plug announcements, feature queries and unsolicited reports.
 #include "devicefixture.h"
 #include "hotplugmonitor.h"
-#include "transport.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -168,10 +167,7 @@ private slots:
     {
         DeviceFixture fixture;
         fixture.start(false, true);
-        CommandReport select;
-        const QByteArray bytes = report("0500FA44030000");
-        std::copy(bytes.begin(), bytes.end(), reinterpret_cast<char *>(select.bytes));
-        QCOMPARE(SendCommand(select, kCommandReportSize), kSendOk);
+        QCOMPARE(SendCommand(MakeTestReport(0x44, 3), kCommandReportSize), kSendOk);
         QCOMPARE(SimSelectedProfile(), 3);
         const QByteArray query = report("0500FA412C0001");
         QCOMPARE(hid_send_feature_report(WiredMouseHandle, reinterpret_cast<const unsigned char *>(query.constData()),
@@ -187,10 +183,7 @@ private slots:
         DeviceFixture fixture;
         fixture.start(true, false);
         SimSetReplyDelay(20);
-        CommandReport begin;
-        const QByteArray bytes = report("0500FA46");
-        std::copy(bytes.begin(), bytes.end(), reinterpret_cast<char *>(begin.bytes));
-        QCOMPARE(SendCommand(begin, kCommandReportSize), kSendOk);
+        QCOMPARE(SendCommand(MakeTestReport(0x46), kCommandReportSize), kSendOk);
         const QList<SimLogEntry> log = SimLog();
         QCOMPARE(log.size(), 2);
         QVERIFY(log.at(1).timeUs - log.at(0).timeUs >= 20000);  // the read waited for the reply

@@ -1,26 +1,10 @@
 // The command report and its transport: checksum, echo comparison, and the writes, reads
 // and result of SendCommand for each fault of the mouse.
 #include "devicefixture.h"
-#include "transport.h"
 
 #include <QtTest>
 
 namespace {
-
-CommandReport makeReport(quint8 command, quint16 address, quint8 length, quint8 marker = 0)
-{
-    CommandReport report;
-    report.bytes[kReportIdOffset] = kCommandReportId;
-    report.bytes[kFrameOffset] = kFrameMarker;
-    report.bytes[kCommandOffset] = command;
-    report.bytes[kAddressOffset] = quint8(address & 0xFF);
-    report.bytes[kAddressOffset + 1] = quint8(address >> 8);
-    report.bytes[kLengthOffset] = length;
-    report.bytes[kMarkerOffset] = marker;
-    for (int i = 0; i < length; ++i)
-        report.bytes[kDataOffset + i] = quint8(0x10 + i);
-    return report;
-}
 
 QByteArray bytesOf(const CommandReport &report)
 {
@@ -102,11 +86,11 @@ class TransportTest : public QObject {
 private slots:
     void checksum()
     {
-        CommandReport query = makeReport(0x48, 0, 0);
+        CommandReport query = MakeTestReport(0x48, 0, 0);
         QCOMPARE(int(ReportChecksum(query.bytes)), 0x24);
         query.bytes[kDataOffset] = 0x99;  // data is not covered
         QCOMPARE(int(ReportChecksum(query.bytes)), 0x24);
-        CommandReport commit = makeReport(0x40, 0x04F3, 0);
+        CommandReport commit = MakeTestReport(0x40, 0x04F3, 0);
         FillChecksum(commit);
         QCOMPARE(int(commit.bytes[kChecksumOffset]), ((0xFA + 0x40 + 0xF3 + 0x04) & 0xFF) ^ 0x66);
     }
@@ -148,7 +132,7 @@ private slots:
         QFETCH(int, changedByte);
         QFETCH(bool, checkData);
         QFETCH(int, expected);
-        const CommandReport sent = makeReport(quint8(command), quint16(address), quint8(length), 0xD1);
+        const CommandReport sent = MakeTestReport(quint8(command), quint16(address), quint8(length), 0xD1);
         CommandReport reply = sent;
         if (changedByte >= 0)
             reply.bytes[changedByte] ^= 0x5A;
@@ -199,7 +183,7 @@ private slots:
         apply(setup);
         const quint16 address = command == 0x40 ? 0x04F3 : 0;
         const quint8 length = command == 0x40 || command == 0x46 || command == 0x48 ? 0 : 5;
-        QCOMPARE(SendCommand(makeReport(quint8(command), address, length, 0xD1), kCommandReportSize), result);
+        QCOMPARE(SendCommand(MakeTestReport(quint8(command), address, length, 0xD1), kCommandReportSize), result);
         QCOMPARE(SimWriteCount(), writes);
         QCOMPARE(SimReadCount(), reads);
     }
@@ -208,7 +192,7 @@ private slots:
     {
         DeviceFixture fixture;
         fixture.start(true, false);
-        const CommandReport report = makeReport(0x01, 0x007F, 1, 0xD3);
+        const CommandReport report = MakeTestReport(0x01, 0x007F, 1, 0xD3);
         const QByteArray before = bytesOf(report);
         QCOMPARE(SendCommand(report, kCommandReportSize), kSendOk);
         QCOMPARE(bytesOf(report), before);  // the caller's copy is not changed
@@ -224,7 +208,7 @@ private slots:
     {
         DeviceFixture fixture;
         fixture.start(false, false);
-        QCOMPARE(SendCommand(makeReport(0x01, 0, 5), kCommandReportSize), kSendNoHandle);
+        QCOMPARE(SendCommand(MakeTestReport(0x01, 0, 5), kCommandReportSize), kSendNoHandle);
         QCOMPARE(SimWriteCount(), 0);
     }
 
@@ -234,7 +218,7 @@ private slots:
         DeviceFixture fixture;
         fixture.start(false, true);
         SimSetReplyDelay(40);
-        QCOMPARE(SendCommand(makeReport(0x02, 6, 5, 0xD2), kCommandReportSize), kSendOk);
+        QCOMPARE(SendCommand(MakeTestReport(0x02, 6, 5, 0xD2), kCommandReportSize), kSendOk);
         QCOMPARE(SimReadCount(), 1);
         QCOMPARE(SimDpiStage(1), QByteArray::fromHex("1011121314"));
     }

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <QtDebug>
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <cwchar>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -680,7 +682,7 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *
         const bool fails = takeFault(s, SimFault::WriteFails);
         if (unplugNow)
             gone = setPlugged(s, dev->device, false);
-        if (dev->dead || fails || dev->interfaceNumber != kCommandInterface || !data) {
+        if (dev->dead || fails || dev->interfaceNumber != kCommandInterface || !data || length == 0) {
             result = -1;
         } else {
             if (data[0] != 0x05)
@@ -697,7 +699,6 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *
             if (length >= size_t(kReportSize) && data[0] == 0x05 && runFirmware(s, data, reply)) {
                 const bool isEcho = reply[3] == data[3] && isEchoed(data[3]);
                 int hidden = 0;
-                bool send = true;
                 if (isEcho) {
                     const bool zero = takeFault(s, SimFault::ZeroReply);
                     const bool flip = takeFault(s, SimFault::FlippedData);
@@ -715,8 +716,7 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *
                     if (statusFirst)
                         queueInput(s, dev->path, statusReport(s));
                 }
-                if (send)
-                    queueInput(s, dev->path, reply, s.replyDelayMs, hidden);
+                queueInput(s, dev->path, reply, s.replyDelayMs, hidden);
             }
         }
         logCall(s, SimCall::Write, dev, data, size, result);
@@ -1149,9 +1149,9 @@ void SimClearFaults()
 void SimFailEchoes(bool fail)
 {
     if (fail)
-        SimSetFault(SimFault::FlippedData);
+        SimSetFault(SimFault::ZeroReply);
     else
-        SimClearFault(SimFault::FlippedData);
+        SimClearFault(SimFault::ZeroReply);
 }
 
 void SimSetViolationsFatal(bool fatal)

@@ -109,7 +109,8 @@ enum class SimFault {
 void SimSetFault(SimFault fault, int skip = 0, int count = -1);
 void SimClearFault(SimFault fault);
 void SimClearFaults();
-// Every echo wrong from now (flipped data), or none.
+// Every echo (commits and begin/end too) all zero from now, which SendCommand ends with
+// result 2 after six writes; false clears it.
 void SimFailEchoes(bool fail);
 
 // ---- Checks -----------------------------------------------------------------------------
