@@ -115,7 +115,7 @@ int runJob(bool full)
     KestProcessThread job;
     job.m_fullDownload = full;
     job.start();
-    job.wait();
+    job.join();
     return job.m_result;
 }
 

@@ -10,11 +10,14 @@
 
 KestProcessThread::KestProcessThread() : m_snapshot(g_deviceConfig) {}
 
-KestProcessThread::~KestProcessThread()
+KestProcessThread::~KestProcessThread() { join(); }
+
+bool KestProcessThread::join(unsigned long ms)
 {
-    wait();
-    // QThread::wait() may return without a synchronisation the sanitizers can see.
+    if (!wait(ms))
+        return false;
     m_runEnded.load(std::memory_order_acquire);
+    return true;
 }
 
 void KestProcessThread::run()

@@ -5,6 +5,7 @@
 #include "records.h"
 
 #include <QThread>
+#include <climits>
 #include <atomic>
 
 // Result codes of a job (m_result).
@@ -21,6 +22,9 @@ public:
     ~KestProcessThread() override;
 
     void stopThread() { m_isStop = true; }
+    // QThread::wait() that also makes the end of run() visible to ThreadSanitizer, which
+    // cannot see the synchronisation inside QThread::wait. False on time-out.
+    bool join(unsigned long ms = ULONG_MAX);
 
     // Read after DoProcessDlg(); that read also makes the job's other writes visible.
     std::atomic<quint8> m_result{kJobDone};

@@ -47,7 +47,7 @@ JobOutcome runJob(bool fullDownload = false, bool stopFirst = false)
         job.stopThread();
     QSignalSpy done(&job, &KestProcessThread::DoProcessDlg);
     job.start();
-    if (!job.wait(60000))
+    if (!job.join(60000))
         return {};
     return {int(job.m_result), done.count()};
 }
@@ -194,7 +194,7 @@ private slots:
             KestProcessThread job;
             g_deviceConfig.profiles[0].dpiInfo[1].x = 31;  // after the job was created
             job.start();
-            QVERIFY(job.wait(60000));
+            QVERIFY(job.join(60000));
             QCOMPARE(int(job.m_result), 0);
         }
         QCOMPARE(g_loadedDeviceConfig.profiles[0].dpiInfo[1].x, 30u);
