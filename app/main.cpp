@@ -1,4 +1,5 @@
 #include "instanceguard.h"
+#include "quitsignals.h"
 #include "settings.h"
 #include "varnelwidget.h"
 
@@ -51,5 +52,7 @@ int main(int argc, char *argv[])
     // From the application directory, not the working directory.
     window.setWindowIcon(QIcon(AppDir() + "/skin/icon.ico"));
     window.setWindowTitle(productName);
+    // SIGTERM and SIGINT leave through the same teardown as "&Quit", with code 0.
+    InstallQuitSignalHandlers(&window, [&window] { window.quitProgram(); });
     return app.exec();
 }

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -91,6 +93,27 @@ private slots:
         QVERIFY(staysRunning(next));
         next.kill();
         next.waitForFinished();
+    }
+
+    // SIGTERM and SIGINT leave through the normal teardown, also with the warning box up.
+    void terminateSignalsEndWithZero_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void terminateSignalsEndWithZero()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        const QString exe = makeInstall(dir, "Delta");
+        QProcess process;
+        start(process, exe);
+        QVERIFY(staysRunning(process));
+        QCOMPARE(::kill(pid_t(process.processId()), signal), 0);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
     }
 
     void dayOfWeek_data()

@@ -1,0 +1,246 @@
+// The user's profile files: the list, ADD, COPY, rename, DELETE and choosing one into the
+// current slot. Every profile file lives in the store's own folder, so what the list
+// names is what the store reads and writes.
+#include "varnelwidget.h"
+
+#include "kestaction.h"
+#include "profilefiles.h"
+#include "profileio.h"
+#include "windowhelpers.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+
+namespace {
+
+// The product folder's Config.ini, which keeps the list of profile files.
+QString profileListPath()
+{
+    return GetConfigDir() + "/" + GetCurrentProductName() + "/Config.ini";
+}
+
+// Copies a profile file into the profile folder; an existing target is kept. False on failure.
+bool copyProfileFile(const QString &source, const QString &target)
+{
+    return EnsureProfileFolder() && !QFile::exists(target) && QFile::copy(source, target);
+}
+
+} // namespace
+
+bool EnsureSlotProfileFile(int slot)
+{
+    const QString &name = g_deviceConfig.profileFiles[slot];
+    return FileExists(ProfileFilePath(name)) || WriteProfileFile(g_deviceConfig.profiles[slot], name) == kStoreOk;
+}
+
+void ReadSlotProfile(ProfileRecord &record, const QString &name, int slot)
+{
+    if (FileExists(ProfileFilePath(name)))
+        ReadProfileFile(record, name);
+    else
+        InitProfileDefaults(record, slot);
+}
+
+bool VarnelWidget::checkProfileName(const QString &name)
+{
+    if (IsSafeProfileName(name))
+        return true;
+    showMessage(2, QObject::tr("Invalid profile name!"));
+    return false;
+}
+
+void VarnelWidget::loadProfileList()
+{
+    m_profileList.clear();
+    QSettings list(profileListPath(), QSettings::IniFormat);
+    const int count = list.value("PROFILE_LIST/Count").toInt();
+    for (int i = 1; i <= count; ++i) {
+        const QString name = list.value(QString("PROFILE_LIST/%1").arg(i)).toString();
+        if (IsSafeProfileName(name))  // a name that is no file name cannot be a profile file
+            m_profileList.append(name);
+    }
+}
+
+void VarnelWidget::saveProfileFileList()
+{
+    QSettings list(profileListPath(), QSettings::IniFormat);
+    list.setValue("PROFILE_LIST/Count", m_profileList.size());
+    for (int i = 0; i < m_profileList.size(); ++i) {
+        qDebug() << "profile" << m_profileList.at(i);
+        list.setValue(QString("PROFILE_LIST/%1").arg(i + 1), m_profileList.at(i));
+    }
+}
+
+bool VarnelWidget::isDefaultProfileName(const QString &name)
+{
+    for (int i = 1; i <= kProfileCount; ++i) {
+        if (name == QString::asprintf("Profile %d", i))
+            return true;
+    }
+    return false;
+}
+
+bool VarnelWidget::isProfileNameUsed(const QString &name) const
+{
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        if (slot != CurrentSlot() && g_deviceConfig.profileFiles[slot] == name)
+            return true;
+    }
+    return false;
+}
+
+QString VarnelWidget::createProfileFile()
+{
+    QString name;
+    for (int i = 1;; ++i) {
+        name = QString::asprintf("Profile %d", i);
+        if (!FileExists(ProfileFilePath(name)))
+            break;
+    }
+    if (!copyProfileFile(ProfileFilePath("DefaultProfile"), ProfileFilePath(name)))
+        return QString();
+    m_profileList.append(name);
+    saveProfileFileList();
+    return name;
+}
+
+void VarnelWidget::addProfile()
+{
+    const QString name = createProfileFile();
+    if (name.isEmpty()) {
+        showMessage(2, QObject::tr("The file could not be written."));
+        return;
+    }
+    const int slot = CurrentSlot();
+    m_profileNameEdit->setText(name);
+    g_deviceConfig.profileFiles[slot] = name;
+    rebuildProfileMenu();
+    ReadSlotProfile(g_deviceConfig.profiles[slot], name, slot);
+    g_deviceConfig.profiles[slot].ProfileName = name;
+    refreshPages();
+}
+
+void VarnelWidget::copyProfile()
+{
+    const int slot = CurrentSlot();
+    const QString source = g_deviceConfig.profileFiles[slot];
+    QString target = source + " copy";
+    for (int n = 2; FileExists(ProfileFilePath(target)); ++n)
+        target = source + " copy " + QString::number(n);
+    if (!IsSafeProfileName(target) || !EnsureSlotProfileFile(slot)
+        || !copyProfileFile(ProfileFilePath(source), ProfileFilePath(target))) {
+        showMessage(2, QObject::tr("The file could not be written."));
+        return;
+    }
+    m_profileList.append(target);
+    g_deviceConfig.profileFiles[slot] = target;
+    m_profileNameEdit->setText(target);
+    saveProfileFileList();
+    rebuildProfileMenu();
+}
+
+void VarnelWidget::deleteProfileFile(const QString &name)
+{
+    const int pos = m_profileList.indexOf(name);
+    const QString replacement = pos >= 0 ? replacementProfileName(pos) : QString();
+    if (pos >= 0)
+        m_profileList.removeAt(pos);
+    QFile::remove(ProfileFilePath(name));
+    m_profileNameEdit->setText(replacement);
+    g_deviceConfig.profileFiles[CurrentSlot()] = replacement;
+    saveProfileFileList();
+}
+
+void VarnelWidget::deleteProfile()
+{
+    if (m_profileList.size() <= 1) {
+        showMessage(2, QObject::tr("AT LEAST ONE PROFILE TO BE RETAINED."));
+        return;
+    }
+    // The slot's own profile, whatever the name field holds.
+    const int slot = CurrentSlot();
+    const QString name = g_deviceConfig.profileFiles[slot];
+    if (isDefaultProfileName(name)) {
+        showMessage(2, QObject::tr("The default Profile cannot be deleted or renamed."));
+        return;
+    }
+    const int pos = m_profileList.indexOf(name);
+    if (pos < 0 || replacementProfileName(pos).isEmpty()) {
+        // Every other profile is shown by another slot: nothing could take this one's place.
+        showMessage(2, QObject::tr("AT LEAST ONE PROFILE TO BE RETAINED."));
+        return;
+    }
+    if (showMessage(1, QObject::tr("Are you sure you want delete this profile?")) != 1)
+        return;
+    deleteProfileFile(name);
+    rebuildProfileMenu();
+    const QString replacement = g_deviceConfig.profileFiles[slot];
+    ReadSlotProfile(g_deviceConfig.profiles[slot], replacement, slot);
+    g_deviceConfig.profiles[slot].ProfileName = replacement;
+    refreshPages();
+}
+
+bool VarnelWidget::renameCurrentProfile(const QString &newName)
+{
+    if (!checkProfileName(newName))
+        return false;
+    if (FileExists(ProfileFilePath(newName))) {
+        showMessage(2, QObject::tr("Profile Exist!"));
+        return false;
+    }
+    const int slot = CurrentSlot();
+    const QString oldName = g_deviceConfig.profileFiles[slot];
+    if (FileExists(ProfileFilePath(oldName)) && !QFile::rename(ProfileFilePath(oldName), ProfileFilePath(newName))) {
+        showMessage(2, QObject::tr("The file could not be written."));
+        return false;
+    }
+    const int pos = m_profileList.indexOf(oldName);
+    if (pos >= 0)
+        m_profileList[pos] = newName;
+    g_deviceConfig.profileFiles[slot] = newName;
+    g_deviceConfig.profiles[slot].ProfileName = newName;
+    rebuildProfileMenu();
+    saveProfileFileList();
+    return true;
+}
+
+void VarnelWidget::slotProfileNameChange()
+{
+    const int slot = CurrentSlot();
+    const QString oldName = g_deviceConfig.profileFiles[slot];
+    if (isDefaultProfileName(oldName)) {
+        showMessage(2, QObject::tr("The default Profile cannot be deleted or renamed."));
+        m_profileNameEdit->setText(oldName);
+        return;
+    }
+    if (renameCurrentProfile(m_profileNameEdit->text())) {
+        const DeviceConfig copy = g_deviceConfig;
+        SaveProfileList(copy);
+    }
+}
+
+void VarnelWidget::onProfileMenuAction()
+{
+    for (KestAction *action : qAsConst(m_pProfileActions)) {
+        if (sender() == action) {
+            chooseListedProfile(action->text());
+            return;
+        }
+    }
+}
+
+void VarnelWidget::chooseListedProfile(const QString &name)
+{
+    if (isProfileNameUsed(name)) {
+        showMessage(2, QObject::tr("Profile is Already Used!"));
+        return;
+    }
+    const int slot = CurrentSlot();
+    m_profileNameEdit->setText(name);
+    g_deviceConfig.profileFiles[slot] = name;
+    ReadSlotProfile(g_deviceConfig.profiles[slot], name, slot);
+    g_deviceConfig.profiles[slot].ProfileName = name;
+    refreshPages();
+}

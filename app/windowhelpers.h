@@ -1,0 +1,25 @@
+#pragma once
+// Small helpers the main window's modules share.
+
+#include "records.h"
+
+struct DeviceEntry;
+
+#include <QColor>
+#include <QString>
+
+// The working image's current slot, kept inside the five slots.
+inline int CurrentSlot() { return ClampIndex(g_deviceConfig.ProfileID, kProfileCount); }
+// The menus' style sheet in the user's theme colour.
+QString MenuStyleSheet();
+// The battery bar's style: coloured while the battery is known, grey while the mouse sleeps.
+QString BatteryBarStyle(const QColor &chunk, int fontPixels, bool asleep);
+// Battery level 10-100 of the voltage bytes of a battery report.
+int BatteryLevelFromVoltage(quint8 low, quint8 high);
+// The receiver pair or the cable pair of a device-table row is complete.
+bool DevicePairComplete(const DeviceEntry &row);
+// Reads the profile file of a name into a slot's record; without a file the record gets the
+// defaults of a new profile instead of the all-zero record of a missing file.
+void ReadSlotProfile(ProfileRecord &record, const QString &name, int slot);
+// Writes the slot's record to its profile file when no job has written that file yet.
+bool EnsureSlotProfileFile(int slot);

@@ -1,0 +1,153 @@
+// Start-up and responsiveness of the main window, with the simulated receiver plugged in.
+//   start-up: from the process start to the first expose of the main window (median and
+//             worst of several runs of this program as a child process);
+//   stall:    the longest gap between ticks of a 1 ms timer on the GUI thread while a full
+//             download (every section) runs behind the busy dialog.
+// Goals: start-up under 400 ms; no stall over 50 ms.
+#include "mousesim.h"
+#include "settings.h"
+#include "varnelwidget.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kStartupRuns = 7;
+constexpr int kStartupGoalMs = 400;
+constexpr int kStallGoalMs = 50;
+constexpr int kReplyLatencyMs = 3;  // a mouse answers each report within a few ms
+
+void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void install(const QString &dir)
+{
+    SetAppDir(dir);
+    QSettings description(dir + "/DefaultProfile.bin", QSettings::IniFormat);
+    description.setValue("PROFILE/ProductName", "Bench Mouse");
+    QSettings config(dir + "/Configs/Config.ini", QSettings::IniFormat);
+    config.setValue("Mouse_List/0", "Bench Mouse");
+}
+
+// Says "exposed" on stdout when the window first reaches the screen.
+class ExposeProbe : public QObject {
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && !m_done) {
+            m_done = true;
+            std::printf("exposed\n");
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    bool m_done = false;
+};
+
+int childStartup(int argc, char *argv[])
+{
+    qInstallMessageHandler(dropDebugLines);
+    QApplication app(argc, argv);
+    install(QString::fromLocal8Bit(argv[2]));
+    SimPlugReceiver();
+    // The receiver is there before the program starts: its plug is no hot-plug event.
+    QCoreApplication::sendPostedEvents();
+    VarnelWidget window;
+    ExposeProbe probe;
+    window.winId();
+    window.windowHandle()->installEventFilter(&probe);
+    window.show();
+    return app.exec();
+}
+
+int measureStartup(const char *self)
+{
+    QList<qint64> times;
+    for (int run = 0; run < kStartupRuns; ++run) {
+        QTemporaryDir dir;
+        QProcess child;
+        QElapsedTimer clock;
+        clock.start();
+        child.start(QString::fromLocal8Bit(self), {"--startup-child", dir.path()});
+        qint64 exposedAt = -1;
+        while (exposedAt < 0 && child.waitForReadyRead(10000)) {
+            if (child.readAllStandardOutput().contains("exposed"))
+                exposedAt = clock.elapsed();
+        }
+        child.waitForFinished(10000);
+        if (exposedAt < 0) {
+            std::printf("start-up: the child did not show its window\n");
+            return 1;
+        }
+        times << exposedAt;
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("start-up to window exposed: median %lld ms, worst %lld ms (%d runs; goal < %d ms)\n",
+                times.at(times.size() / 2), times.last(), kStartupRuns, kStartupGoalMs);
+    return 0;
+}
+
+int measureStall(int argc, char *argv[])
+{
+    qInstallMessageHandler(dropDebugLines);
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    install(dir.path());
+    SimPlugReceiver();
+    QCoreApplication::sendPostedEvents();
+    SimSetReplyDelay(kReplyLatencyMs);
+    VarnelWidget window;
+    window.show();
+
+    QElapsedTimer sinceTick;
+    qint64 longest = 0;
+    bool jobRunning = false;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (jobRunning)
+            longest = std::max(longest, sinceTick.elapsed());
+        sinceTick.restart();
+    });
+    QElapsedTimer jobClock;
+    int result = -1;
+    QTimer::singleShot(300, [&] {  // after the start-up warning check
+        probe.start(1);
+        sinceTick.start();
+        jobRunning = true;
+        jobClock.start();
+        result = window.runWriteJob(true);
+        jobRunning = false;
+        app.quit();
+    });
+    app.exec();
+    std::printf("full download: result %d, %lld ms, %d reports written\n", result, jobClock.elapsed(), SimWriteCount());
+    std::printf("longest GUI stall during the download: %lld ms (goal <= %d ms)\n", longest, kStallGoalMs);
+    return result == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 2 && qstrcmp(argv[1], "--startup-child") == 0)
+        return childStartup(argc, argv);
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    const int startup = measureStartup(argv[0]);
+    const int stall = measureStall(argc, argv);
+    return startup | stall;
+}

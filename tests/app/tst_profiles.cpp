@@ -1,0 +1,290 @@
+// The profile list of the main window: ADD, COPY, rename, DELETE and choosing a listed
+// profile, with their refusals; profile export and import; configuration files.
+#include "windowfixture.h"
+
+#include "configio.h"
+#include "kestaction.h"
+#include "kestpushbutton.h"
+#include "profilefiles.h"
+#include "profileio.h"
+#include "windowhelpers.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QtTest>
+
+class ProfilesTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowSession> m_session;
+    VarnelWidget *m_window = nullptr;
+
+    QStringList storedList() const
+    {
+        QSettings list(GetConfigDir() + "/" + GetCurrentProductName() + "/Config.ini", QSettings::IniFormat);
+        QStringList names;
+        for (int i = 1; i <= list.value("PROFILE_LIST/Count").toInt(); ++i)
+            names << list.value(QString("PROFILE_LIST/%1").arg(i)).toString();
+        return names;
+    }
+    QString slotName() const { return g_deviceConfig.profileFiles[g_deviceConfig.ProfileID]; }
+    void renameByEnter(const QString &name)
+    {
+        m_window->m_profileNameEdit->setText(name);
+        m_window->slotProfileNameChange();
+    }
+    void triggerProfileMenu(const QString &name)
+    {
+        for (QAction *action : m_window->m_pProfileMenu->actions()) {
+            if (action->text() == name) {
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL("not in the profile menu");
+    }
+
+private slots:
+    void init()
+    {
+        m_session = std::make_unique<WindowSession>();
+        m_window = m_session->window.get();
+    }
+    void cleanup() { m_session.reset(); }
+
+    void addNamesNextFreeProfile()
+    {
+        const ProfileRecord empty;
+        QCOMPARE(WriteProfileFile(empty, "Profile 1"), kStoreOk);
+        QCOMPARE(WriteProfileFile(empty, "Profile 2"), kStoreOk);
+        BoxWatcher watcher;
+        m_window->addProfile();
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(slotName(), QString("Profile 3"));
+        QVERIFY(QFile::exists(ProfileFilePath("Profile 3")));
+        QCOMPARE(storedList().last(), QString("Profile 3"));
+        QCOMPARE(m_window->m_pProfileMenu->actions().last()->text(), QString("Profile 3"));
+    }
+
+    void copyNamesCopies()
+    {
+        m_window->addProfile();
+        const QString base = slotName();
+        m_window->copyProfile();
+        QCOMPARE(slotName(), base + " copy");
+        g_deviceConfig.profileFiles[g_deviceConfig.ProfileID] = base;
+        m_window->copyProfile();
+        QCOMPARE(slotName(), base + " copy 2");
+        QVERIFY(QFile::exists(ProfileFilePath(base + " copy 2")));
+        QCOMPARE(storedList().mid(storedList().size() - 2), (QStringList{base + " copy", base + " copy 2"}));
+    }
+
+    void rename_data()
+    {
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("new name") << "Work" << "";
+        QTest::newRow("unchanged") << "" << "Profile Exist!";
+        QTest::newRow("empty") << "<empty>" << "Invalid profile name!";
+        QTest::newRow("path") << "../evil" << "Invalid profile name!";
+        QTest::newRow("colon") << "a:b" << "Invalid profile name!";
+    }
+    void rename()
+    {
+        QFETCH(QString, newName);
+        QFETCH(QString, message);
+        m_window->addProfile();
+        m_window->copyProfile();  // a name of its own, not a default one
+        const QString old = slotName();
+        QVERIFY(EnsureSlotProfileFile(g_deviceConfig.ProfileID));
+        if (newName.isEmpty())
+            newName = old;
+        else if (newName == "<empty>")
+            newName.clear();
+        BoxWatcher watcher;
+        renameByEnter(newName);
+        QCOMPARE(watcher.texts, message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty()) {
+            QCOMPARE(slotName(), old);
+            QVERIFY(QFile::exists(ProfileFilePath(old)));
+            return;
+        }
+        QCOMPARE(slotName(), newName);
+        QVERIFY(QFile::exists(ProfileFilePath(newName)));
+        QVERIFY(!QFile::exists(ProfileFilePath(old)));
+        QVERIFY(storedList().contains(newName));
+        QSettings config(ConfigIniPath(), QSettings::IniFormat);
+        QCOMPARE(config.value(QString("Config/Profile%1").arg(g_deviceConfig.ProfileID + 1)).toString(), newName);
+    }
+
+    void defaultNameCannotBeRenamed()
+    {
+        g_deviceConfig.profileFiles[g_deviceConfig.ProfileID] = "Profile 2";
+        BoxWatcher watcher;
+        renameByEnter("Other");
+        QCOMPARE(watcher.texts, QStringList{"The default Profile cannot be deleted or renamed."});
+        QCOMPARE(m_window->m_profileNameEdit->text(), QString("Profile 2"));
+    }
+
+    // The slot's own profile goes, whatever the name field shows.
+    void deleteTakesSlotProfile()
+    {
+        m_window->addProfile();
+        m_window->copyProfile();
+        const QString victim = slotName();
+        m_window->m_profileNameEdit->setText("Profile 1");
+        BoxWatcher watcher(1);
+        m_window->m_pDeleteButton->click();  // collapsed in the layout
+        QCOMPARE(watcher.texts, QStringList{"Are you sure you want delete this profile?"});
+        QVERIFY(!QFile::exists(ProfileFilePath(victim)));
+        QVERIFY(!storedList().contains(victim));
+        QVERIFY(slotName() != victim);
+        QCOMPARE(m_window->m_profileNameEdit->text(), slotName());
+    }
+
+    void deleteRefusals_data()
+    {
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<bool>("othersTaken");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("only one") << 1 << false << "AT LEAST ONE PROFILE TO BE RETAINED.";
+        QTest::newRow("no free replacement") << 3 << true << "AT LEAST ONE PROFILE TO BE RETAINED.";
+    }
+    void deleteRefusals()
+    {
+        QFETCH(int, listed);
+        QFETCH(bool, othersTaken);
+        QFETCH(QString, message);
+        m_window->m_profileList.clear();
+        for (int i = 0; i < listed; ++i)
+            m_window->m_profileList << QString("Mine %1").arg(i);
+        const int slot = g_deviceConfig.ProfileID;
+        g_deviceConfig.profileFiles[slot] = "Mine 0";
+        if (othersTaken)
+            for (int i = 1; i < listed; ++i)
+                g_deviceConfig.profileFiles[(slot + i) % kProfileCount] = QString("Mine %1").arg(i);
+        BoxWatcher watcher(1);
+        m_window->deleteProfile();
+        QCOMPARE(watcher.texts, QStringList{message});
+        QCOMPARE(m_window->m_profileList.size(), listed);
+        QCOMPARE(slotName(), QString("Mine 0"));
+    }
+
+    void deleteAnsweredNoKeepsProfile()
+    {
+        m_window->addProfile();
+        m_window->copyProfile();
+        const QString kept = slotName();
+        BoxWatcher watcher(0);
+        m_window->deleteProfile();
+        QVERIFY(QFile::exists(ProfileFilePath(kept)));
+        QCOMPARE(slotName(), kept);
+    }
+
+    void chooseListedProfile()
+    {
+        m_window->addProfile();
+        const QString added = slotName();
+        ProfileRecord record = g_deviceConfig.profiles[g_deviceConfig.ProfileID];
+        record.pollrate = 2;
+        QCOMPARE(WriteProfileFile(record, added), kStoreOk);
+        g_deviceConfig.profileFiles[g_deviceConfig.ProfileID] = "elsewhere";
+        BoxWatcher watcher;
+        triggerProfileMenu(added);
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(slotName(), added);
+        QCOMPARE(g_deviceConfig.profiles[g_deviceConfig.ProfileID].pollrate, quint8(2));
+    }
+
+    void chooseProfileOfOtherSlotRefused()
+    {
+        m_window->addProfile();
+        const QString added = slotName();
+        const int other = (g_deviceConfig.ProfileID + 1) % kProfileCount;
+        g_deviceConfig.profileFiles[other] = added;
+        g_deviceConfig.profileFiles[g_deviceConfig.ProfileID] = "mine";
+        BoxWatcher watcher;
+        triggerProfileMenu(added);
+        QCOMPARE(watcher.texts, QStringList{"Profile is Already Used!"});
+        QCOMPARE(slotName(), QString("mine"));
+    }
+
+    // A listed profile without a file gets the defaults of a new profile, not zeros.
+    void chosenProfileWithoutFileGetsDefaults()
+    {
+        m_window->m_profileList << "Ghost";
+        m_window->rebuildProfileMenu();
+        triggerProfileMenu("Ghost");
+        ProfileRecord expected;
+        InitProfileDefaults(expected, g_deviceConfig.ProfileID);
+        const ProfileRecord &got = g_deviceConfig.profiles[g_deviceConfig.ProfileID];
+        QCOMPARE(got.pollrate, expected.pollrate);
+        QCOMPARE(got.dpiInfo[0].x, expected.dpiInfo[0].x);
+        QCOMPARE(got.dpiInfo[0].x, 32u);  // the description's value, not the zero of a missing key
+    }
+
+    void exportThenImport()
+    {
+        m_window->addProfile();
+        const QString name = slotName();
+        const QString exported = m_session->install.path() + "/out/Shared.prof";
+        BoxWatcher watcher;
+        m_window->exportProfile(exported);
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(GetMouseName(exported), GetCurrentProductName());
+        m_window->exportProfile(exported);  // over the file, as the dialog allowed
+        QCOMPARE(watcher.texts, QStringList());
+
+        m_window->importProfile(exported);
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(slotName(), QString("Shared"));
+        QVERIFY(QFile::exists(ProfileFilePath("Shared")));
+        QVERIFY(storedList().contains("Shared"));
+        m_window->importProfile(exported);
+        QCOMPARE(watcher.texts, QStringList{"Profile Exist!"});
+        Q_UNUSED(name)
+    }
+
+    void importOfOtherMouseRefused()
+    {
+        const QString path = m_session->install.path() + "/Other.prof";
+        SetMouseName("Another Mouse", path);
+        BoxWatcher watcher;
+        m_window->importProfile(path);
+        QCOMPARE(watcher.texts, QStringList{"The file is not match current mouse!"});
+        QVERIFY(!QFile::exists(ProfileFilePath("Other")));
+    }
+
+    void loadConfigFile_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("slotName");
+        QTest::addColumn<QString>("expected");  // empty: nothing taken
+        QTest::newRow("own product") << "" << "Loaded" << "Loaded";
+        QTest::newRow("other product") << "Another Mouse" << "Loaded" << "";
+        QTest::newRow("unsafe name becomes the slot's default") << "" << "../../x" << "Profile 1";
+    }
+    void loadConfigFile()
+    {
+        QFETCH(QString, product);
+        QFETCH(QString, slotName);
+        QFETCH(QString, expected);
+        const QString path = m_session->install.path() + "/saved.conf";
+        DeviceConfig saved = g_deviceConfig;
+        saved.profileFiles[0] = slotName;
+        saved.profiles[0].pollrate = 2;
+        SaveConfigV2(saved, path);
+        SetMouseName(product.isEmpty() ? GetCurrentProductName() : product, path);
+        const QString before = g_deviceConfig.profileFiles[0];
+        BoxWatcher watcher;
+        m_window->loadConfigFile(path);
+        QCOMPARE(g_deviceConfig.profileFiles[0], expected.isEmpty() ? before : expected);
+        QCOMPARE(watcher.texts, QStringList());
+        if (!expected.isEmpty() && g_deviceConfig.ProfileID == 0)
+            QCOMPARE(SimReportRate(0), quint8(2));
+    }
+};
+
+QTEST_MAIN(ProfilesTest)
+#include "tst_profiles.moc"

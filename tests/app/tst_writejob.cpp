@@ -1,0 +1,254 @@
+// End to end through the real main window and the simulated mouse: edits on the pages'
+// own widgets, Apply and OK, the job's messages, status reports, and hot-plug with the
+// "Dongle Disconnect!" warning.
+#include "windowfixture.h"
+
+#include "batterythread.h"
+#include "commands.h"
+#include "devicetable.h"
+#include "kestaction.h"
+#include "kestdpiwindow.h"
+#include "kestpushbutton.h"
+#include "kestreportrate.h"
+#include "kestsingledpi.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSlider>
+#include <QtTest>
+
+class WriteJobTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowSession> m_session;
+    VarnelWidget *m_window = nullptr;
+
+    void startWindow(bool receiver = true)
+    {
+        m_session = std::make_unique<WindowSession>(receiver);
+        m_window = m_session->window.get();
+    }
+
+    // Moves the X bar of a DPI stage row as a user would, by one page step.
+    void moveStageBar(int stage)
+    {
+        auto rows = m_window->m_pDPIWindow->findChildren<KestSingleDPI *>();
+        QVERIFY(stage < rows.size());
+        KestSingleDPI *row = nullptr;
+        for (KestSingleDPI *r : rows)
+            if (r->stage() == stage)
+                row = r;
+        QVERIFY(row);
+        const auto bars = row->findChildren<QSlider *>();
+        QVERIFY(!bars.isEmpty());
+        for (QSlider *bar : bars) {
+            if (bar->isVisibleTo(row)) {
+                bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+                return;
+            }
+        }
+        QFAIL("no visible bar");
+    }
+
+    void chooseReportRate(const QString &text)
+    {
+        auto *menu = m_window->m_pReportRate->findChild<QMenu *>();
+        QVERIFY(menu);
+        for (QAction *action : menu->actions()) {
+            if (action->text() == text) {
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL("no such rate");
+    }
+
+    // Returns when the job and its message (if any) are over.
+    void apply()
+    {
+        QTest::mouseClick(m_window->m_pApplyButton, Qt::LeftButton);
+        QVERIFY(!m_window->isJobRunning());
+    }
+
+private slots:
+    void cleanup() { m_session.reset(); }
+
+    void applySendsPageEdits()
+    {
+        startWindow();
+        m_window->show();
+        QTest::mouseClick(m_window->m_pTabButtons[2], Qt::LeftButton);
+        const quint32 before = g_deviceConfig.profiles[0].dpiInfo[1].x;
+        moveStageBar(1);
+        chooseReportRate("500 HZ");
+        BoxWatcher watcher;
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        QVERIFY(g_deviceConfig.profiles[0].dpiInfo[1].x != before);
+        QCOMPARE(g_deviceConfig.profiles[0].pollrate, quint8(2));
+        QCOMPARE(SimReportRate(0), quint8(2));
+        const DpiInfo &stage = g_deviceConfig.profiles[0].dpiInfo[1];
+        quint8 pairs[4];
+        EncodeDpiStage(GetMouseSensor(), stage.x, stage.y, g_batteryExtra, pairs);
+        QCOMPARE(SimDpiStage(1).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+        QCOMPARE(GetDiff(), 0);
+    }
+
+    // OK used to start the job without the pages' values.
+    void okSendsPageEdits()
+    {
+        startWindow();
+        m_window->show();
+        chooseReportRate("250 HZ");
+        BoxWatcher watcher;
+        m_window->m_pOkButton->click();  // collapsed in the layout: no pointer reaches it
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(SimReportRate(0), quint8(4));
+        QVERIFY(m_window->isHidden());
+    }
+
+    void asleepMouse()
+    {
+        startWindow();
+        SimSetAsleep(true);
+        QTRY_COMPARE_WITH_TIMEOUT(g_deviceAsleep, quint8(1), 5000);
+        BoxWatcher watcher;
+        apply();
+        QCOMPARE(watcher.texts, QStringList{"Mouse is sleeping or not connected."});
+    }
+
+    void failingEchoSendsAllNextTime()
+    {
+        startWindow();
+        SimFailEchoes(true);
+        chooseReportRate("125 HZ");
+        {
+            BoxWatcher watcher;
+            apply();
+            QCOMPARE(watcher.texts, QStringList{"Send data failed, please try again."});
+        }
+        QCOMPARE(GetDiff(), 1);
+        SimFailEchoes(false);
+        SimClearLog();
+        BoxWatcher watcher;
+        apply();  // nothing changed since, yet every section goes
+        QCOMPARE(watcher.texts, QStringList());
+        QVERIFY(SimLogHasCommand(0x01) && SimLogHasCommand(0x02) && SimLogHasCommand(0x03) && SimLogHasCommand(0x04));
+        QCOMPARE(GetDiff(), 0);
+    }
+
+    void slotMenuFailureReported()
+    {
+        startWindow();
+        SimSetFault(SimFault::WriteFails);
+        BoxWatcher watcher;
+        m_window->m_pSlotActions[2]->trigger();
+        QCOMPARE(watcher.texts, QStringList{"Send data failed, please try again."});
+        QCOMPARE(int(g_deviceConfig.ProfileID), 2);
+    }
+
+    void statusReports_data()
+    {
+        QTest::addColumn<int>("profile");
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<int>("rate");
+        QTest::newRow("profile 3") << 2 << 0 << 1;
+        QTest::newRow("stage 4") << 0 << 3 << 1;
+        QTest::newRow("rate 250") << 0 << 0 << 4;
+    }
+    void statusReports()
+    {
+        QFETCH(int, profile);
+        QFETCH(int, stage);
+        QFETCH(int, rate);
+        startWindow();
+        SimSendStatus(quint8(profile), quint8(stage), quint8(rate), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(int(g_deviceConfig.ProfileID), profile, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(int(g_deviceConfig.profiles[profile].dpi), stage, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(int(g_deviceConfig.profiles[profile].pollrate), rate, 5000);
+        QCOMPARE(m_window->m_pSlotButton->buttonText(), QString("Mode %1").arg(profile + 1));
+        QVERIFY(m_window->m_pProfileSlotButtons[profile]->isButtonChecked());
+        QCOMPARE(int(m_window->m_pReportRate->m_ProfileData.pollrate), rate);
+    }
+
+    // A status report or a removal that comes while the job runs waits for its end.
+    void eventsDuringJobWait()
+    {
+        startWindow();
+        const DeviceEntry &row = g_deviceTable.entries[0];
+        bool sawDuringJob = false;
+        bool untouchedDuringJob = false;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, this, [&] {
+            if (!m_window->isJobRunning() || sawDuringJob)
+                return;
+            sawDuringJob = true;
+            m_window->slotRefreshStatus(3, 0, g_deviceConfig.profiles[0].pollrate, 0);
+            m_window->onHidDeviceChanged(SimCommandPath(SimLink::Receiver), row.dongleVid, row.donglePid, false);
+            untouchedDuringJob = g_deviceConfig.ProfileID == 0 && row.foundB == 1;
+        });
+        probe.start(1);
+        SimSetReplyDelay(50);  // a slow mouse keeps the job busy
+        BoxWatcher watcher;
+        m_window->runWriteJob(true);
+        QVERIFY(sawDuringJob);
+        QVERIFY(untouchedDuringJob);
+        QCOMPARE(int(g_deviceConfig.ProfileID), 3);
+        QCOMPARE(row.foundB, 0);
+    }
+
+    // A profile or stage beyond the tables would index past them.
+    void garbledStatusIgnored()
+    {
+        startWindow();
+        const quint8 rate = g_deviceConfig.profiles[0].pollrate;
+        m_window->slotRefreshStatus(200, 9, rate, 0);
+        QCOMPARE(int(g_deviceConfig.ProfileID), 0);
+        QCOMPARE(int(g_deviceConfig.profiles[0].dpi), 0);
+    }
+
+    // The warning runs its own modal loop: the checks run inside it, from timers.
+    void startWithoutDeviceWarnsUntilPlugged()
+    {
+        startWindow(false);
+        BoxWatcher watcher(1, false);
+        bool warned = false;
+        QTimer::singleShot(400, this, [&] {
+            warned = m_window->warningBox() != nullptr && g_warningShown == 1 && m_window->isVisible();
+            SimPlugReceiver();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(warned && m_window->warningBox() == nullptr, 5000);
+        QCOMPARE(watcher.texts, QStringList{"Dongle Disconnect!"});
+        QCOMPARE(m_window->m_iConnectedCount, 1);
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(GetDiff(), 1);
+        QCOMPARE(g_warningShown, quint8(0));
+    }
+
+    // Escape used to leave the flag set; repeated removals stacked boxes.
+    void warningClosedByEscapeAndShownOnce()
+    {
+        startWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->isVisible(), 3000);
+        BoxWatcher watcher(1, false);
+        int boxesWhileUp = -1;
+        QTimer::singleShot(0, this, [] { SimUnplugAll(); });
+        QTimer::singleShot(600, this, [&] {
+            m_window->showMainWindow();  // a tray click or another removal meanwhile
+            SimPlugReceiver();
+            SimUnplugAll();
+        });
+        QTimer::singleShot(1200, this, [&] {
+            boxesWhileUp = watcher.texts.size();
+            if (m_window->warningBox())
+                QTest::keyClick(m_window->warningBox(), Qt::Key_Escape);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(boxesWhileUp >= 0 && m_window->warningBox() == nullptr, 5000);
+        QCOMPARE(boxesWhileUp, 1);
+        QCOMPARE(g_warningShown, quint8(0));
+    }
+};
+
+QTEST_MAIN(WriteJobTest)
+#include "tst_writejob.moc"
