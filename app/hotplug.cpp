@@ -7,13 +7,14 @@
 #include "configuredfont.h"
 #include "devicetable.h"
 #include "hidcollections.h"
-#include <hidapi/hidapi.h>
-#include "kestaction.h"
 #include "hotplugmonitor.h"
+#include "kestaction.h"
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
 #include "profilefiles.h"
 #include "windowhelpers.h"
+
+#include <hidapi/hidapi.h>
 
 #include <QDebug>
 #include <QLineEdit>
@@ -179,8 +180,6 @@ void VarnelWidget::onHidDeviceChanged(const QString &pathText, int vendorId, int
 void VarnelWidget::RefreshMouseList(int)
 {
     m_modelNames.clear();
-    if (g_deviceTable.count <= 1)
-        m_pMouseNameButton->hide();
     m_iConnectedCount = 0;
     if (m_pModelMenu)
         m_pModelMenu->deleteLater();

@@ -305,17 +305,17 @@ void VarnelWidget::applyScaledLayout()
 void VarnelWidget::applyConfiguredFontToMenus()
 {
     const double s = m_dScaleFactor;
+    const QFont font = ConfiguredFont();  // one read of Config.ini for every menu entry
     m_pLanguageMenu->setFixedWidth(int(105 * s));
     for (int i = 0; i < m_langCount; ++i)
-        applyConfiguredFont(m_pLanguageActions[i]);
+        m_pLanguageActions[i]->setFont(font);
     m_pSlotMenu->setFixedWidth(int(152 * s));
     for (KestAction *action : m_pSlotActions)
-        applyConfiguredFont(action);
+        action->setFont(font);
     m_pProfileMenu->setFixedWidth(int(152 * s));
     for (KestAction *action : qAsConst(m_pProfileActions))
-        applyConfiguredFont(action);
+        action->setFont(font);
 
-    const QFont font = ConfiguredFont();
     QToolTip::setFont(font);
     m_profileNameEdit->setFont(font);
 }

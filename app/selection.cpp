@@ -169,18 +169,10 @@ void VarnelWidget::rebuildProfileMenu()
 QString VarnelWidget::replacementProfileName(int pos) const
 {
     const int n = m_profileList.size();
-    const int current = CurrentSlot();
-    auto usedByOtherSlot = [current](const QString &name) {
-        for (int slot = 0; slot < kProfileCount; ++slot) {
-            if (slot != current && g_deviceConfig.profileFiles[slot] == name)
-                return true;
-        }
-        return false;
-    };
     // The next entry, or the one before the last; then back towards the start while
     // another slot shows the candidate. Empty when no entry is free.
     for (int k = pos == n - 1 ? n - 2 : pos + 1; k >= 0; --k) {
-        if (k != pos && k < n && !usedByOtherSlot(m_profileList.at(k)))
+        if (k != pos && k < n && !isProfileNameUsed(m_profileList.at(k)))
             return m_profileList.at(k);
     }
     return QString();

@@ -219,8 +219,14 @@ void VarnelWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!m_bgPixmaps[0].isNull())
-        painter.drawPixmap(0, 0, m_bgPixmaps[0].scaled(width(), height(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (!m_bgPixmaps[0].isNull()) {
+        // Every repaint of a control repaints the window beneath it: scale once per size.
+        if (m_paintedBackgroundSize != size()) {
+            m_paintedBackground = m_bgPixmaps[0].scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            m_paintedBackgroundSize = size();
+        }
+        painter.drawPixmap(0, 0, m_paintedBackground);
+    }
     const QPixmap &connection = m_iConnectionState < 2 ? m_bat2Pixmap : m_bat1Pixmap;
     if (!connection.isNull()) {
         const double s = m_dScaleFactor;

@@ -131,6 +131,8 @@ public:
     int m_iWidth = 999;
     int m_iHeight = 640;
     QPixmap m_bgPixmaps[kScaleSteps];
+    QPixmap m_paintedBackground;  // m_bgPixmaps[0] smoothly scaled to m_paintedBackgroundSize
+    QSize m_paintedBackgroundSize;
     QPixmap m_bat1Pixmap;
     QPixmap m_bat2Pixmap;
     QTranslator *m_pTranslator = nullptr;

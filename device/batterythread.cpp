@@ -1,7 +1,7 @@
 #include "batterythread.h"
 
+#include "commands.h"
 #include "devicetable.h"
-#include "transport.h"
 
 #include <QtDebug>
 #include <cstring>
@@ -22,15 +22,6 @@ KestGetBatteryThread *g_thread = nullptr;
 BatteryThreadConnector g_connector;
 BatteryThreadPauses g_pauses;
 
-// 05 24 FA 48 and zeros.
-void fillBatteryQuery(unsigned char *bytes)
-{
-    bytes[kReportIdOffset] = kCommandReportId;
-    bytes[kFrameOffset] = kFrameMarker;
-    bytes[kCommandOffset] = kBatteryReply;
-    bytes[kChecksumOffset] = ReportChecksum(bytes);
-}
-
 // Joins and deletes; with g_controlMutex held.
 void stopLocked()
 {
@@ -47,6 +38,13 @@ void stopLocked()
 }
 
 } // namespace
+
+CommandReport BatteryQueryReport()
+{
+    CommandReport query = MakeReport(kBatteryReply, 0, 0, kMarkerSingle);
+    FillChecksum(query);
+    return query;
+}
 
 KestGetBatteryThread::KestGetBatteryThread() = default;
 
@@ -108,7 +106,6 @@ void KestGetBatteryThread::run()
             qDebug("KestGetBatteryThread Stop.\n");
             return;
         }
-        unsigned char query[kBufferSize] = {};
         unsigned char reply[kBufferSize] = {};
 
         if (pass == 0) {
@@ -118,8 +115,8 @@ void KestGetBatteryThread::run()
                 hid_device *handle = CommandHandle();
                 if (!handle)
                     return;
-                fillBatteryQuery(query);
-                if (hid_write(handle, query, kCommandReportSize) < 0)
+                const CommandReport query = BatteryQueryReport();
+                if (hid_write(handle, query.bytes, kCommandReportSize) < 0)
                     qDebug("Unable to send a feature report.\n");
                 pause(m_pauses.afterQueryWriteMs);
                 read = hid_read_timeout(handle, reply, kCommandReportSize, kBatteryReadTimeoutMs);

@@ -3,6 +3,8 @@
 // every 56th pass and hands battery and status reports to the main window by queued signals.
 // At most one runs at a time: start and stop it through StartBatteryThread/StopBatteryThread.
 
+#include "transport.h"
+
 #include <QThread>
 #include <atomic>
 #include <condition_variable>
@@ -19,6 +21,9 @@ constexpr quint8 kStatusReply = 0x49;   // 'I'
 constexpr int kBatteryReadTimeoutMs = 50;
 // The pass counter runs 2..57; the query goes out when it is 0.
 constexpr int kBatteryQueryWrap = 57;
+
+// The battery query: 05 24 FA 48 and zeros, checksum filled.
+CommandReport BatteryQueryReport();
 
 // Pauses of one pass. Tests shorten them; the program keeps these.
 struct BatteryThreadPauses {

@@ -568,18 +568,16 @@ ReportList BuildBeginEndReports(int phase)
     return {MakeReport(kCmdBeginEnd, quint16(phase), 0, kMarkerSingle)};
 }
 
-namespace {
-CommandReport commitReport(quint8 group)
+CommandReport MakeCommitReport(quint8 group)
 {
     return MakeReport(kCmdCommit, quint16(kCommitAddressLow | (group << 8)), 0, kMarkerSingle);
 }
-} // namespace
 
 ReportList BuildCommitReports()
 {
     ReportList reports;
     for (quint8 group : kCommitGroups)
-        reports.push_back(commitReport(group));
+        reports.push_back(MakeCommitReport(group));
     return reports;
 }
 
@@ -601,14 +599,17 @@ int SendDpiStages(int profile)
 
 int SendLighting() { return SendReports(BuildLightingReports(g_downloadConfig.profiles[0])); }
 
-void BuildButtonSlot(int profile, int button, int slot)
+namespace {
+
+// BuildButtonSlot with the description values read once by the caller.
+void buildButtonSlot(int profile, int button, int slot, int sensor, int scrollRev)
 {
     if (profile < 0 || profile >= kProfileCount || button < 0 || button >= kButtonCount) {
         qDebug("button %d of profile %d does not exist\n", button, profile);
         return;
     }
     std::copy(kButtonTableHeader, kButtonTableHeader + 2, g_buttonTableImage);
-    const int tableSlot = ButtonTableSlot(slot, GetScrollRev(), g_buttonMatrix);
+    const int tableSlot = ButtonTableSlot(slot, scrollRev, g_buttonMatrix);
     if (tableSlot < 0) {
         qDebug("button %d: slot %d lies outside the button table, skipped\n", button, slot);
         return;
@@ -620,8 +621,15 @@ void BuildButtonSlot(int profile, int button, int slot)
         info.Res4 = macroSlot;
     }
     quint8 bytes[4];
-    EncodeButtonFunction(info, GetMouseSensor(), macroSlot, bytes);
+    EncodeButtonFunction(info, sensor, macroSlot, bytes);
     std::copy(bytes, bytes + 4, g_buttonTableImage + 2 + 4 * tableSlot);
+}
+
+} // namespace
+
+void BuildButtonSlot(int profile, int button, int slot)
+{
+    buildButtonSlot(profile, button, slot, GetMouseSensor(), GetScrollRev());
 }
 
 int SendButtonTable()
@@ -630,17 +638,20 @@ int SendButtonTable()
     // From zero: a button that is gone since the last download must not keep its bytes.
     std::fill(g_buttonTableImage, g_buttonTableImage + kButtonTableImageSize, 0);
     const int buttons = int(clampLogged(GetButtonCountAndDpi(), 0, kButtonMatrixSize, "button count"));
+    // Both files are read once, not once per button.
+    const int sensor = GetMouseSensor();
+    const int scrollRev = GetScrollRev();
     for (int i = 0; i < buttons; ++i)
-        BuildButtonSlot(0, i, i);
-    BuildButtonSlot(0, 40, kWheelUpSlot);
-    BuildButtonSlot(0, 41, kWheelDownSlot);
+        buildButtonSlot(0, i, i, sensor, scrollRev);
+    buildButtonSlot(0, 40, kWheelUpSlot, sensor, scrollRev);
+    buildButtonSlot(0, 41, kWheelDownSlot, sensor, scrollRev);
     return SendReports(BuildButtonTableReports(g_buttonTableImage));
 }
 
 int SelectProfile(int index)
 {
     SendCommand(MakeReport(kCmdSelectProfile, quint16(index & 0xFF), 0, kMarkerSingle), kCommandReportSize);
-    SendCommand(commitReport(kSelectProfileGroup), kCommandReportSize);
+    SendCommand(MakeCommitReport(kSelectProfileGroup), kCommandReportSize);
     return 1;
 }
 

@@ -42,6 +42,8 @@ CommandReport MakeReport(quint8 command, quint16 address, quint8 length, quint8 
                          const quint8 *data = nullptr);
 // The report that closes a block of `command`: length 1, marker 0xD3, data 0x1A.
 CommandReport MakeClosingReport(quint8 command, quint16 address = kClosingAddress);
+// The commit of one settings group: address F3 with the group in the high byte.
+CommandReport MakeCommitReport(quint8 group);
 // Sends the reports in order; returns the first result that is not 0, else 0.
 int SendReports(const ReportList &reports);
 

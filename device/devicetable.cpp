@@ -111,11 +111,6 @@ hid_device *CommandHandle()
     return wired ? wired : DongleCommandHandle.load();
 }
 
-hid_device *GetCommandHandle()
-{
-    return CommandHandle();
-}
-
 void SetHidOwnerWindow(QObject *window)
 {
     g_ownerWindow = window;

@@ -64,8 +64,6 @@ std::recursive_mutex &DeviceLinkMutex();
 // The command handle every sender and the status thread use: the cable's when open, else
 // the receiver's; null when neither is. Call with DeviceLinkMutex() held.
 hid_device *CommandHandle();
-// Same as CommandHandle(); kept for the operations the program does not use.
-hid_device *GetCommandHandle();
 
 // The main window, told once at start-up. (The download reaches the battery thread through
 // StopBatteryThread/StartBatteryThread instead.)

@@ -68,8 +68,6 @@ CommandReport blockWrite(quint16 address, quint8 length, const quint8 *data)
     return MakeReport(kCmdBlockWrite, address, length, kMarkerSingle, data);
 }
 
-CommandReport commit(quint8 group) { return MakeReport(kCmdCommit, quint16(0xF3 | (group << 8)), 0, kMarkerSingle); }
-
 // A byte of each profile at even offsets: 10 bytes.
 int writeProfileBytes(quint16 address, quint8 ProfileRecord::*field)
 {
@@ -124,6 +122,8 @@ void logReport(const char *prefix, const unsigned char *bytes)
 }
 
 } // namespace
+
+hid_device *GetCommandHandle() { return CommandHandle(); }
 
 // --- Queries ----------------------------------------------------------------------------
 
@@ -217,7 +217,7 @@ int WritePollRates(bool commitIt)
     const int result = writeProfileBytes(kPollRateAddress, &ProfileRecord::pollrate);
     if (result != 0 || !commitIt)
         return result;
-    return SendCommand(commit(kGroupPollRate), kCommandReportSize);
+    return SendCommand(MakeCommitReport(kGroupPollRate), kCommandReportSize);
 }
 
 int WriteScrollSpeeds() { return writeProfileBytes(kScrollSpeedAddress, &ProfileRecord::scrollspeed); }
@@ -228,7 +228,7 @@ int WriteCurrentStages(bool commitIt)
     for (int p = 0; p < kProfileCount; ++p)
         reports.push_back(blockWrite(quint16(kProfileBase[p] + 2), 1, &g_downloadConfig.profiles[p].dpi));
     if (commitIt)
-        reports.insert(reports.end(), {commit(kGroupDpi), commit(kGroupLighting)});
+        reports.insert(reports.end(), {MakeCommitReport(kGroupDpi), MakeCommitReport(kGroupLighting)});
     return SendReports(reports);
 }
 
@@ -245,7 +245,7 @@ int WriteProfileDpi(int profile, bool commitIt)
         reports.push_back(blockWrite(quint16(OldProfileBaseAddress(profile) + 4 + 6 * stage), 5, data));
     }
     if (commitIt)
-        reports.push_back(commit(kGroupDpi));
+        reports.push_back(MakeCommitReport(kGroupDpi));
     return SendReports(reports);
 }
 
@@ -253,7 +253,7 @@ int SendCurrentProfile(bool commitIt)
 {
     ReportList reports{MakeReport(kCmdSelectProfile, g_downloadConfig.ProfileID, 0, kMarkerSingle)};
     if (commitIt)
-        reports.push_back(commit(kGroupProfile));
+        reports.push_back(MakeCommitReport(kGroupProfile));
     const int result = SendReports(reports);
     QThread::msleep(100);
     return result;
@@ -270,7 +270,7 @@ int WriteLightingOld()
                                 DeviceEffectNumber(profile.LedMode)};
         reports.push_back(blockWrite(quint16(kLightingAddress + kLightingStride * p), 4, data));
     }
-    reports.push_back(commit(kGroupLighting));
+    reports.push_back(MakeCommitReport(kGroupLighting));
     return SendReports(reports);
 }
 
@@ -454,8 +454,7 @@ void KestHidReadThread3::run()
     qDebug("KestHidReadThread3.\n");
     while (!m_isStop) {
         QThread::msleep(1000);
-        CommandReport query = MakeReport(kBatteryReply, 0, 0, kMarkerSingle);
-        FillChecksum(query);
+        const CommandReport query = BatteryQueryReport();
         unsigned char reply[kCommandReportSize] = {};
         std::lock_guard<std::recursive_mutex> lock(DeviceLinkMutex());
         hid_device *handle = WiredCommandHandle;

@@ -5,8 +5,13 @@
 
 #include "records.h"
 
+#include <hidapi/hidapi.h>
+
 #include <QThread>
 #include <atomic>
+
+// Same as CommandHandle(); call with DeviceLinkMutex() held.
+hid_device *GetCommandHandle();
 
 // --- Feature-report queries on the cable's mouse collection: 1 done, 0 failed ---------
 

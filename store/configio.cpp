@@ -8,7 +8,6 @@
 #include "profileio.h"
 #include "settings.h"
 
-#include <QDebug>
 #include <QSettings>
 
 namespace {
@@ -19,12 +18,8 @@ QString slotKey(int slot) { return QStringLiteral("Config/Profile") + QString::n
 // the file ".prof" and no name leaves the Profile folder.
 QString usableSlotName(const QString &name, int slot)
 {
-    if (name.isEmpty())
+    if (name.isEmpty() || !CheckProfileName(name))
         return DefaultSlotFileName(slot);
-    if (!IsSafeProfileName(name)) {
-        qDebug() << "profile name refused:" << name;
-        return DefaultSlotFileName(slot);
-    }
     return name;
 }
 
@@ -135,4 +130,22 @@ void LoadConfigFromProfileList(DeviceConfig &config)
         if (ReadProfileFile(record, name) == kStoreOk)
             g_profileList.append(new ProfileRecord(record));
     }
+}
+
+int SaveConfigWithProfileList(const DeviceConfig &config)
+{
+    int result = kStoreOk;
+    {
+        QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+        for (const ConfigByteKey &entry : kConfigSensorKeys)
+            writeByte(settings, entry, config);
+        settings.setValue("PROFILE_LIST/Count", g_profileList.size());
+        if (!IniFlushed(settings))
+            result = kStoreWriteFailed;
+    }
+    for (const ProfileRecord *record : qAsConst(g_profileList)) {
+        if (record)
+            keepFirstFailure(result, WriteProfileFile(*record, record->ProfileName));
+    }
+    return result;
 }

@@ -18,3 +18,6 @@ void ReadConfig(DeviceConfig &config, const QString &path);
 // Not used by the running program: the sensor keys into config and the profiles listed
 // under PROFILE_LIST into g_profileList (new records, owned by the list).
 void LoadConfigFromProfileList(DeviceConfig &config);
+// Not used by the running program: the sensor keys and PROFILE_LIST/Count into Config.ini, each
+// record of g_profileList into the profile file of its ProfileName; kStoreOk or the first failure.
+int SaveConfigWithProfileList(const DeviceConfig &config);

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 int g_colorMode = 0;
 
 namespace {
@@ -34,7 +36,7 @@ int maskedButtonCount(const QSettings &settings)
 }
 
 // The count addresses the 16-entry matrices.
-int clampButtonCount(int count) { return count < 0 ? 0 : (count > kButtonMatrixSize ? kButtonMatrixSize : count); }
+int clampButtonCount(int count) { return std::clamp(count, 0, kButtonMatrixSize); }
 
 void readMatrix(const QSettings &settings, const char *format, quint8 (&matrix)[kButtonMatrixSize])
 {
@@ -53,7 +55,7 @@ int ReadDeviceDefaults(DeviceDefaults &defaults)
     const QSettings settings(DeviceDescriptionPath(), QSettings::IniFormat);
     defaults.dpi = IniByte(settings, key("dpi"));
     defaults.LedMoveOFF = IniByte(settings, key("LedMoveOFF"));
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < kDpiStages; ++i)
         defaults.dpiXy[i] = IniInt(settings, indexedKey("DPI_INFO_%d_xy", i));
     defaults.BackPic = IniString(settings, key("BackPic"));
     defaults.CompanyName = IniString(settings, key("CompanyName"));
@@ -80,7 +82,7 @@ int ReadDeviceDefaults(DeviceDefaults &defaults)
         button.Res3 = IniByte(settings, indexedKey("BUTTON_INFO_%d_Res3", i));
         button.Res4 = IniByte(settings, indexedKey("BUTTON_INFO_%d_Res4", i));
     }
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < kLedModes; ++i) {
         DefaultLedMode &mode = defaults.ledModes[i];
         mode.RGB = IniColor(settings, indexedKey("LedMode/LED_MODE_%d_RGB", i));
         mode.bright = IniInt(settings, indexedKey("LedMode/LED_MODE_%d_bright", i));

@@ -2,10 +2,11 @@
 // The device description "DefaultProfile.bin" beside the executable: INI text, group PROFILE,
 // read only. Every call opens the file afresh; nothing is cached but the globals below.
 
+#include "records.h"
+
 #include <QColor>
 #include <QString>
 
-constexpr int kButtonMatrixSize = 16;   // button positions a description can describe
 constexpr int kSensorDefaultCount = 7;  // lift, angle, debounce, jitter, wake, sensor mode, sync
 constexpr int kDefaultButtonRows = 20;
 constexpr int kDefaultFontEntries = 4;
@@ -36,7 +37,7 @@ struct DefaultButton {
 // The default-profile block of the description, taken into new profiles by InitProfileDefaults.
 struct DeviceDefaults {
     quint8 dpi = 0;
-    qint32 dpiXy[8] = {};
+    qint32 dpiXy[kDpiStages] = {};
     qint32 pollrate = 0;
     quint8 LedMode = 0;
     quint8 Style = 0;
@@ -50,7 +51,7 @@ struct DeviceDefaults {
     QString FolderPath;
     quint8 LedMoveOFF = 0;
     quint8 Lang[kDefaultFontEntries] = {};
-    DefaultLedMode ledModes[14] = {};
+    DefaultLedMode ledModes[kLedModes] = {};
     DefaultButton buttons[kDefaultButtonRows] = {};
 };
 

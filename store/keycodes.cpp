@@ -124,26 +124,24 @@ struct ModifierGroup {
 
 bool KeyCodeToHidUsage(int keyCode, int &usage)
 {
-    bool found = false;
     for (const KeyUsageRow &row : KeyUsageTable) {
         if (row.keyCode == keyCode) {
             usage = row.usage;
-            found = true;
+            return true;
         }
     }
-    return found;
+    return false;
 }
 
 bool HidUsageToKeyCode(int usage, int &keyCode)
 {
-    bool found = false;
     for (const KeyUsageRow &row : KeyUsageTable) {
         if (row.usage == usage) {
             keyCode = row.keyCode;
-            found = true;
+            return true;
         }
     }
-    return found;
+    return false;
 }
 
 QString KeyCodeToName(int keyCode)

@@ -1,13 +1,13 @@
 #include "lightingfiles.h"
 
 #include "inivalue.h"
+#include "profilefiles.h"
+#include "profilegroup.h"
 #include "settings.h"
 
 #include <QSettings>
 
 namespace {
-
-QString profileFilePath(const QString &name) { return GetConfigDir() + "/Profile/" + name + ".prof"; }
 
 // The file and group of a lighting operation.
 struct LedTarget {
@@ -18,35 +18,35 @@ struct LedTarget {
 LedTarget ledTarget(int index, const QString &path)
 {
     if (path.isEmpty())
-        return {ConfigIniPath(), QString("PROFILE_%1").arg(index)};
+        return {ConfigIniPath(), ProfileGroupName(index)};
     return {path, "PROFILE"};
 }
 
-QString entryKey(const QString &group, int entry, const char *suffix)
+QString entryKey(const QString &group, int entry, const char *field)
 {
-    return QString("%1/LedMode/LED_MODE_%2%3").arg(group).arg(entry).arg(suffix);
+    return group + QLatin1Char('/') + LedEntryKey(entry, field);
 }
 
 quint32 uintValue(const QSettings &settings, const QString &key) { return quint32(IniInt(settings, key)); }
 
 void readEntry(const QSettings &settings, const QString &group, int entry, LedModeInfo &info)
 {
-    info.RGB = IniColor(settings, entryKey(group, entry, "_RGB"));
-    info.h = uintValue(settings, entryKey(group, entry, "_h"));
-    info.s = uintValue(settings, entryKey(group, entry, "_s"));
-    info.v = uintValue(settings, entryKey(group, entry, "_v"));
-    info.bright = uintValue(settings, entryKey(group, entry, "_bright"));
-    info.breath = uintValue(settings, entryKey(group, entry, "_breath"));
+    info.RGB = IniColor(settings, entryKey(group, entry, "RGB"));
+    info.h = uintValue(settings, entryKey(group, entry, "h"));
+    info.s = uintValue(settings, entryKey(group, entry, "s"));
+    info.v = uintValue(settings, entryKey(group, entry, "v"));
+    info.bright = uintValue(settings, entryKey(group, entry, "bright"));
+    info.breath = uintValue(settings, entryKey(group, entry, "breath"));
 }
 
 void writeEntry(QSettings &settings, const QString &group, int entry, const LedModeInfo &info)
 {
-    settings.setValue(entryKey(group, entry, "_RGB"), info.RGB);
-    settings.setValue(entryKey(group, entry, "_h"), info.h);
-    settings.setValue(entryKey(group, entry, "_s"), info.s);
-    settings.setValue(entryKey(group, entry, "_v"), info.v);
-    settings.setValue(entryKey(group, entry, "_bright"), info.bright);
-    settings.setValue(entryKey(group, entry, "_breath"), info.breath);
+    settings.setValue(entryKey(group, entry, "RGB"), info.RGB);
+    settings.setValue(entryKey(group, entry, "h"), info.h);
+    settings.setValue(entryKey(group, entry, "s"), info.s);
+    settings.setValue(entryKey(group, entry, "v"), info.v);
+    settings.setValue(entryKey(group, entry, "bright"), info.bright);
+    settings.setValue(entryKey(group, entry, "breath"), info.breath);
 }
 
 } // namespace
@@ -72,12 +72,14 @@ void WriteLedSettings(int index, const ProfileRecord &record, const QString &pat
 
 void ReadLedSettingsFile(ProfileRecord &record, const QString &profileName)
 {
-    ReadLedSettings(0, record, profileFilePath(profileName));
+    if (CheckProfileName(profileName))
+        ReadLedSettings(0, record, ProfileFilePath(profileName));
 }
 
-void WriteLedSettingsFile(ProfileRecord record, const QString &profileName)
+void WriteLedSettingsFile(const ProfileRecord &record, const QString &profileName)
 {
-    WriteLedSettings(0, record, profileFilePath(profileName));
+    if (CheckProfileName(profileName))
+        WriteLedSettings(0, record, ProfileFilePath(profileName));
 }
 
 void ReadAllLedSettingsFiles(DeviceConfig &config)
@@ -95,7 +97,9 @@ void WriteAllLedSettingsFiles(const DeviceConfig &config)
 void WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const QColor &color, uint h, uint s,
                        uint v, uint bright, uint breath)
 {
-    QSettings settings(profileFilePath(profileName), QSettings::IniFormat);
+    if (!CheckProfileName(profileName))
+        return;
+    QSettings settings(ProfileFilePath(profileName), QSettings::IniFormat);
     settings.setValue("PROFILE/LedMode", ledMode);
     LedModeInfo info;
     info.RGB = color;

@@ -12,13 +12,14 @@
 // the path and group "PROFILE".
 void ReadLedSettings(int index, ProfileRecord &record, const QString &path);
 void WriteLedSettings(int index, const ProfileRecord &record, const QString &path);
-// The same on the profile file GetConfigDir() + "/Profile/" + name + ".prof".
+// The same on the profile file GetConfigDir() + "/Profile/" + name + ".prof". A name that is
+// no safe profile file name (IsSafeProfileName) touches no file and leaves the record as it was.
 void ReadLedSettingsFile(ProfileRecord &record, const QString &profileName);
-void WriteLedSettingsFile(ProfileRecord record, const QString &profileName);
+void WriteLedSettingsFile(const ProfileRecord &record, const QString &profileName);
 // All five profiles with their file names.
 void ReadAllLedSettingsFiles(DeviceConfig &config);
 void WriteAllLedSettingsFiles(const DeviceConfig &config);
-// "PROFILE/LedMode" and the six keys of one entry in a profile file.
+// "PROFILE/LedMode" and the six keys of one entry in a profile file; nothing for an unsafe name.
 void WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const QColor &color, uint h, uint s,
                        uint v, uint bright, uint breath);
 

@@ -5,9 +5,9 @@
 
 #include <QSettings>
 
-namespace {
+#include <algorithm>
 
-int clampStepCount(int count) { return count < 0 ? 0 : (count > kMaxMacroSteps ? kMaxMacroSteps : count); }
+namespace {
 
 QString stepKey(const char *prefix, int index) { return QString("Setting/%1%2").arg(prefix).arg(index); }
 
@@ -76,7 +76,7 @@ MacroFile ReadMacroFile(const QString &name)
     macro.delayType = IniInt(settings, "Setting/DelayType");
     macro.loopType = IniInt(settings, "Setting/LoopType");
     macro.loopTime = IniInt(settings, "Setting/LoopTime");
-    const int count = clampStepCount(IniInt(settings, "Setting/Count"));
+    const int count = std::clamp(IniInt(settings, "Setting/Count"), 0, kMaxMacroSteps);
     macro.steps.resize(count);
     for (int i = 0; i < count; ++i) {
         macro.steps[i].type = IniByte(settings, stepKey("Map_", i));
@@ -100,9 +100,12 @@ int LoadMacroSteps(const QString &name, ButtonInfo &entry)
 
 bool TakeMacroWriteSign(const QString &name)
 {
-    if (!IsValidMacroName(name) || !FileExists(MacroFilePath(name)))
+    if (!IsValidMacroName(name))
         return false;
-    QSettings settings(MacroFilePath(name), QSettings::IniFormat);
+    const QString path = MacroFilePath(name);
+    if (!FileExists(path))
+        return false;
+    QSettings settings(path, QSettings::IniFormat);
     if (IniInt(settings, "Setting/WriteSign") == 0)
         return false;
     settings.setValue("Setting/WriteSign", 0);

@@ -1,4 +1,5 @@
 // The defaults of a new profile and of a fresh installation.
+#include "buttonfunctions.h"
 #include "devicedefaults.h"
 #include "profilefiles.h"
 #include "records.h"
@@ -8,7 +9,8 @@ namespace {
 void fillBuiltInDefaults(ProfileRecord &record)
 {
     static const quint32 stageValues[kDpiStages] = {8, 12, 16, 24, 50, 75, 0, 0};
-    static const qint32 buttonFunctions[] = {1, 2, 3, 4, 5, 4, 5};
+    static const qint32 buttonFunctions[] = {kFunLeft, kFunRight, kFunMiddle, kFunForward, kFunBack,
+                                            kFunForward, kFunBack};
     record.LedMode = 9;
     record.LedMoveOFF = 0;
     record.LedSleepTime = 1;
@@ -89,8 +91,8 @@ void InitProfileDefaults(ProfileRecord &record, int /*index*/)
         fillBuiltInDefaults(record);
     else
         takeDescriptionDefaults(record, defaults);
-    record.buttonInfo[40].Fun = 52;
-    record.buttonInfo[41].Fun = 53;
+    record.buttonInfo[40].Fun = kFunScrollUp;
+    record.buttonInfo[41].Fun = kFunScrollDown;
 }
 
 void InitDefaultProfiles(DeviceConfig &config)

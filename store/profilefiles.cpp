@@ -18,6 +18,14 @@ bool IsSafeProfileName(const QString &name)
     return true;
 }
 
+bool CheckProfileName(const QString &name)
+{
+    if (IsSafeProfileName(name))
+        return true;
+    qDebug() << "profile file name refused:" << name;
+    return false;
+}
+
 QString DefaultSlotFileName(int slot) { return QStringLiteral("Profile ") + QString::number(slot + 1); }
 
 QString ProfileFolder() { return GetConfigDir() + "/Profile/"; }
@@ -33,10 +41,8 @@ bool EnsureProfileFolder()
 
 int WriteProfileFile(const ProfileRecord &record, const QString &name)
 {
-    if (!IsSafeProfileName(name)) {
-        qDebug() << "profile file name refused:" << name;
+    if (!CheckProfileName(name))
         return kStoreBadName;
-    }
     if (!EnsureProfileFolder())
         return kStoreWriteFailed;
     return WriteProfile(0, record, ProfileFilePath(name));
@@ -44,10 +50,8 @@ int WriteProfileFile(const ProfileRecord &record, const QString &name)
 
 int ReadProfileFile(ProfileRecord &record, const QString &name)
 {
-    if (!IsSafeProfileName(name)) {
-        qDebug() << "profile file name refused:" << name;
+    if (!CheckProfileName(name))
         return kStoreBadName;
-    }
     ReadProfile(0, record, ProfileFilePath(name));
     return kStoreOk;
 }

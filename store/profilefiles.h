@@ -8,6 +8,8 @@
 // False for a name that would leave the Profile folder or that no file system takes: empty,
 // a path separator, "..", a control character or one of \:*?"<>|.
 bool IsSafeProfileName(const QString &name);
+// IsSafeProfileName, with a debug line naming a refused name.
+bool CheckProfileName(const QString &name);
 // The file name of slot 0-4 while it has no name of its own: "Profile 1" ... "Profile 5".
 QString DefaultSlotFileName(int slot);
 

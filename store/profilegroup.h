@@ -10,5 +10,6 @@
 enum class LedTimes { Included, Excluded };  // LedMoveOFF and LedSleepTime
 
 QString ProfileGroupName(int index);  // "PROFILE_<index>"
+QString LedEntryKey(int mode, const char *field);  // "LedMode/LED_MODE_<mode>_<field>", inside a group
 void WriteProfileGroup(QSettings &settings, const QString &group, const ProfileRecord &record, LedTimes ledTimes);
 void ReadProfileGroup(QSettings &settings, const QString &group, ProfileRecord &record, LedTimes ledTimes);

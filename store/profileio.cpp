@@ -25,11 +25,6 @@ QString stepKey(int button, int step, const char *field)
            QString::number(step) + QLatin1Char('_') + QLatin1String(field);
 }
 
-QString ledKey(int mode, const char *field)
-{
-    return QLatin1String("LedMode/LED_MODE_") + QString::number(mode) + QLatin1Char('_') + QLatin1String(field);
-}
-
 // Every key of a profile, spelled once for the writer and the reader alike.
 template <typename Record, typename Io>
 void visitProfile(Record &record, Io &io, LedTimes ledTimes)
@@ -77,12 +72,12 @@ void visitProfile(Record &record, Io &io, LedTimes ledTimes)
     }
     for (int i = 0; i < kLedModes; ++i) {
         auto &mode = record.ledModes[i];
-        io.color(ledKey(i, "RGB"), mode.RGB);
-        io.number(ledKey(i, "h"), mode.h);
-        io.number(ledKey(i, "s"), mode.s);
-        io.number(ledKey(i, "v"), mode.v);
-        io.number(ledKey(i, "bright"), mode.bright);
-        io.number(ledKey(i, "breath"), mode.breath);
+        io.color(LedEntryKey(i, "RGB"), mode.RGB);
+        io.number(LedEntryKey(i, "h"), mode.h);
+        io.number(LedEntryKey(i, "s"), mode.s);
+        io.number(LedEntryKey(i, "v"), mode.v);
+        io.number(LedEntryKey(i, "bright"), mode.bright);
+        io.number(LedEntryKey(i, "breath"), mode.breath);
     }
 }
 
@@ -132,6 +127,11 @@ void readProfile(const QString &file, const QString &group, ProfileRecord &recor
 } // namespace
 
 QString ProfileGroupName(int index) { return QStringLiteral("PROFILE_") + QString::number(index); }
+
+QString LedEntryKey(int mode, const char *field)
+{
+    return QLatin1String("LedMode/LED_MODE_") + QString::number(mode) + QLatin1Char('_') + QLatin1String(field);
+}
 
 void WriteProfileGroup(QSettings &settings, const QString &group, const ProfileRecord &record, LedTimes ledTimes)
 {

@@ -2,4 +2,4 @@
 
 DeviceConfig g_deviceConfig;
 DeviceConfig g_loadedDeviceConfig;
-quint8 g_buttonMatrix[16] = {};
+quint8 g_buttonMatrix[kButtonMatrixSize] = {};

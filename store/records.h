@@ -89,7 +89,8 @@ extern DeviceConfig g_deviceConfig;
 extern DeviceConfig g_loadedDeviceConfig;
 
 // Device slot of each button position, from the device description; refilled by LoadConfig.
-extern quint8 g_buttonMatrix[16];
+constexpr int kButtonMatrixSize = 16;  // button positions a description can describe
+extern quint8 g_buttonMatrix[kButtonMatrixSize];
 
 // Keeps a stored index inside its table: profiles 0-4, DPI stages 0-7, light modes 0-13.
 inline int ClampIndex(int value, int count) { return value < 0 ? 0 : (value >= count ? count - 1 : value); }

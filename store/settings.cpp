@@ -1,12 +1,10 @@
 #include "settings.h"
 
-#include "configkeys.h"
 #include "inivalue.h"
+#include "macrofiles.h"
 #include "profilefiles.h"
-#include "profileio.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -75,11 +73,8 @@ void SaveProfileList(const DeviceConfig &config)
 
 void SaveProfileDpi(const QString &profileName, int stage)
 {
-    if (!IsSafeProfileName(profileName)) {
-        qDebug() << "profile file name refused:" << profileName;
-        return;
-    }
-    writeValue(ProfileFilePath(profileName), "PROFILE/dpi", stage);
+    if (CheckProfileName(profileName))
+        writeValue(ProfileFilePath(profileName), "PROFILE/dpi", stage);
 }
 
 int GetDiff() { return readInt(ConfigIniPath(), "Config/Diff"); }
@@ -91,11 +86,8 @@ int ClampLangIndex(int index) { return ClampIndex(index, kFontListSize); }
 
 void GetFontList(FontList &list)
 {
-    QSettings settings(ConfigIniPath(), QSettings::IniFormat);
-    bool ok = false;
-    list.count = settings.value("FONT_LIST/LANGNUM").toInt(&ok);
-    if (!ok)
-        list.count = 0;
+    const QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+    list.count = IniInt(settings, "FONT_LIST/LANGNUM");
     for (int i = 0; i < kFontListSize; ++i) {
         list.names[i] = settings.value(QString("FONT_LIST/LangName_%1").arg(i)).toString();
         list.files[i] = settings.value(QString("FONT_LIST/LangFile_%1").arg(i)).toString();
@@ -107,10 +99,9 @@ void SetCurrentProductName(const QString &name) { writeValue(ConfigIniPath(), "C
 
 int CountMacros()
 {
-    QSettings settings(ConfigIniPath(), QSettings::IniFormat);
     int count = 0;
-    for (int i = 0; i < 50; ++i) {
-        if (!settings.value(QString("MACRO_LIST/%1").arg(i)).toString().isEmpty())
+    for (const QString &name : ReadMacroList()) {
+        if (!name.isEmpty())
             ++count;
     }
     return count;
@@ -120,8 +111,8 @@ int GetMouseSensor() { return readInt(ConfigIniPath(), "MouseSenSor/1"); }
 
 int GetMouseLedMode()
 {
-    const QString model = GetCurrentProductName();
-    return readInt(ConfigIniPath(), "MouseLEDMode/" + model);
+    const QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+    return IniInt(settings, "MouseLEDMode/" + IniString(settings, "Config/CurrentProductName"));
 }
 
 void SetMouseName(const QString &name, const QString &filePath) { writeValue(filePath, "MouseName/Name", name); }
@@ -145,27 +136,6 @@ QColor ThemeColor(int index)
 }
 
 QColor CurrentThemeColor() { return ThemeColor(GetGColorID()); }
-
-int SaveConfigWithProfileList(const DeviceConfig &config)
-{
-    int result = kStoreOk;
-    {
-        QSettings settings(ConfigIniPath(), QSettings::IniFormat);
-        for (const ConfigByteKey &entry : kConfigSensorKeys)
-            settings.setValue(QLatin1String(entry.key), int(config.*entry.field));
-        settings.setValue("PROFILE_LIST/Count", g_profileList.size());
-        if (!IniFlushed(settings))
-            result = kStoreWriteFailed;
-    }
-    for (const ProfileRecord *record : qAsConst(g_profileList)) {
-        if (!record)
-            continue;
-        const int written = WriteProfileFile(*record, record->ProfileName);
-        if (result == kStoreOk)
-            result = written;
-    }
-    return result;
-}
 
 int FindProfileByName(const QString &name)
 {

@@ -60,8 +60,6 @@ constexpr int kModelNameTableSize = 50;
 extern QString g_modelNameTable[kModelNameTableSize];
 extern QList<ProfileRecord *> g_profileList;
 
-// Not used by the running program.
-// Sensor keys and PROFILE_LIST/Count into Config.ini, each listed record into the profile file
-// of its ProfileName; kStoreOk or the first failure.
-int SaveConfigWithProfileList(const DeviceConfig &config);
+// Not used by the running program: the index of the listed record with that ProfileName, -1 none.
+// The list is filled and saved by LoadConfigFromProfileList / SaveConfigWithProfileList (configio.h).
 int FindProfileByName(const QString &name);

@@ -15,9 +15,12 @@ constexpr int kStateHover = 1;
 constexpr int kStatePressed = 2;
 constexpr int kStateDisabled = 3;
 
-// The first image at 200/255 of its opacity, colours unchanged.
+// The first image at 200/255 of its opacity, colours unchanged. A missing skin file stays
+// a null image: there is nothing to paint into.
 QPixmap dimmed(const QPixmap &image)
 {
+    if (image.isNull())
+        return image;
     QImage result(image.size(), QImage::Format_ARGB32_Premultiplied);
     result.fill(Qt::transparent);
     QPainter painter(&result);

@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <cstdio>
 
@@ -97,20 +96,16 @@ void writeProgramSettings(const QString &model)
     language.setValue("Config/LangID", 0);
 }
 
-// The main window keeps its profile list and files in the product folder.
-bool writeProductFolder(const QString &model, const DeviceConfig &config)
+// The main window keeps its profile list in the product folder; the files it names are the
+// slot profiles in Configs/Profile.
+bool writeProfileList(const QString &model, const DeviceConfig &config)
 {
-    const QString folder = GetConfigDir() + "/" + model;
-    QDir().mkpath(folder + "/Profile");
-    QSettings list(folder + "/Config.ini", QSettings::IniFormat);
+    QSettings list(GetConfigDir() + "/" + model + "/Config.ini", QSettings::IniFormat);
     list.setValue("PROFILE_LIST/Count", kProfileCount);
-    bool ok = true;
-    for (int i = 0; i < kProfileCount; ++i) {
-        const QString name = config.profileFiles[i];
-        list.setValue(QString("PROFILE_LIST/%1").arg(i + 1), name);
-        ok = QFile::copy(ProfileFilePath(name), folder + "/Profile/" + name + ".prof") && ok;
-    }
-    return ok;
+    for (int i = 0; i < kProfileCount; ++i)
+        list.setValue(QString("PROFILE_LIST/%1").arg(i + 1), config.profileFiles[i]);
+    list.sync();
+    return list.status() == QSettings::NoError;
 }
 
 }  // namespace
@@ -137,7 +132,7 @@ int main(int argc, char *argv[])
     DeviceConfig config;
     InitDefaultProfiles(config);
     customise(config);
-    if (SaveConfig(config) != kStoreOk || CreateDefaultProfileFile() != kStoreOk || !writeProductFolder(model, config)) {
+    if (SaveConfig(config) != kStoreOk || CreateDefaultProfileFile() != kStoreOk || !writeProfileList(model, config)) {
         std::fprintf(stderr, "cannot write the sample settings\n");
         return 1;
     }

@@ -3,13 +3,14 @@
 // a reset simulated mouse, for each test.
 
 #include "batterythread.h"
+#include "commands.h"
 #include "devicetable.h"
 #include "mousesim.h"
 #include "settings.h"
-#include "transport.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QVariantMap>
 
 constexpr int kTestDongleVid = 0x1A2B;
 constexpr int kTestDonglePid = 0x3C01;
@@ -17,25 +18,20 @@ constexpr int kTestCableVid = 0x1A2B;
 constexpr int kTestCablePid = 0x3C02;
 inline const char *kTestModel = "Test Mouse";
 
-// A report as the command builders make it (checksum 0); data bytes 0x10, 0x11, ...
+// A builder report (checksum 0) whose data bytes are 0x10, 0x11, ...
 inline CommandReport MakeTestReport(quint8 command, quint16 address = 0, quint8 length = 0, quint8 marker = 0)
 {
-    CommandReport report;
-    report.bytes[kReportIdOffset] = kCommandReportId;
-    report.bytes[kFrameOffset] = kFrameMarker;
-    report.bytes[kCommandOffset] = command;
-    report.bytes[kAddressOffset] = quint8(address & 0xFF);
-    report.bytes[kAddressOffset + 1] = quint8(address >> 8);
-    report.bytes[kLengthOffset] = length;
-    report.bytes[kMarkerOffset] = marker;
-    for (int i = 0; i < length && i < kReportDataSize; ++i)
-        report.bytes[kDataOffset + i] = quint8(0x10 + i);
-    return report;
+    quint8 data[kReportDataSize];
+    for (int i = 0; i < kReportDataSize; ++i)
+        data[i] = quint8(0x10 + i);
+    return MakeReport(command, address, length, marker, data);
 }
 
 class DeviceFixture {
 public:
-    DeviceFixture()
+    // Extra keys ("PROFILE/..." in the description, "Group/Key" in Config.ini) go into the
+    // same single write of each file.
+    explicit DeviceFixture(const QVariantMap &extraDescription = {}, const QVariantMap &extraConfig = {})
     {
         SetAppDir(m_dir.path());
         QSettings description(m_dir.path() + "/DefaultProfile.bin", QSettings::IniFormat);
@@ -43,9 +39,13 @@ public:
         description.setValue("PROFILE/pid1", kTestDonglePid);
         description.setValue("PROFILE/vid2", kTestCableVid);
         description.setValue("PROFILE/pid2", kTestCablePid);
+        for (auto it = extraDescription.begin(); it != extraDescription.end(); ++it)
+            description.setValue(it.key(), it.value());
         description.sync();
         QSettings config(m_dir.path() + "/Configs/Config.ini", QSettings::IniFormat);
         config.setValue("Mouse_List/0", kTestModel);
+        for (auto it = extraConfig.begin(); it != extraConfig.end(); ++it)
+            config.setValue(it.key(), it.value());
         config.sync();
         SimReset();
         LoadDeviceTable();
@@ -70,6 +70,7 @@ public:
     }
 
     const DeviceEntry &row() const { return g_deviceTable.entries[0]; }
+    QString path() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;

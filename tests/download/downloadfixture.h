@@ -1,18 +1,12 @@
 #pragma once
-// A fresh installation for a 16-button mouse with eight DPI stages, a reset simulated
-// receiver that is open, and helpers to read back what reached it.
+// The device fixture's installation for a 16-button mouse with eight DPI stages, its
+// receiver plugged and open, and helpers to read back what reached it.
 
-#include "batterythread.h"
-#include "commands.h"
-#include "devicetable.h"
+#include "../device/devicefixture.h"
 #include "download.h"
 #include "macrofiles.h"
-#include "mousesim.h"
-#include "settings.h"
 
 #include <QCoreApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QVector>
 
 constexpr int kFixtureButtons = 16;
@@ -79,49 +73,26 @@ struct Sections {
     }
 };
 
-class DownloadFixture {
+class DownloadFixture : public DeviceFixture {
 public:
     DownloadFixture()
-    {
-        SetAppDir(m_dir.path());
-        QSettings description(m_dir.path() + "/DefaultProfile.bin", QSettings::IniFormat);
-        description.setValue("PROFILE/vid1", 0x1A2B);
-        description.setValue("PROFILE/pid1", 0x3C01);
-        description.setValue("PROFILE/vid2", 0x1A2B);
-        description.setValue("PROFILE/pid2", 0x3C02);
         // Stored masked: buttons = ButtonCount ^ MouseDpi, stages = that ^ DPICount.
-        description.setValue("PROFILE/ButtonCount", kFixtureButtons ^ 0x5A);
-        description.setValue("PROFILE/MouseDpi", 0x5A);
-        description.setValue("PROFILE/DPICount", kFixtureButtons ^ 8);
-        description.sync();
-        QSettings config(m_dir.path() + "/Configs/Config.ini", QSettings::IniFormat);
-        config.setValue("Mouse_List/0", "Test Mouse");
-        config.setValue("MouseSenSor/1", kFixtureSensor);
-        config.sync();
+        : DeviceFixture({{"PROFILE/ButtonCount", kFixtureButtons ^ 0x5A},
+                         {"PROFILE/MouseDpi", 0x5A},
+                         {"PROFILE/DPICount", kFixtureButtons ^ 8}},
+                        {{"MouseSenSor/1", kFixtureSensor}})
+    {
         for (int i = 0; i < 16; ++i)
             g_buttonMatrix[i] = quint8(i);
         g_deviceAsleep = 0;
         MacroSlotMap.clear();
-        SimReset();
-        SimPlugReceiver();
-        LoadDeviceTable();
-        EnumerateDevices();
-        OpenDeviceByName("Test Mouse");
-        SimClearLog();
+        start(true, false);
     }
     ~DownloadFixture()
     {
         // A restart a download queued for the GUI thread must not outlive the test.
         QCoreApplication::removePostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
-        StopBatteryThread();
-        CloseDevice();
-        SimReset();
     }
-
-    QString path() const { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 // A macro file of `count` steps; no delay step unless `withDelay`. Step i is a key press of

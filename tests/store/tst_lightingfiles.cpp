@@ -2,6 +2,8 @@
 #include "lightingfiles.h"
 #include "settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -83,6 +85,29 @@ private slots:
         ReadAllLedSettingsFiles(back);
         QCOMPARE(back.profiles[3].LedMode, quint8(4));
         QCOMPARE(back.profiles[0].LedMode, quint8(0));  // no file name: nothing to read
+    }
+
+    void unsafeNamesTouchNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("parent") << "../Escaped";
+        QTest::newRow("absolute") << m_dir->path() + "/abs";
+    }
+    void unsafeNamesTouchNothing()
+    {
+        QFETCH(QString, name);
+        ProfileRecord record;
+        record.LedMode = 5;
+        WriteLedSettingsFile(record, name);
+        WriteLedEntryFile(name, 9, 4, QColor(0, 255, 0), 120, 50, 60, 2, 5);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        QVERIFY(!QFileInfo::exists(m_dir->path() + "/../Escaped.prof"));
+
+        QVERIFY(QDir().mkpath(GetConfigDir() + "/Profile"));
+        QSettings(profilePath(name), QSettings::IniFormat).setValue("PROFILE/LedMode", 2);
+        ReadLedSettingsFile(record, name);
+        QCOMPARE(record.LedMode, quint8(5));
     }
 
     void menuStyleSheetUsesOnlyTheSixthColour()

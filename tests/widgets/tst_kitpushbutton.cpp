@@ -153,6 +153,25 @@ private slots:
         QCOMPARE(centre(*b).red(), 255);
     }
 
+    void missingImageLeavesItsStateBlankWithoutWarnings()
+    {
+        static QStringList warnings;
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtWarningMsg)
+                warnings << text;
+        });
+        QScopedPointer<KestPushButton> b(make({m_fixture->path() + "/absent.png", m_rgb[1]}));
+        const QColor normal = centre(*b);
+        enter(*b);
+        const QColor hover = centre(*b);
+        qInstallMessageHandler(previous);
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+        QCOMPARE(b->stateImageCount(), 2);
+        QCOMPARE(normal.alpha(), 0);
+        QCOMPARE(hover, QColor(Qt::green));
+    }
+
     void textSetsToolTip()
     {
         QScopedPointer<KestPushButton> b(make(m_rgb));

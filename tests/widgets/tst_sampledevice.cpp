@@ -86,12 +86,12 @@ private slots:
         const QString model = GetCurrentProductName();
         QCOMPARE(model, QSettings(ConfigIniPath(), QSettings::IniFormat).value("Mouse_List/0").toString());
         QVERIFY(QFile::exists(kRoot + "/resources/skin/mouse/" + model + "/Mouse.png"));
-        // The main window's profile list lives in the product folder.
-        const QString folder = GetConfigDir() + "/" + model;
-        QSettings list(folder + "/Config.ini", QSettings::IniFormat);
+        // The main window's profile list lives in the product folder; the files it names in
+        // the store's profile folder.
+        QSettings list(GetConfigDir() + "/" + model + "/Config.ini", QSettings::IniFormat);
         QCOMPARE(list.value("PROFILE_LIST/Count").toInt(), kProfileCount);
         for (int i = 1; i <= kProfileCount; ++i)
-            QVERIFY(QFile::exists(folder + "/Profile/" + list.value(QString("PROFILE_LIST/%1").arg(i)).toString() + ".prof"));
+            QVERIFY(QFile::exists(ProfileFilePath(list.value(QString("PROFILE_LIST/%1").arg(i)).toString())));
     }
 
     void languagesHaveFontsAndTranslations()
