@@ -12,8 +12,6 @@
 
 namespace {
 
-QString slotKey(int slot) { return QStringLiteral("Config/Profile") + QString::number(slot + 1); }
-
 // A slot's file name: empty or unsafe names fall back to "Profile N", so no two slots share
 // the file ".prof" and no name leaves the Profile folder.
 QString usableSlotName(const QString &name, int slot)
@@ -46,7 +44,7 @@ void readConfigGroup(const QSettings &settings, DeviceConfig &config)
     readSensorKeys(settings, config);
     readByte(settings, kConfigCountKey, config);
     for (int i = 0; i < kProfileCount; ++i) {
-        const QVariant stored = settings.value(slotKey(i));
+        const QVariant stored = settings.value(ProfileSlotKey(i));
         config.profileFiles[i] = usableSlotName(stored.isValid() ? stored.toString() : config.profileFiles[i], i);
     }
 }
@@ -59,7 +57,7 @@ void writeConfigGroup(QSettings &settings, const DeviceConfig &config, QString (
     writeByte(settings, kConfigCountKey, config);
     for (int i = 0; i < kProfileCount; ++i) {
         names[i] = usableSlotName(config.profileFiles[i], i);
-        settings.setValue(slotKey(i), names[i]);
+        settings.setValue(ProfileSlotKey(i), names[i]);
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "records.h"
 
+#include <QString>
+
 struct ConfigByteKey {
     const char *key;
     quint8 DeviceConfig::*field;
@@ -16,3 +18,6 @@ inline constexpr ConfigByteKey kConfigSensorKeys[] = {
     {"Config/Wake", &DeviceConfig::Wake},           {"Config/SensorMode", &DeviceConfig::SensorMode},
 };
 inline constexpr ConfigByteKey kConfigCountKey = {"Config/Count", &DeviceConfig::Count};
+
+// "Config/Profile1" ... "Config/Profile5": the file name of slot 0 ... 4.
+inline QString ProfileSlotKey(int slot) { return QStringLiteral("Config/Profile") + QString::number(slot + 1); }

@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "configkeys.h"
 #include "inivalue.h"
 #include "macrofiles.h"
 #include "profilefiles.h"
@@ -67,8 +68,8 @@ void SaveProfileList(const DeviceConfig &config)
     QSettings settings(ConfigIniPath(), QSettings::IniFormat);
     settings.setValue("Config/ProfileID", int(config.ProfileID));
     settings.setValue("Config/Count", int(config.Count));
-    for (int i = 1; i <= kProfileCount; ++i)
-        settings.setValue(QString("Config/Profile%1").arg(i), config.profileFiles[i - 1]);
+    for (int i = 0; i < kProfileCount; ++i)
+        settings.setValue(ProfileSlotKey(i), config.profileFiles[i]);
 }
 
 void SaveProfileDpi(const QString &profileName, int stage)
