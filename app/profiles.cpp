@@ -21,7 +21,7 @@ bool copyProfileFile(const QString &source, const QString &target)
     return EnsureProfileFolder() && !QFile::exists(target) && QFile::copy(source, target);
 }
 
-// A new profile takes a name that neither a file, nor the list, nor any slot uses yet: a slot's
+// A new or renamed profile takes a name that no file, list entry or slot uses yet: a slot's
 // file may not be written yet, and a listed name may have lost its file.
 bool isNameFree(const QString &name, const QStringList &list)
 {
