@@ -2,6 +2,7 @@
 
 #include "batterythread.h"
 #include "devicedefaults.h"
+#include "filenames.h"
 #include "hidcollections.h"
 #include "settings.h"
 
@@ -131,7 +132,10 @@ void LoadDeviceTable()
     row.usagePageC = kGenericDesktopPage;
     row.usageD = kCommandUsage;
     row.usagePageD = kGenericDesktopPage;
-    row.modelName = QSettings(ConfigIniPath(), QSettings::IniFormat).value("Mouse_List/0").toString();
+    // The model name forms folder paths: one that is no single safe component names no device.
+    const QString model = QSettings(ConfigIniPath(), QSettings::IniFormat).value("Mouse_List/0").toString();
+    row.modelName = model.isEmpty() || CheckFileName(model, "model") ? model : QString();
+    g_modelNameTable[0] = row.modelName;
 }
 
 int EnumerateDevices()

@@ -1,6 +1,7 @@
 // Finding the receiver and the cable among the HID collections, opening and closing them.
 #include "devicefixture.h"
 #include "hidcollections.h"
+#include "settings.h"
 
 #include <QtTest>
 
@@ -75,6 +76,26 @@ private slots:
         QCOMPARE(fixture.row().usageB, 0);
         QCOMPARE(fixture.row().usageA, 2);
         QCOMPARE(fixture.row().usagePageD, 1);
+    }
+
+    // The model name forms folder paths: one that is no single safe component is no name.
+    void modelNameMustStayInItsFolder_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "Ombrix M1" << "Ombrix M1";
+        QTest::newRow("dots inside") << "M1..2" << "M1..2";
+        QTest::newRow("parent") << "../../x" << "";
+        QTest::newRow("absolute") << "/tmp/x" << "";
+        QTest::newRow("dots alone") << ".." << "";
+    }
+    void modelNameMustStayInItsFolder()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        DeviceFixture fixture({}, {{"Mouse_List/0", stored}});
+        QCOMPARE(fixture.row().modelName, expected);
+        QCOMPARE(g_modelNameTable[0], expected);
     }
 
     void otherIdsAreNotFound()
