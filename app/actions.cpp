@@ -53,7 +53,7 @@ void VarnelWidget::handleDeferredEvents()
     const QList<PendingHotplug> events = m_pendingHotplug;
     m_pendingHotplug.clear();
     for (const PendingHotplug &event : events)
-        onHidDeviceChanged(event.path, event.vendorId, event.productId, event.arrived);
+        onHidDeviceChanged(event.path, event.vendorId, event.productId, event.arrived, event.collections);
     if (m_bStatusPending) {
         m_bStatusPending = false;
         slotRefreshStatus(m_pendingStatus[0], m_pendingStatus[1], m_pendingStatus[2], m_pendingStatus[3]);

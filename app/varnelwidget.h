@@ -94,7 +94,9 @@ public:
 
     // --- device presence
     void registerHidNotification();
-    void onHidDeviceChanged(const QString &path, int vendorId, int productId, bool arrived);
+    // collections: the arriving node's top-level collection numbers.
+    void onHidDeviceChanged(const QString &path, int vendorId, int productId, bool arrived,
+                            const QList<int> &collections = {});
     void RefreshMouseList(int unused = 1);
     void showMainWindow();
     int startBatteryThread();
@@ -276,6 +278,7 @@ private:
         int vendorId;
         int productId;
         bool arrived;
+        QList<int> collections;
     };
     QList<PendingHotplug> m_pendingHotplug;
     QPointer<KestMessageBox> m_pWarningBox;

@@ -144,12 +144,12 @@ int EnumerateDevices()
         return -1;
     hid_device_info *list = hid_enumerate(0, 0);
     std::vector<const hid_device_info *> entries;
-    std::vector<std::string> paths;
+    std::vector<HidEnumerationEntry> pairs;
     for (const hid_device_info *d = list; d; d = d->next) {
         entries.push_back(d);
-        paths.emplace_back(d->path ? d->path : "");
+        pairs.push_back({d->path ? d->path : "", d->usage_page, d->usage});
     }
-    const std::vector<int> collections = HidCollectionNumbers(paths);
+    const std::vector<int> collections = HidCollectionNumbers(pairs);
     for (size_t i = 0; i < entries.size(); ++i) {
         for (int r = 0; r < g_deviceTable.count; ++r)
             matchEntry(g_deviceTable.entries[size_t(r)], *entries[i], collections[i]);
