@@ -53,10 +53,10 @@ constexpr Key LeftWindows{125, Qt::Key_Meta};
 } // namespace Keys
 
 // Sends one key event to the widget's window: the path the capture filters.
-inline void SendKey(QWidget *widget, Key key, bool release, bool autoRepeat = false)
+inline void SendKey(QWidget *widget, Key key, bool release, bool autoRepeat = false, const QString &text = {})
 {
     QKeyEvent event(release ? QEvent::KeyRelease : QEvent::KeyPress, key.qtKey, Qt::NoModifier,
-                    quint32(key.evdev + 8), 0, 0, QString(), autoRepeat);
+                    quint32(key.evdev + 8), 0, 0, text, autoRepeat);
     QCoreApplication::sendEvent(widget->windowHandle(), &event);
 }
 inline void PressKey(QWidget *widget, Key key) { SendKey(widget, key, false); }
