@@ -103,13 +103,16 @@ KestSniperWindow::KestSniperWindow(QWidget *parent) : KestSkinnedDialog(parent, 
 
 void KestSniperWindow::setSniperLevel(uchar newLevel)
 {
-    level = SniperLevelFor(sensor, newLevel);
-    m_pValueLabel->setNumber(SensorValueToDpi(level, sensor));
+    // Kept apart from the member: narrowing the slider's range below may move the handle,
+    // and the handler then overwrites the member.
+    const quint8 checked = SniperLevelFor(sensor, newLevel);
+    level = checked;
+    m_pValueLabel->setNumber(SensorValueToDpi(checked, sensor));
     sensor = GetMouseSensor();
     SniperRange range;
     if (SniperRangeFor(sensor, range))
         m_pSlider->setRange(range.sliderMin, range.sliderMax);
-    m_pSlider->setValue(level);
+    m_pSlider->setValue(checked);
     // A level below the slider's range ends on its minimum, also when the slider already
     // stood there and so reported no change.
     if (m_pSlider->value() != level)

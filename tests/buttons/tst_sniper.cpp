@@ -68,10 +68,13 @@ private slots:
         QCOMPARE(emitted.count(), 1);
     }
 
-    // Level 1 below sensor 3333's slider ends on the minimum wherever the slider stood.
+    // A new dialog stands on the default, though the slider's narrower range moved it first;
+    // level 1 below sensor 3333's slider ends on the minimum wherever the slider stood.
     void levelBelowSliderAtMinimum()
     {
         open(3333);
+        QCOMPARE(int(m_dialog->level), 3);
+        QCOMPARE(slider()->value(), 3);
         m_dialog->setSniperLevel(2);
         m_dialog->setSniperLevel(1);
         QCOMPARE(int(m_dialog->level), 2);
