@@ -139,11 +139,11 @@ void VarnelWidget::onSlotMenuTriggered()
         return;
     switchProfile(slot, false);
     rebuildProfileMenu();
-    SelectProfile(slot);
-    const int result = CommitDeviceSettings();
+    const int selected = SendSelectProfile(slot);
+    const int committed = CommitDeviceSettings();
     ApplyPointerSpeed();
     m_profileNameEdit->setText(g_deviceConfig.profileFiles[slot]);
-    if (result != 0)
+    if (selected != 0 || committed != 0)
         showMessage(1, QObject::tr("Send data failed, please try again."));
 }
 

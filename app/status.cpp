@@ -93,13 +93,20 @@ void VarnelWidget::slotRefreshStatus(quint8 profile, quint8 dpiStage, quint8 rat
         m_pendingStatus[3] = mode;
         return;
     }
-    // A profile or stage outside the tables would index past them: such a value is dropped.
-    if (profile < kProfileCount && profile != g_deviceConfig.ProfileID)
+    // A profile or stage outside the tables would index past them, a rate the page does not
+    // offer would be stored and sent back: such a value is dropped.
+    if (profile >= kProfileCount)
+        qDebug("status report: profile %d dropped\n", profile);
+    else if (profile != g_deviceConfig.ProfileID)
         slotRefreshProfile(profile);
     const ProfileRecord &current = g_deviceConfig.profiles[CurrentSlot()];
-    if (dpiStage < kDpiStages && dpiStage != current.dpi)
+    if (dpiStage >= kDpiStages)
+        qDebug("status report: DPI stage %d dropped\n", dpiStage);
+    else if (dpiStage != current.dpi)
         slotRefreshDPIStage(dpiStage);
-    if (rate != current.pollrate)
+    if (!IsOfferedReportRate(rate))
+        qDebug("status report: report rate %d dropped\n", rate);
+    else if (rate != current.pollrate)
         slotRefreshRate(rate);
     Q_UNUSED(mode)
 }

@@ -39,9 +39,9 @@ void fillBuiltInDefaults(ProfileRecord &record)
 void takeDescriptionDefaults(ProfileRecord &record, const DeviceDefaults &defaults)
 {
     record.pollrate = quint8(defaults.pollrate);
-    // Both index a table of the record.
-    record.dpi = quint8(ClampIndex(defaults.dpi, kDpiStages));
-    record.LedMode = quint8(ClampIndex(defaults.LedMode, kLedModes));
+    // Kept as the description gives them; their users keep them inside their tables.
+    record.dpi = defaults.dpi;
+    record.LedMode = defaults.LedMode;
     record.LedMoveOFF = defaults.LedMoveOFF;
     record.LedSleepTime = 1;
     for (int i = 0; i < kDpiStages; ++i) {

@@ -4,6 +4,7 @@
 #include "windowfixture.h"
 
 #include "batterythread.h"
+#include "buttonfunctions.h"
 #include "commands.h"
 #include "devicetable.h"
 #include "kestaction.h"
@@ -148,6 +149,85 @@ private slots:
         QCOMPARE(int(g_deviceConfig.ProfileID), 2);
     }
 
+    // A failed select used to pass unseen: only the commits were looked at.
+    void slotMenuFailedSelectReported()
+    {
+        startWindow();
+        StopBatteryThread();  // its queries must not take the fault
+        const int commits = SimCommits().size();
+        SimSetFault(SimFault::WriteFails, 0, 1);
+        BoxWatcher watcher;
+        m_window->m_pSlotActions[3]->trigger();
+        QCOMPARE(watcher.texts, QStringList{"Send data failed, please try again."});
+        QCOMPARE(SimSelectedProfile(), -1);
+        QCOMPARE(SimCommits().size(), commits + 1 + 5);  // the rest still went
+    }
+
+    // With profile 2 current, its DPI stages and buttons are the ones the mouse gets.
+    void currentProfileReachesTheMouse()
+    {
+        startWindow();
+        m_window->show();
+        BoxWatcher watcher;
+        m_window->m_pSlotActions[2]->trigger();
+        QTest::mouseClick(m_window->m_pTabButtons[2], Qt::LeftButton);
+        moveStageBar(1);
+        g_deviceConfig.profiles[2].buttonInfo[40].Fun = kFunBack;  // as the buttons page would
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        const DpiInfo &stage = g_deviceConfig.profiles[2].dpiInfo[1];
+        QVERIFY(stage.x != g_deviceConfig.profiles[0].dpiInfo[1].x);
+        quint8 pairs[4];
+        EncodeDpiStage(GetMouseSensor(), stage.x, stage.y, g_batteryExtra, pairs);
+        QCOMPARE(SimDpiStage(1).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+        QCOMPARE(quint8(SimArea(kCmdButtonTable)[2 + 4 * kWheelUpSlot]), quint8(0x84));
+        QCOMPARE(quint8(SimArea(kCmdSettingsBlock)[6]), quint8(2));
+    }
+
+    // The slot menu sends no tables; the next Apply, with nothing edited, sends the new slot's.
+    void slotSwitchThenApplySendsItsTables()
+    {
+        startWindow();
+        BoxWatcher watcher;
+        apply();  // the mouse holds profile 0
+        for (DeviceConfig *config : {&g_deviceConfig, &g_loadedDeviceConfig}) {  // stored earlier
+            ProfileRecord &three = config->profiles[3];
+            three.dpiInfo[0].x = three.dpiInfo[0].y = 40;
+            three.buttonInfo[41].Fun = kFunForward;
+            three.ledModes[1].RGB = QColor(1, 2, 3);
+        }
+        m_window->m_pSlotActions[3]->trigger();
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        const ProfileRecord &three = g_deviceConfig.profiles[3];
+        quint8 pairs[4];
+        EncodeDpiStage(GetMouseSensor(), 40, 40, g_batteryExtra, pairs);
+        QCOMPARE(SimDpiStage(0).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+        QCOMPARE(quint8(SimArea(kCmdButtonTable)[2 + 4 * kWheelDownSlot]), quint8(0x85));
+        quint8 table[kLightingTableSize];
+        BuildLightingTable(three, table);
+        QCOMPARE(SimArea(kCmdLightingTable).left(kLightingTableSize),
+                 QByteArray(reinterpret_cast<const char *>(table), kLightingTableSize));
+    }
+
+    // Sleep time is the mouse's own, kept in profile 0: it goes whichever profile is current.
+    void sleepTimeWithOtherProfileCurrent()
+    {
+        startWindow();
+        BoxWatcher watcher;
+        m_window->m_pSlotActions[3]->trigger();
+        apply();
+        auto *slider = m_window->m_pDPIWindow->findChild<QSlider *>("sleepSlider");
+        QVERIFY(slider);
+        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        const quint8 minutes = g_deviceConfig.profiles[0].LedSleepTime;
+        QCOMPARE(int(minutes), slider->value());
+        QVERIFY(quint8(SimArea(kCmdSettingsBlock)[8]) != minutes);
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(quint8(SimArea(kCmdSettingsBlock)[8]), minutes);
+    }
+
     void statusReports_data()
     {
         QTest::addColumn<int>("profile");
@@ -198,14 +278,17 @@ private slots:
         QCOMPARE(row.foundB, 0);
     }
 
-    // A profile or stage beyond the tables would index past them.
+    // A profile or stage beyond the tables would index past them; a rate nobody offers
+    // would be stored and sent back.
     void garbledStatusIgnored()
     {
         startWindow();
         const quint8 rate = g_deviceConfig.profiles[0].pollrate;
-        m_window->slotRefreshStatus(200, 9, rate, 0);
+        m_window->slotRefreshStatus(200, 9, 255, 0);
         QCOMPARE(int(g_deviceConfig.ProfileID), 0);
         QCOMPARE(int(g_deviceConfig.profiles[0].dpi), 0);
+        QCOMPARE(g_deviceConfig.profiles[0].pollrate, rate);  // not a rate the page offers
+        QCOMPARE(m_window->m_pReportRate->m_ProfileData.pollrate, rate);
     }
 
     // The warning runs its own modal loop: the checks run inside it, from timers.

@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
 
         const DeviceConfig &working = g_deviceConfig;
-        QCOMPARE(area(kCmdSettingsBlock, 128), memoryOf(BuildSettingsBlockReports(working, 0), 128));
+        QCOMPARE(area(kCmdSettingsBlock, 128), memoryOf(BuildSettingsBlockReports(working, 0, 0), 128));
         QCOMPARE(area(kCmdDpiStages, 128), memoryOf(BuildDpiStageReports(working.profiles[0], 8, kFixtureSensor, 0), 128));
         QCOMPARE(area(kCmdLightingTable, 128), memoryOf(BuildLightingReports(working.profiles[0]), 128));
         QCOMPARE(area(kCmdButtonTable, 128), memoryOf(BuildButtonTableReports(g_buttonTableImage), 128));
@@ -151,6 +151,47 @@ private slots:
         QCOMPARE(area(0x05, kMacroMemorySize),
                  QByteArray(reinterpret_cast<const char *>(MacroMemoryImage), kMacroMemorySize));
         QCOMPARE(quint8(area(0x05, 3)[1]), quint8(20));  // the macro's first key
+    }
+
+    // DPI stages, buttons and their macros go from the current profile, lighting and its
+    // effect byte from the lighting profile: the current one, profile 0 for the "4671".
+    void currentProfileTables_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("lightingProfile");
+        QTest::newRow("one lighting per profile") << "Test Mouse" << 2;
+        QTest::newRow("4671") << "4671" << 0;
+    }
+    void currentProfileTables()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, lightingProfile);
+        DownloadFixture fixture;
+        SetCurrentProductName(product);
+        g_loadedDeviceConfig = DeviceConfig();
+        g_deviceConfig = sampleConfig();
+        g_deviceConfig.ProfileID = 2;
+        ProfileRecord &two = g_deviceConfig.profiles[2];
+        two.dpi = 3;
+        two.dpiInfo[3].x = 200;
+        two.buttonInfo[1].Fun = 5;  // back: 0x84
+        WriteTestMacro("Two", 3, 40);
+        AssignMacro(two, 6, "Two");
+        two.LedMode = 2;
+        two.ledModes[2].RGB = QColor(0, 0, 255);
+        QCOMPARE(runJob().result, 0);
+
+        const DeviceConfig &working = g_deviceConfig;
+        const ProfileRecord &lighting = working.profiles[lightingProfile];
+        QCOMPARE(area(kCmdDpiStages, 128), memoryOf(BuildDpiStageReports(two, 8, kFixtureSensor, 0), 128));
+        QCOMPARE(area(kCmdLightingTable, 128), memoryOf(BuildLightingReports(lighting), 128));
+        QCOMPARE(quint8(area(kCmdSettingsBlock, 19)[17]), quint8(3));
+        QCOMPARE(quint8(area(kCmdSettingsBlock, 19)[18]), DeviceEffectNumber(lighting.LedMode));
+        QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 1]), quint8(0x84));
+        QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 5]), quint8(0));  // profile 0's macro button
+        QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 6]), quint8(0x9D));
+        QCOMPARE(quint8(area(0x05, 3)[1]), quint8(40));  // the macro of profile 2
+        QCOMPARE(CompareConfigs(g_deviceConfig, g_loadedDeviceConfig), 0);
     }
 
     // The mouse asleep: files saved, nothing sent, the failure flag left as it was.
