@@ -29,8 +29,11 @@ class LightingTest : public QObject
     // The window on slot `slot`, which one Apply has written: the edit alone is then new.
     void startOnSlot(int slot)
     {
+        QFETCH(QString, product);
         m_session = std::make_unique<WindowSession>();
         m_window = m_session->window.get();
+        if (!product.isEmpty())
+            SetCurrentProductName(product);
         m_window->show();
         if (slot != g_deviceConfig.ProfileID)
             m_window->m_pSlotActions[slot]->trigger();
@@ -69,7 +72,11 @@ private slots:
     void slots_data()
     {
         QTest::addColumn<int>("slot");
-        QTest::newRow("slot 1") << 0;
+        QTest::addColumn<QString>("product");
+        QTest::newRow("slot 1") << 0 << QString();
+        // These need the write job to take the lighting from the lighting profile.
+        QTest::newRow("slot 3") << 2 << QString();
+        QTest::newRow("4671, slot 3") << 2 << QString("4671");
     }
 
     void reactive_data() { slots_data(); }
