@@ -5,6 +5,7 @@
 #include "configio.h"
 #include "kestmessagebox.h"
 #include "kestprocessdialog.h"
+#include "lightingprofile.h"
 #include "kestpushbutton.h"
 #include "profilefiles.h"
 #include "profileio.h"
@@ -194,6 +195,10 @@ void VarnelWidget::onProfileButtonClicked()
         hideToTray();
     } else if (button == m_pCancelButton) {
         hideToTray();
+        // The lighting page may edit another slot than the current one: drop its edits too.
+        const int lighting = LightingProfileIndex(g_deviceConfig);
+        if (lighting != CurrentSlot())
+            ReadSlotProfile(g_deviceConfig.profiles[lighting], g_deviceConfig.profileFiles[lighting], lighting);
         switchProfile(CurrentSlot(), true);
     } else if (button == m_pApplyButton) {
         collectPageSettings();

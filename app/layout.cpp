@@ -5,8 +5,10 @@
 #include "devicetable.h"
 #include "configuredfont.h"
 #include "kestaction.h"
+#include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
 #include "kestlabel.h"
+#include "kestpointspeed.h"
 #include "kestprocessbar.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
@@ -231,10 +233,16 @@ void VarnelWidget::setupUi()
 void VarnelWidget::applyScaledLayout()
 {
     const double s = m_dScaleFactor;
+    if (m_pColorWindow) {
+        setScaledGeometry(m_pColorWindow, s, 285, 90, 351, 440);
+        m_pColorWindow->applyScale(s);
+    }
     if (m_pDPIWindow) {
         setScaledGeometry(m_pDPIWindow, s, 285, 90, 456, 460);
         m_pDPIWindow->applyScale(s);
     }
+    if (m_pPointSpeed)
+        setScaledGeometry(m_pPointSpeed, s, 746, 185, 229, 366);
     if (m_pReportRate)
         setScaledGeometry(m_pReportRate, s, 746, 90, 229, 90);
 

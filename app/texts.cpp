@@ -4,7 +4,9 @@
 #include "devicedefaults.h"
 #include "kestaction.h"
 #include "keycodes.h"
+#include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
+#include "kestpointspeed.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
@@ -70,11 +72,15 @@ void VarnelWidget::updateTexts()
     }
     m_pSlotButton->setButtonText(m_pSlotActions[CurrentSlot()]->text());
 
-    // The buttons, mouse-settings, lighting and macro pages are not built yet.
+    // The buttons and macro pages are not built yet.
     if (m_pDPIWindow)
         m_pDPIWindow->updateTexts();
+    if (m_pPointSpeed)
+        m_pPointSpeed->updateTexts();
     if (m_pReportRate)
         m_pReportRate->updateTexts();
+    if (m_pColorWindow)
+        m_pColorWindow->updateTexts();
 
     // The stop waits for the thread to end, so no pause is needed before the new one.
     stopBatteryThread();

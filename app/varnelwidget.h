@@ -14,10 +14,12 @@
 #include <QWidget>
 
 class KestAction;
+class KestColorWindow;
 class KestDPIWindow;
 class KestGetBatteryThread;
 class KestLabel;
 class KestMessageBox;
+class KestPointSpeed;
 class KestProcessbar;
 class KestPushButton;
 class KestReportRate;
@@ -214,9 +216,11 @@ public:
     KestPushButton *m_pProfileButton = nullptr;
     KestLabel *m_pNameLabel = nullptr;
 
-    // --- pages (the lighting, buttons, mouse-settings and macro pages are not built yet)
+    // --- pages (the buttons and macro pages are not built yet)
     KestDPIWindow *m_pDPIWindow = nullptr;
+    KestPointSpeed *m_pPointSpeed = nullptr;
     KestReportRate *m_pReportRate = nullptr;
+    KestColorWindow *m_pColorWindow = nullptr;
 
 public slots:
     void onProfileButtonClicked();
@@ -239,6 +243,8 @@ public slots:
     void slotRefreshProfile(quint8 profile);
     void slotRefreshDPIStage(quint8 stage);
     void slotRefreshRate(quint8 rate);
+    // Nothing connects it: a light mode for the lighting page.
+    void slotRefreshLightMode(quint8 mode);
 
     void slot_show_mousename(QAction *action);
     void slotWarnClose();
