@@ -5,7 +5,6 @@
 #include "configio.h"
 #include "kestmessagebox.h"
 #include "kestprocessdialog.h"
-#include "lightingprofile.h"
 #include "kestpushbutton.h"
 #include "profilefiles.h"
 #include "profileio.h"

@@ -8,7 +8,6 @@
 #include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
 #include "kestpointspeed.h"
-#include "lightingprofile.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"

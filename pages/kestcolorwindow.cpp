@@ -8,7 +8,6 @@
 #include "kestpushbutton.h"
 #include "kestslider.h"
 #include "lightingfiles.h"
-#include "lightingprofile.h"
 #include "pagestyle.h"
 #include "scale.h"
 #include "settings.h"
