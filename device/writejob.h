@@ -11,6 +11,8 @@
 // Result codes of a job (m_result).
 constexpr quint8 kJobDone = 0;
 constexpr quint8 kJobAsleep = 5;  // 1, 2 and 4 are the transport's failures
+// The configuration files could not be written: nothing was sent, nothing recorded as written.
+constexpr quint8 kJobSaveFailed = 6;
 
 class KestProcessThread : public QThread {
     Q_OBJECT

@@ -9,7 +9,7 @@
 // Reads Config.ini and the five profile files, then refills g_buttonMatrix. The slot file names
 // are kept safe: a missing key keeps the current name, an empty or unsafe one gives "Profile N".
 void LoadConfig(DeviceConfig &config);
-// kStoreOk, or the first failure (the other parts are still written).
+// kStoreOk, or the first failure, after which nothing more is written.
 int SaveConfig(const DeviceConfig &config);
 int SaveConfigV2(const DeviceConfig &config, const QString &path);
 // A ".conf" file into config; LedMoveOFF and LedSleepTime of every profile keep their values.
