@@ -57,7 +57,7 @@ int VarnelWidget::runWriteJob(bool sendAll)
     job.join();
     m_bJobRunning = false;
     const int result = job.m_result;
-    // Nothing was sent after a failed save; the edits stay in the window for the next try.
+    // A save that failed sent nothing; the edits stay in the window for the next try.
     if (accepted == 1 && result == kJobSaveFailed)
         showMessage(2, QObject::tr("The file could not be written."));
     else if (accepted == 1 && result != kJobDone)
