@@ -4,6 +4,9 @@
 #include "profilefiles.h"
 #include "records.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 void fillBuiltInDefaults(ProfileRecord &record)
@@ -98,7 +101,8 @@ void InitProfileDefaults(ProfileRecord &record, int /*index*/)
 void InitDefaultProfiles(DeviceConfig &config)
 {
     quint8 sensor[kSensorDefaultCount];
-    GetSensorDefaults(sensor);  // the built-in values without a description
+    std::copy(std::begin(kBuiltInSensorDefaults), std::end(kBuiltInSensorDefaults), sensor);
+    GetSensorDefaults(sensor);  // leaves them without a description
     config.ProfileID = 0;
     config.LiftHigh = sensor[0];
     config.AngleValue = sensor[1];

@@ -13,6 +13,8 @@
 #include "kestreportrate.h"
 #include "kestsingledpi.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -137,6 +139,33 @@ private slots:
         QCOMPARE(watcher.texts, QStringList());
         QVERIFY(SimLogHasCommand(0x01) && SimLogHasCommand(0x02) && SimLogHasCommand(0x03) && SimLogHasCommand(0x04));
         QCOMPARE(GetDiff(), 0);
+    }
+
+    // A disk that refuses the files: the window says so, sends nothing and keeps the edit,
+    // which the next Apply sends once the disk takes writes again.
+    void failedSaveReportedEditKept()
+    {
+        startWindow();
+        const quint8 rateBefore = SimReportRate(0);
+        chooseReportRate("125 HZ");
+        const QString config = ConfigIniPath();
+        QVERIFY(QFile::rename(config, config + ".aside"));
+        QVERIFY(QDir().mkdir(config));
+        SimClearLog();
+        {
+            BoxWatcher watcher;
+            apply();
+            QCOMPARE(watcher.texts, QStringList{"The file could not be written."});
+        }
+        QVERIFY(!SimLogHasCommand(0x01));
+        QCOMPARE(SimReportRate(0), rateBefore);
+        QCOMPARE(g_deviceConfig.profiles[0].pollrate, quint8(8));
+        QVERIFY(QDir().rmdir(config));
+        QVERIFY(QFile::copy(config + ".aside", config));  // a new time stamp: QSettings reads it again
+        BoxWatcher watcher;
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(SimReportRate(0), quint8(8));
     }
 
     void slotMenuFailureReported()
