@@ -95,6 +95,24 @@ private slots:
         QCOMPARE(GetDiff(), 0);
     }
 
+    // A stored stage the bar cannot show (sensor 3325: 1..50) reaches the mouse as shown.
+    void storedStageOutsideRangeSentClamped()
+    {
+        startWindow();
+        g_deviceConfig.profiles[0].dpiInfo[1].x = 90;
+        g_deviceConfig.profiles[0].dpiInfo[1].y = 0;
+        m_window->refreshPages();
+        BoxWatcher watcher;
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        const DpiInfo &stage = g_deviceConfig.profiles[0].dpiInfo[1];
+        QCOMPARE(stage.x, 50u);
+        QCOMPARE(stage.y, 1u);
+        quint8 pairs[4];
+        EncodeDpiStage(GetMouseSensor(), 50, 1, g_batteryExtra, pairs);
+        QCOMPARE(SimDpiStage(1).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+    }
+
     // OK used to start the job without the pages' values.
     void okSendsPageEdits()
     {
