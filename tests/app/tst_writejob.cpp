@@ -8,6 +8,7 @@
 #include "devicetable.h"
 #include "kestaction.h"
 #include "kestdpiwindow.h"
+#include "kestprocessdialog.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
 #include "kestsingledpi.h"
@@ -124,6 +125,35 @@ private slots:
         QCOMPARE(watcher.texts, QStringList());
         QCOMPARE(SimReportRate(0), quint8(4));
         QVERIFY(m_window->isHidden());
+    }
+
+    // A job whose end signal goes missing still ends the busy dialog when its thread ends.
+    void busyDialogEndsWithTheJobThread()
+    {
+        startWindow();
+        moveStageBar(1);
+        SimSetReplyDelay(30);  // keeps the job running while the dialog comes up
+        bool sawDialog = false;
+        bool jobWatched = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<KestProcessDialog *>(QApplication::activeModalWidget());
+            if (!dialog || sawDialog)
+                return;
+            sawDialog = true;
+            if (QThread *job = dialog->watchedJob()) {
+                jobWatched = true;
+                QObject::disconnect(job, SIGNAL(DoProcessDlg()), dialog, nullptr);
+            }
+        });
+        poll.start(1);
+        BoxWatcher watcher;
+        m_window->m_pApplyButton->click();
+        QVERIFY(sawDialog);
+        QVERIFY(jobWatched);
+        QVERIFY(!m_window->isJobRunning());
+        QCOMPARE(watcher.texts, QStringList());
+        QVERIFY(SimEndCount() > 0);
     }
 
     void asleepMouse()
