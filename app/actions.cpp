@@ -50,6 +50,8 @@ int VarnelWidget::runWriteJob(bool sendAll)
     KestProcessThread job;
     job.m_fullDownload = sendAll;
     connect(&job, &KestProcessThread::DoProcessDlg, &dialog, &KestProcessDialog::slotProcessDlg);
+    // The thread's end closes the dialog too, should the job ever return without its signal.
+    dialog.watchJob(&job);
     m_bJobRunning = true;
     job.start(QThread::InheritPriority);
     const int accepted = dialog.exec();

@@ -227,7 +227,7 @@ void VarnelWidget::setupUi()
     setScaledGeometry(m_pNameLabel, s, 69, 458, 150, 18);
 
     const QColor theme = CurrentThemeColor();
-    m_pBatteryBar->setStyleSheet(BatteryBarStyle(theme, int(16 * s), false));
+    m_pBatteryBar->setStyleSheet(BatteryBarStyle(theme, int(16 * s), false, true));
 }
 
 void VarnelWidget::applyScaledLayout()

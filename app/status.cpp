@@ -14,13 +14,14 @@
 
 #include <QLabel>
 
-QString BatteryBarStyle(const QColor &chunk, int fontPixels, bool asleep)
+QString BatteryBarStyle(const QColor &chunk, int fontPixels, bool asleep, bool atStart)
 {
     const QString background = asleep ? "rgb(100,100,100)" : "#FFFFFF";
     const QString chunkColour = asleep ? QString("rgb(100,100,100)")
                                        : QString("rgb(%1,%2,%3)").arg(chunk.red()).arg(chunk.green()).arg(chunk.blue());
     const QString text = asleep ? "rgb(255, 255, 255)" : "rgb(0, 0, 0)";
-    return QString("QProgressBar{border:none; background-color: %1; border-radius:2px}"
+    const QString timeline = atStart ? "; -qproperty-timeline-duration: 20000" : "";
+    return QString("QProgressBar{border:none; background-color: %1; border-radius:2px" + timeline + "}"
                    " QProgressBar::chunk{background-color:%2; border-radius:2px}"
                    " QProgressBar{text-align: center; font-size: %3px; font-weight:bold; color: %4}")
         .arg(background, chunkColour)

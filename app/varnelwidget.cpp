@@ -352,7 +352,10 @@ void VarnelWidget::openVersionLink(KestLabel *label)
 {
     if (label != m_pVersionLabel)
         return;
-    const QUrl url(label->m_text, QUrl::TolerantMode);
-    if (url.isValid())
+    // The label usually holds the model and firmware version: only a web address is opened,
+    // never a file or another program's scheme.
+    const QUrl url(label->m_text.trimmed(), QUrl::TolerantMode);
+    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (url.isValid() && web && !url.host().isEmpty())
         QDesktopServices::openUrl(url);
 }

@@ -9,6 +9,7 @@
 #include "devicetable.h"
 #include "kestaction.h"
 #include "kestdpiwindow.h"
+#include "kestprocessdialog.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
 #include "kestsingledpi.h"
@@ -98,6 +99,24 @@ private slots:
         QCOMPARE(GetDiff(), 0);
     }
 
+    // A stored stage the bar cannot show (sensor 3325: 1..50) reaches the mouse as shown.
+    void storedStageOutsideRangeSentClamped()
+    {
+        startWindow();
+        g_deviceConfig.profiles[0].dpiInfo[1].x = 90;
+        g_deviceConfig.profiles[0].dpiInfo[1].y = 0;
+        m_window->refreshPages();
+        BoxWatcher watcher;
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        const DpiInfo &stage = g_deviceConfig.profiles[0].dpiInfo[1];
+        QCOMPARE(stage.x, 50u);
+        QCOMPARE(stage.y, 1u);
+        quint8 pairs[4];
+        EncodeDpiStage(GetMouseSensor(), 50, 1, g_batteryExtra, pairs);
+        QCOMPARE(SimDpiStage(1).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+    }
+
     // OK used to start the job without the pages' values.
     void okSendsPageEdits()
     {
@@ -109,6 +128,35 @@ private slots:
         QCOMPARE(watcher.texts, QStringList());
         QCOMPARE(SimReportRate(0), quint8(4));
         QVERIFY(m_window->isHidden());
+    }
+
+    // A job whose end signal goes missing still ends the busy dialog when its thread ends.
+    void busyDialogEndsWithTheJobThread()
+    {
+        startWindow();
+        moveStageBar(1);
+        SimSetReplyDelay(30);  // keeps the job running while the dialog comes up
+        bool sawDialog = false;
+        bool jobWatched = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<KestProcessDialog *>(QApplication::activeModalWidget());
+            if (!dialog || sawDialog)
+                return;
+            sawDialog = true;
+            if (QThread *job = dialog->watchedJob()) {
+                jobWatched = true;
+                QObject::disconnect(job, SIGNAL(DoProcessDlg()), dialog, nullptr);
+            }
+        });
+        poll.start(1);
+        BoxWatcher watcher;
+        m_window->m_pApplyButton->click();
+        QVERIFY(sawDialog);
+        QVERIFY(jobWatched);
+        QVERIFY(!m_window->isJobRunning());
+        QCOMPARE(watcher.texts, QStringList());
+        QVERIFY(SimEndCount() > 0);
     }
 
     void asleepMouse()
