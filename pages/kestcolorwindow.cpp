@@ -191,6 +191,7 @@ void KestColorWindow::placeControls()
     m_pSleepSlider->setGeometry(ScaledRect(s, 30, 320, 228, 25));
     m_pMinuteLabel->setGeometry(ScaledRect(s, 265, 323, 100, 18));
     m_pLightOffBox->setGeometry(GetShowSleep() != 0 ? ScaledRect(s, 30, 360, 200, 25) : QRect());
+    FitCheckBoxText(m_pLightOffBox);
 }
 
 void KestColorWindow::showEffectControls(int effect)
@@ -294,6 +295,7 @@ void KestColorWindow::updateTexts()
         caption.first->update();
     }
     m_pLightOffBox->setText(QObject::tr("MOVE TO LIGHT OFF"));
+    FitCheckBoxText(m_pLightOffBox);
     showMinutes(SleepProfile().LedSleepTime);
     for (int i = 0; i < kLedModes; ++i)
         m_pActions[i]->setText(QObject::tr(kEffectNames[i]));

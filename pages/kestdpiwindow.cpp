@@ -1,6 +1,5 @@
 #include "kestdpiwindow.h"
 
-#include "configuredfont.h"
 #include "devicedefaults.h"
 #include "kestlabel.h"
 #include "kestsingledpi.h"
@@ -126,7 +125,7 @@ void KestDPIWindow::applyScale(double scale)
     m_pSleepSlider->setGeometry(sleepOffered ? ScaledRect(s, 15, 370, 228, 25) : QRect());
     m_pMinuteLabel->setGeometry(sleepOffered ? ScaledRect(s, 250, 373, 100, 18) : QRect());
     m_pLightOffBox->setGeometry(sleepOffered ? ScaledRect(s, 15, 410, 200, 25) : QRect());
-    m_pLightOffBox->setFont(ConfiguredFont());
+    FitCheckBoxText(m_pLightOffBox);
     m_pSleepSlider->setStyleSheet(ThemeSliderStyleSheet(s, CurrentThemeColor()));
 }
 
@@ -157,7 +156,7 @@ void KestDPIWindow::updateTexts()
     m_pSleepTitleLabel->m_text = QObject::tr("SLEEP TIME");
     m_pSleepTitleLabel->update();
     m_pLightOffBox->setText(QObject::tr("MOVE TO LIGHT OFF"));
-    m_pLightOffBox->setFont(ConfiguredFont());  // the language's font, as on the labels
+    FitCheckBoxText(m_pLightOffBox);
     showMinutes(SleepProfile().LedSleepTime);
 }
 

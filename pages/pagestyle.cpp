@@ -1,5 +1,11 @@
 #include "pagestyle.h"
 
+#include "configuredfont.h"
+
+#include <QCheckBox>
+#include <QStyle>
+#include <QStyleOptionButton>
+
 #include "scale.h"
 #include "settings.h"
 
@@ -48,4 +54,13 @@ QPalette TextPalette(const QPalette &base, const QColor &color)
 QRect ScaledRect(double scale, int x, int y, int width, int height)
 {
     return QRect(scaled(x, scale), scaled(y, scale), scaled(width, scale), scaled(height, scale));
+}
+
+void FitCheckBoxText(QCheckBox *box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const int room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+    box->setFont(FittedFont(ConfiguredFont(), box->text(), room));
 }

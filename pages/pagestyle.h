@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 
+class QCheckBox;
 class QWidget;
 
 // "background-color: rgba(33,35,35,0.5)" as a styled background.
@@ -19,3 +20,6 @@ QString ThemeSliderStyleSheet(double scale, const QColor &color);
 QPalette TextPalette(const QPalette &base, const QColor &color);
 // The design rectangle at scale 1.0 with each value scaled on its own (scaled() of the kit).
 QRect ScaledRect(double scale, int x, int y, int width, int height);
+// The language's font on a check box, narrowed where its caption would not fit beside the
+// indicator (long translations); call after its text or geometry changes.
+void FitCheckBoxText(QCheckBox *box);
