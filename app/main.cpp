@@ -35,6 +35,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setHighDpiAttributes();
+    // Names the data folder of an installed copy, whatever the executable is called.
+    QCoreApplication::setApplicationName(kProgramName);
 
     const QString productName = readProductName();
     // Held until the process ends; the kernel releases it even after a crash.

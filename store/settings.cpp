@@ -6,8 +6,13 @@
 #include "profilefiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -34,16 +39,90 @@ QString readString(const QString &file, const QString &key)
     return IniString(settings, key);
 }
 
+struct ProgramFolders {
+    QString assets;
+    QString data;
+};
+
+// access() rather than permission bits: it also says no on a read-only file system.
+bool mayWrite(const QString &dir) { return ::access(QFile::encodeName(dir).constData(), W_OK) == 0; }
+
+bool copyTree(const QString &from, const QString &to)
+{
+    if (!QDir().mkpath(to))
+        return false;
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            if (!QDir().mkpath(target))
+                return false;
+            continue;
+        }
+        // QFile::copy keeps the installed files' read-only mode: the copies are the user's to write.
+        if (!QFile::copy(source, target)
+            || !QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner))
+            return false;
+    }
+    return true;
+}
+
+// The first start in a data folder: the sample device's Configs/ is copied under another
+// name and renamed when complete, so an interrupted copy is redone next time and a user's
+// own files are never overwritten.
+bool fillDataFolder(const QString &assets, const QString &data)
+{
+    const QString target = data + "/Configs";
+    if (QFileInfo::exists(target))
+        return true;
+    const QString partial = target + ".partial";
+    QDir(partial).removeRecursively();
+    return copyTree(assets + "/Configs", partial) && QDir().rename(partial, target);
+}
+
+ProgramFolders decideFolders()
+{
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString installed = QDir::cleanPath(exeDir + "/" INSTALLED_ASSET_DIR);
+    const bool beside = QFileInfo::exists(exeDir + "/DefaultProfile.bin")
+                        || !QFileInfo::exists(installed + "/DefaultProfile.bin");
+    ProgramFolders folders{beside ? exeDir : installed, exeDir};
+    if (beside && mayWrite(exeDir))
+        return folders;
+    folders.data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!fillDataFolder(folders.assets, folders.data))
+        qWarning("Cannot set up the settings folder %s from %s", qPrintable(folders.data + "/Configs"),
+                 qPrintable(folders.assets + "/Configs"));
+    return folders;
+}
+
+// Decided at the first call, which comes after the application object: its name names the data folder.
+const ProgramFolders &programFolders()
+{
+    static const ProgramFolders folders = decideFolders();
+    return folders;
+}
+
 } // namespace
 
 QString g_modelNameTable[kModelNameTableSize];
 QList<ProfileRecord *> g_profileList;
 
+const char kProgramName[] = PROGRAM_NAME;
+
 QString AppDir()
 {
     if (!g_appDirOverride.isEmpty())
         return g_appDirOverride;
-    return QCoreApplication::applicationDirPath();
+    return programFolders().assets;
+}
+
+QString DataDir()
+{
+    if (!g_appDirOverride.isEmpty())
+        return g_appDirOverride;
+    return programFolders().data;
 }
 
 void SetAppDir(const QString &dir)
@@ -53,7 +132,7 @@ void SetAppDir(const QString &dir)
         g_appDirOverride.chop(1);
 }
 
-QString GetConfigDir() { return AppDir() + "/Configs"; }
+QString GetConfigDir() { return DataDir() + "/Configs"; }
 QString ConfigIniPath() { return GetConfigDir() + "/Config.ini"; }
 QString LangConfigIniPath() { return GetConfigDir() + "/LangConfig.ini"; }
 

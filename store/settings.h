@@ -9,10 +9,20 @@
 #include <QList>
 #include <QString>
 
-// The application directory: the executable's folder unless a test set another one.
+// The program's name: its executable, its share folder and its data folder.
+extern const char kProgramName[];
+
+// Two folders, decided in one place. AppDir() holds the read-only assets (DefaultProfile.bin,
+// skin/, lang/); DataDir() holds Configs/, everything the program writes. Both are the
+// executable's folder when the assets lie beside it and the program may write there (the
+// build folder). Installed (assets in ../share/<name>, never written, even by root) or in a
+// folder it may not write, the data folder is QStandardPaths::AppDataLocation, whose Configs/
+// is copied from the assets' sample device on the first start.
 QString AppDir();
+QString DataDir();
+// Tests: both folders are `dir`; an empty `dir` goes back to the decided ones.
 void SetAppDir(const QString &dir);
-// Application directory + "/Configs".
+// DataDir() + "/Configs".
 QString GetConfigDir();
 QString ConfigIniPath();      // GetConfigDir() + "/Config.ini"
 QString LangConfigIniPath();  // GetConfigDir() + "/LangConfig.ini"

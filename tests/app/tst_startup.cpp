@@ -19,7 +19,7 @@ class StartupTest : public QObject {
     // An installation of its own: the executable copied beside a description file.
     QString makeInstall(QTemporaryDir &dir, const QString &productName)
     {
-        const QString exe = dir.path() + "/app";
+        const QString exe = dir.path() + "/veskaro-config";
         if (!QFile::copy(APP_EXECUTABLE, exe))
             return QString();
         QSettings description(dir.path() + "/DefaultProfile.bin", QSettings::IniFormat);

@@ -1,7 +1,7 @@
 #pragma once
 // The simulated mouse: an in-process stand-in for the hidapi library (hid_init ... hid_close,
 // hid_get_device_info, the feature-report calls), linked in place of libhidapi by the tests
-// and by the app-simulated executable. This header is the tests' control panel.
+// and by the veskaro-config-simulated executable. This header is the tests' control panel.
 //
 // What it models: a receiver and a cable, each plugged or not, with the interfaces hidapi
 // on Linux reports (one path per interface) and their report descriptors: interface 0 the
@@ -164,5 +164,5 @@ int SimExitCount();
 // asleep; default receiver), makes checks non-fatal and turns on spontaneous battery reports.
 void SimSetUpFromEnvironment();
 // Makes the first hid_init call SimSetUpFromEnvironment(). The object `mousesim_program`,
-// linked only into app-simulated, does this at start; tests do not.
+// linked only into veskaro-config-simulated, does this at start; tests do not.
 void SimSetUpAtFirstInit();

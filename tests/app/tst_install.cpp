@@ -1,0 +1,172 @@
+// The installed program: cmake --install into a temporary prefix (with the simulated build as
+// its test-only component), the files where a desktop looks for them, and the program run from
+// a folder it may not write, with a fresh home: its settings go to the user's data folder.
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QString kName = PROGRAM_NAME;
+
+bool run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const bool ok = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+                    && process.exitCode() == 0;
+    const QByteArray text = process.readAll();
+    if (output)
+        *output = text;
+    if (!ok)
+        qWarning("%s %s: %s", qPrintable(program), qPrintable(arguments.join(' ')), text.constData());
+    return ok;
+}
+
+bool install(const QString &prefix, const QString &component = QString())
+{
+    QStringList arguments{"--install", BUILD_DIR, "--prefix", prefix};
+    if (!component.isEmpty())
+        arguments << "--component" << component;
+    return run(CMAKE_COMMAND, arguments);
+}
+
+bool makeReadOnly(const QString &dir, bool readOnly) { return run("chmod", {"-R", readOnly ? "a-w" : "u+w", dir}); }
+
+// Every file under `dir` with its size and content digest, to see that nothing was written.
+QStringList treeState(const QString &dir)
+{
+    QStringList state;
+    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        QByteArray digest;
+        if (it.fileInfo().isFile() && file.open(QIODevice::ReadOnly))
+            digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
+        state << path + " " + digest;
+    }
+    state.sort();
+    return state;
+}
+
+} // namespace
+
+class InstallTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_prefix;
+
+    QString shareDir() const { return m_prefix.path() + "/share/" + kName; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_prefix.isValid());
+        QVERIFY(install(m_prefix.path()));
+        // The simulated build only as its own component.
+        QVERIFY(!QFileInfo::exists(m_prefix.path() + "/bin/" + kName + "-simulated"));
+        QVERIFY(install(m_prefix.path(), "simulated"));
+    }
+
+    void cleanupTestCase() { makeReadOnly(m_prefix.path(), false); }
+
+    void installedFiles()
+    {
+        const QString p = m_prefix.path();
+        for (const QString &file : {"/bin/" + kName, "/bin/" + kName + "-simulated", "/share/" + kName + "/DefaultProfile.bin",
+                                    "/share/" + kName + "/Configs/Config.ini",
+                                    "/share/" + kName + "/Configs/Profile/DefaultProfile.prof",
+                                    "/share/" + kName + "/skin/icon.ico", "/share/" + kName + "/lang/en.qm",
+                                    "/share/" + kName + "/lang/fr.qm", QString("/lib/udev/rules.d/70-veskaro-m7.rules"),
+                                    "/share/applications/" + kName + ".desktop",
+                                    "/share/icons/hicolor/256x256/apps/" + kName + ".png"})
+            QVERIFY2(QFileInfo(p + file).isFile(), qPrintable(file));
+        QVERIFY(QFileInfo(p + "/bin/" + kName).isExecutable());
+        QCOMPARE(QImage(p + "/share/icons/hicolor/256x256/apps/" + kName + ".png").size(), QSize(256, 256));
+
+        const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+        if (validator.isEmpty())
+            QSKIP("desktop-file-validate is missing: scripts/setup installs desktop-file-utils");
+        QByteArray output;
+        QVERIFY(run(validator, {p + "/share/applications/" + kName + ".desktop"}, &output));
+        QCOMPARE(output, QByteArray());
+    }
+
+    // Where the settings go: `layout` is the installed prefix, or a folder holding the
+    // executable beside its assets, writable or not.
+    void settingsFolder_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("installed, read-only") << "installed" << true;
+        QTest::newRow("own folder, read-only") << "beside" << true;
+        QTest::newRow("own folder, writable") << "beside" << false;
+    }
+    void settingsFolder()
+    {
+        QFETCH(QString, layout);
+        QFETCH(bool, readOnly);
+        QTemporaryDir home, runtime, portable;
+        QString exe = m_prefix.path() + "/bin/" + kName + "-simulated";
+        QString assets = shareDir();
+        if (layout == "beside") {
+            // root may write anywhere: only the installed layout is kept apart for root.
+            if (readOnly && geteuid() == 0)
+                QSKIP("root may write to a read-only folder");
+            QVERIFY(run("cp", {"-R", shareDir() + "/.", portable.path()}));
+            QVERIFY(QFile::copy(exe, portable.path() + "/" + kName + "-simulated"));
+            exe = portable.path() + "/" + kName + "-simulated";
+            assets = portable.path();
+        }
+        const QString assetRoot = layout == "beside" ? portable.path() : m_prefix.path();
+        QVERIFY(makeReadOnly(assetRoot, readOnly));
+        const QStringList before = treeState(assetRoot);
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_SESSION_TYPE", "DISPLAY"})
+            env.remove(name);
+        env.insert("HOME", home.path());
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("MOUSESIM", "receiver");
+        env.insert("MOUSESIM_APPLY", "1");
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(home.path());
+        program.start(exe, QStringList());
+        QVERIFY(program.waitForStarted());
+        QByteArray said;
+        while (!said.contains("applied\n") && program.waitForReadyRead(60000))
+            said += program.readAllStandardOutput();
+        QVERIFY2(said.contains("shown\n"), program.readAllStandardError().constData());
+        QVERIFY2(said.contains("applied\n"), program.readAllStandardError().constData());
+        program.terminate();
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 0);
+        makeReadOnly(assetRoot, false);
+
+        // The sample device says Diff=1; only a successful write job writes 0.
+        const bool apart = readOnly || layout == "installed";
+        const QString data = apart ? home.path() + "/.local/share/" + kName : assets;
+        QCOMPARE(QSettings(data + "/Configs/Config.ini", QSettings::IniFormat).value("Config/Diff").toInt(), 0);
+        QVERIFY(QFileInfo(data + "/Configs/Profile/Profile 1.prof").isFile());
+        QVERIFY(QFileInfo(data + "/Configs/LangConfig.ini").isFile());
+        // Copied from a read-only install, yet the user's to write (root would write regardless).
+        QVERIFY(QFileInfo(data + "/Configs/MacroDB/Copy Paste.MSMACRO").permissions() & QFileDevice::WriteOwner);
+        QVERIFY(!QFileInfo::exists(data + "/Configs.partial"));
+        if (apart)
+            QCOMPARE(treeState(assetRoot), before);
+        else
+            QVERIFY(!QFileInfo::exists(home.path() + "/.local/share/" + kName));
+    }
+};
+
+QTEST_GUILESS_MAIN(InstallTest)
+#include "tst_install.moc"
