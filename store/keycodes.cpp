@@ -154,10 +154,10 @@ QString KeyCodeToName(int keyCode)
 
 QString KeyComboToName(const KeyInfo (&entries)[kComboKeyEntries])
 {
-    ModifierGroup shift{42, 54};
-    ModifierGroup ctrl{29, 238};
-    ModifierGroup windows{91, 92};
-    ModifierGroup alt{56, 239};
+    ModifierGroup shift{kComboModifierCodes[0][0], kComboModifierCodes[0][1]};
+    ModifierGroup ctrl{kComboModifierCodes[1][0], kComboModifierCodes[1][1]};
+    ModifierGroup windows{kComboModifierCodes[2][0], kComboModifierCodes[2][1]};
+    ModifierGroup alt{kComboModifierCodes[3][0], kComboModifierCodes[3][1]};
     int mainKey = 0;
     for (const KeyInfo &entry : entries) {
         if (entry.map == 0)

@@ -33,6 +33,11 @@ bool HidUsageToKeyCode(int usage, int &keyCode);
 // empty for a code without a name.
 QString KeyCodeToName(int keyCode);
 
+// The modifier groups of a key combination in display order (Shift, Ctrl, Windows, Alt),
+// each as (left-hand, right-hand) key code.
+constexpr int kComboModifierGroups = 4;
+constexpr int kComboModifierCodes[kComboModifierGroups][2] = {{42, 54}, {29, 238}, {91, 92}, {56, 239}};
+
 constexpr int kComboKeyEntries = 5;
 // Not used by the program. Text such as "LShift + LCtr + A" for five key entries whose
 // first byte is a HID usage (0: empty entry).

@@ -15,12 +15,12 @@ void EnsureKitResources()
     (void)registered;
 }
 
-QString DialogButtonStyleSheet(const QColor &border)
+QString DialogButtonStyleSheet(const QColor &border, int gapBeforeBorderStyle)
 {
     return QString::asprintf("QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);"
-                             "                       border-radius: 3px;  border: 1px rgb(%d, %d, %d);"
-                             "                       border-style: outset;}",
-                             border.red(), border.green(), border.blue());
+                             "                       border-radius: 3px;  border: 1px rgb(%d, %d, %d);",
+                             border.red(), border.green(), border.blue())
+           + QString(gapBeforeBorderStyle, QLatin1Char(' ')) + QStringLiteral("border-style: outset;}");
 }
 
 QToolButton *MakeDialogButton(QWidget *parent, const QString &iconResource, Qt::ToolButtonStyle style,

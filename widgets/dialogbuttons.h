@@ -10,7 +10,11 @@ class QHBoxLayout;
 class QToolButton;
 class QWidget;
 
-QString DialogButtonStyleSheet(const QColor &border);
+// The blanks before "border-style" differ between dialogs of the program: most have
+// kDialogButtonWideGap, some kDialogButtonNarrowGap. Kept as they are.
+constexpr int kDialogButtonWideGap = 23;
+constexpr int kDialogButtonNarrowGap = 4;
+QString DialogButtonStyleSheet(const QColor &border, int gapBeforeBorderStyle = kDialogButtonWideGap);
 // A tool button with the resource icon (":/yes_Btn" or ":/no_Btn"), icon 30 × 30 and size
 // 100 × 30 (each times scale, truncated), no keyboard focus.
 QToolButton *MakeDialogButton(QWidget *parent, const QString &iconResource, Qt::ToolButtonStyle style,
