@@ -3,6 +3,7 @@
 
 #include "devicedefaults.h"
 #include "kestaction.h"
+#include "macrodialog.h"
 #include "keycodes.h"
 #include "kestdpiwindow.h"
 #include "kestlabel.h"
@@ -70,11 +71,13 @@ void VarnelWidget::updateTexts()
     }
     m_pSlotButton->setButtonText(m_pSlotActions[CurrentSlot()]->text());
 
-    // The buttons, mouse-settings, lighting and macro pages are not built yet.
+    // The buttons, mouse-settings and lighting pages are not built yet.
     if (m_pDPIWindow)
         m_pDPIWindow->updateTexts();
     if (m_pReportRate)
         m_pReportRate->updateTexts();
+    if (m_pMacroDialog)
+        m_pMacroDialog->UpdateLanguage();
 
     // The stop waits for the thread to end, so no pause is needed before the new one.
     stopBatteryThread();

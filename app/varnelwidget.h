@@ -21,6 +21,7 @@ class KestMessageBox;
 class KestProcessbar;
 class KestPushButton;
 class KestReportRate;
+class MacroDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -212,9 +213,12 @@ public:
     KestPushButton *m_pProfileButton = nullptr;
     KestLabel *m_pNameLabel = nullptr;
 
-    // --- pages (the lighting, buttons, mouse-settings and macro pages are not built yet)
+    // --- pages (the lighting, buttons and mouse-settings pages are not built yet)
     KestDPIWindow *m_pDPIWindow = nullptr;
     KestReportRate *m_pReportRate = nullptr;
+    MacroDialog *m_pMacroDialog = nullptr;
+    // Set while the macro page records or edits a step: the page must stay in reach.
+    bool m_bPagesLocked = false;
 
 public slots:
     void onProfileButtonClicked();
