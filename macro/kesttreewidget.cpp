@@ -13,10 +13,13 @@ namespace {
 
 QString rowImage(int state, int row)
 {
-    static const char *const kMoveNames[4] = {"left", "right", "up", "down"};
-    if (row < 5)
-        return QString("/skin/insert_mouse_key_%1.png").arg(state + 1);
-    return QString("/skin/%1%2.png").arg(kMoveNames[row - 5]).arg(state + 1);
+    static const char *const kButtonImages[3] = {"/skin/insert_mouse_key_1.png", "/skin/insert_mouse_key_2.png",
+                                                 "/skin/insert_mouse_key_3.png"};
+    static const char *const kMoveImages[4][3] = {{"/skin/left1.png", "/skin/left2.png", "/skin/left3.png"},
+                                                  {"/skin/right1.png", "/skin/right2.png", "/skin/right3.png"},
+                                                  {"/skin/up1.png", "/skin/up2.png", "/skin/up3.png"},
+                                                  {"/skin/down1.png", "/skin/down2.png", "/skin/down3.png"}};
+    return row < 5 ? kButtonImages[state] : kMoveImages[row - 5][state];
 }
 
 } // namespace

@@ -56,10 +56,12 @@ const char *const kLoopTexts[3] = {QT_TRANSLATE_NOOP("MacroDialog", "LOOPS TIME(
                                    QT_TRANSLATE_NOOP("MacroDialog", "REPEAT RUN UNTIL THE KEY DOWN")};
 const char *const kMoveImages[4] = {"/skin/left.png", "/skin/right.png", "/skin/up.png", "/skin/down.png"};
 
-QStringList fourImages(const QString &stem)
+QStringList skinImages(std::initializer_list<const char *> names)
 {
-    const QString skin = AppDir() + "/skin/";
-    return {skin + stem + "1.png", skin + stem + "2.png", skin + stem + "3.png", skin + stem + "4.png"};
+    QStringList paths;
+    for (const char *name : names)
+        paths << AppDir() + "/skin/" + name;
+    return paths;
 }
 
 QStringList tabImages()
@@ -218,19 +220,19 @@ void MacroDialog::buildWidgets()
     }
     connect(m_pTree, &QTreeWidget::itemPressed, this, &MacroDialog::TreeitemClick);
 
-    m_pNewButton = makeButton(fourImages("add"), "macroNew");
-    m_pDeleteMacroButton = makeButton(fourImages("add"), "macroDelete");
-    m_pDeleteStepButton = makeButton(fourImages("delete"), "stepDelete");
-    m_pMoveUpButton = makeButton(fourImages("moveup"), "stepMoveUp");
-    m_pMoveDownButton = makeButton(fourImages("movedown"), "stepMoveDown");
+    m_pNewButton = makeButton(skinImages({"add1.png", "add2.png", "add3.png", "add4.png"}), "macroNew");
+    m_pDeleteMacroButton = makeButton(skinImages({"add1.png", "add2.png", "add3.png", "add4.png"}), "macroDelete");
+    m_pDeleteStepButton = makeButton(skinImages({"delete1.png", "delete2.png", "delete3.png", "delete4.png"}), "stepDelete");
+    m_pMoveUpButton = makeButton(skinImages({"moveup1.png", "moveup2.png", "moveup3.png", "moveup4.png"}), "stepMoveUp");
+    m_pMoveDownButton = makeButton(skinImages({"movedown1.png", "movedown2.png", "movedown3.png", "movedown4.png"}), "stepMoveDown");
     const QString edit = skin + "edit.png";
     m_pEditButton = makeButton({edit, edit, edit, edit}, "stepEdit");
-    m_pTopButton = makeButton(fourImages("top"), "stepTop");
-    m_pBottomButton = makeButton(fourImages("bottom"), "stepBottom");
-    m_pClearButton = makeButton(fourImages("clear"), "stepClear");
-    m_pCopyButton = makeButton(fourImages("clear"), "stepCopy");
-    m_pCutButton = makeButton(fourImages("clear"), "stepCut");
-    m_pPasteButton = makeButton(fourImages("clear"), "stepPaste");
+    m_pTopButton = makeButton(skinImages({"top1.png", "top2.png", "top3.png", "top4.png"}), "stepTop");
+    m_pBottomButton = makeButton(skinImages({"bottom1.png", "bottom2.png", "bottom3.png", "bottom4.png"}), "stepBottom");
+    m_pClearButton = makeButton(skinImages({"clear1.png", "clear2.png", "clear3.png", "clear4.png"}), "stepClear");
+    m_pCopyButton = makeButton(skinImages({"clear1.png", "clear2.png", "clear3.png", "clear4.png"}), "stepCopy");
+    m_pCutButton = makeButton(skinImages({"clear1.png", "clear2.png", "clear3.png", "clear4.png"}), "stepCut");
+    m_pPasteButton = makeButton(skinImages({"clear1.png", "clear2.png", "clear3.png", "clear4.png"}), "stepPaste");
     m_pRecordAfterButton = makeButton(tabImages(), "recordAfter");
     m_pMouseActionButton = makeButton(tabImages(), "mouseAction");
     m_pMouseActionButton->setButtonCheckable(true);

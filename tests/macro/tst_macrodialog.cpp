@@ -1,5 +1,7 @@
 // The macro editor on real widgets and real files: the list and its slots, save and load,
 // step editing, the file operations and their messages.
+#include "kestaction.h"
+#include "keycodes.h"
 #include "kestpushbutton.h"
 #include "kesttreeitem.h"
 #include "kesttreewidget.h"
@@ -111,9 +113,14 @@ private slots:
         QCOMPARE(dialog.m_pModel->index(0, 0).data().toString(), QString());
         QCOMPARE(rows(dialog).section(' ', 2), QString("132,0,4"));
 
-        writeMacro("m", {{132, 0, 4}}, 1000000);  // a huge Count reads no more than 63 steps
+        // A huge Count builds no more than 63 rows.
+        QSettings big(MacroFilePath("m"), QSettings::IniFormat);
+        for (int i = 0; i < 70; ++i)
+            big.setValue(QString("Setting/Map_%1").arg(i), 6);
+        big.setValue("Setting/Count", 1000000);
+        big.sync();
         dialog.LoadMacroFile();
-        QCOMPARE(dialog.stepCount(), 1);
+        QCOMPARE(dialog.stepCount(), 63);
     }
 
     void failedWriteIsReported()
