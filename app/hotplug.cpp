@@ -6,15 +6,12 @@
 #include "configio.h"
 #include "configuredfont.h"
 #include "devicetable.h"
-#include "hidcollections.h"
 #include "hotplugmonitor.h"
 #include "kestaction.h"
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
 #include "profilefiles.h"
 #include "windowhelpers.h"
-
-#include <hidapi/hidapi.h>
 
 #include <QDebug>
 #include <QLineEdit>
@@ -39,9 +36,9 @@ Connection connectionOf(DeviceEntry &row, bool cable)
 }
 
 // The collections of the connection that the node at path carries: 1 mouse (its first
-// collection), 4 command (its fourth). On arrival from the HID enumeration, on removal from
-// the paths recorded in the table (the node is gone by then).
-QList<int> collectionKinds(const Connection &c, const QByteArray &path, bool arrived)
+// collection), 4 command (its fourth). On arrival from the node's collection numbers, on
+// removal from the paths recorded in the table (the node is gone by then).
+QList<int> collectionKinds(const Connection &c, const QByteArray &path, bool arrived, const QList<int> &collections)
 {
     QList<int> kinds;
     if (!arrived) {
@@ -51,17 +48,10 @@ QList<int> collectionKinds(const Connection &c, const QByteArray &path, bool arr
             kinds << 4;
         return kinds;
     }
-    std::vector<std::string> paths;
-    hid_device_info *list = hid_enumerate(quint16(c.vendorId), quint16(c.productId));
-    for (hid_device_info *d = list; d; d = d->next)
-        paths.push_back(d->path ? d->path : "");
-    hid_free_enumeration(list);
-    const std::vector<int> numbers = HidCollectionNumbers(paths);
-    for (size_t i = 0; i < paths.size(); ++i) {
-        const int kind = numbers[i] == 1 ? 1 : numbers[i] == kDongleCommandCollection ? 4 : 0;
-        if (kind != 0 && paths[i] == path.toStdString() && !kinds.contains(kind))
-            kinds << kind;
-    }
+    if (collections.contains(1))
+        kinds << 1;
+    if (collections.contains(kDongleCommandCollection))
+        kinds << 4;
     return kinds;
 }
 
@@ -87,11 +77,12 @@ void VarnelWidget::registerHidNotification()
         qDebug("注册失败");
 }
 
-void VarnelWidget::onHidDeviceChanged(const QString &pathText, int vendorId, int productId, bool arrived)
+void VarnelWidget::onHidDeviceChanged(const QString &pathText, int vendorId, int productId, bool arrived,
+                                      const QList<int> &collections)
 {
     if (m_bJobRunning) {
         // Handles and configuration belong to the running job; this waits until it ended.
-        m_pendingHotplug.append({pathText, vendorId, productId, arrived});
+        m_pendingHotplug.append({pathText, vendorId, productId, arrived, collections});
         return;
     }
     qDebug(arrived ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n");
@@ -106,7 +97,7 @@ void VarnelWidget::onHidDeviceChanged(const QString &pathText, int vendorId, int
         else
             continue;
         const Connection c = connectionOf(row, cable);
-        const QList<int> kinds = collectionKinds(c, path, arrived);
+        const QList<int> kinds = collectionKinds(c, path, arrived, collections);
         const QString model = row.modelName;
         bool changed = false;
         bool reopened = false;

@@ -15,16 +15,23 @@
 
 namespace {
 
-// The product folder's Config.ini, which keeps the list of profile files.
-QString profileListPath()
-{
-    return GetConfigDir() + "/" + GetCurrentProductName() + "/Config.ini";
-}
-
 // Copies a profile file into the profile folder; an existing target is kept. False on failure.
 bool copyProfileFile(const QString &source, const QString &target)
 {
     return EnsureProfileFolder() && !QFile::exists(target) && QFile::copy(source, target);
+}
+
+// A new or renamed profile takes a name that no file, list entry or slot uses yet: a slot's
+// file may not be written yet, and a listed name may have lost its file.
+bool isNameFree(const QString &name, const QStringList &list)
+{
+    if (FileExists(ProfileFilePath(name)) || list.contains(name))
+        return false;
+    for (const QString &slotName : g_deviceConfig.profileFiles) {
+        if (slotName == name)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -45,7 +52,7 @@ void ReadSlotProfile(ProfileRecord &record, const QString &name, int slot)
 
 bool VarnelWidget::checkProfileName(const QString &name)
 {
-    if (IsSafeProfileName(name))
+    if (IsSafeFileName(name))
         return true;
     showMessage(2, QObject::tr("Invalid profile name!"));
     return false;
@@ -53,19 +60,12 @@ bool VarnelWidget::checkProfileName(const QString &name)
 
 void VarnelWidget::loadProfileList()
 {
-    m_profileList.clear();
-    QSettings list(profileListPath(), QSettings::IniFormat);
-    const int count = list.value("PROFILE_LIST/Count").toInt();
-    for (int i = 1; i <= count; ++i) {
-        const QString name = list.value(QString("PROFILE_LIST/%1").arg(i)).toString();
-        if (IsSafeProfileName(name))  // a name that is no file name cannot be a profile file
-            m_profileList.append(name);
-    }
+    m_profileList = ReadProfileList();
 }
 
 void VarnelWidget::saveProfileFileList()
 {
-    QSettings list(profileListPath(), QSettings::IniFormat);
+    QSettings list(ProfileListIniPath(), QSettings::IniFormat);
     list.setValue("PROFILE_LIST/Count", m_profileList.size());
     for (int i = 0; i < m_profileList.size(); ++i) {
         qDebug() << "profile" << m_profileList.at(i);
@@ -96,7 +96,7 @@ QString VarnelWidget::createProfileFile()
     QString name;
     for (int i = 1;; ++i) {
         name = QString::asprintf("Profile %d", i);
-        if (!FileExists(ProfileFilePath(name)))
+        if (isNameFree(name, m_profileList))
             break;
     }
     if (!copyProfileFile(ProfileFilePath("DefaultProfile"), ProfileFilePath(name)))
@@ -127,9 +127,9 @@ void VarnelWidget::copyProfile()
     const int slot = CurrentSlot();
     const QString source = g_deviceConfig.profileFiles[slot];
     QString target = source + " copy";
-    for (int n = 2; FileExists(ProfileFilePath(target)); ++n)
+    for (int n = 2; !isNameFree(target, m_profileList); ++n)
         target = source + " copy " + QString::number(n);
-    if (!IsSafeProfileName(target) || !EnsureSlotProfileFile(slot)
+    if (!CheckProfileName(target) || !EnsureSlotProfileFile(slot)
         || !copyProfileFile(ProfileFilePath(source), ProfileFilePath(target))) {
         showMessage(2, QObject::tr("The file could not be written."));
         return;
@@ -144,7 +144,8 @@ void VarnelWidget::copyProfile()
 void VarnelWidget::deleteProfileFile(const QString &name)
 {
     const int pos = m_profileList.indexOf(name);
-    const QString replacement = pos >= 0 ? replacementProfileName(pos) : QString();
+    // An unlisted name counts as one after the last entry.
+    const QString replacement = replacementProfileName(pos >= 0 ? pos : m_profileList.size());
     if (pos >= 0)
         m_profileList.removeAt(pos);
     QFile::remove(ProfileFilePath(name));
@@ -167,9 +168,9 @@ void VarnelWidget::deleteProfile()
         return;
     }
     const int pos = m_profileList.indexOf(name);
-    if (pos < 0 || replacementProfileName(pos).isEmpty()) {
+    if (replacementProfileName(pos >= 0 ? pos : m_profileList.size()).isEmpty()) {
         // Every other profile is shown by another slot: nothing could take this one's place.
-        showMessage(2, QObject::tr("AT LEAST ONE PROFILE TO BE RETAINED."));
+        showMessage(2, QObject::tr("Profile is Already Used!"));
         return;
     }
     if (showMessage(1, QObject::tr("Are you sure you want delete this profile?")) != 1)
@@ -186,7 +187,7 @@ bool VarnelWidget::renameCurrentProfile(const QString &newName)
 {
     if (!checkProfileName(newName))
         return false;
-    if (FileExists(ProfileFilePath(newName))) {
+    if (!isNameFree(newName, m_profileList)) {
         showMessage(2, QObject::tr("Profile Exist!"));
         return false;
     }

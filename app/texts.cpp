@@ -5,7 +5,9 @@
 #include "kestaction.h"
 #include "macrodialog.h"
 #include "keycodes.h"
+#include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
+#include "kestpointspeed.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
@@ -71,11 +73,15 @@ void VarnelWidget::updateTexts()
     }
     m_pSlotButton->setButtonText(m_pSlotActions[CurrentSlot()]->text());
 
-    // The buttons, mouse-settings and lighting pages are not built yet.
+    // The buttons page is not built yet.
     if (m_pDPIWindow)
         m_pDPIWindow->updateTexts();
+    if (m_pPointSpeed)
+        m_pPointSpeed->updateTexts();
     if (m_pReportRate)
         m_pReportRate->updateTexts();
+    if (m_pColorWindow)
+        m_pColorWindow->updateTexts();
     if (m_pMacroDialog)
         m_pMacroDialog->UpdateLanguage();
 

@@ -14,10 +14,12 @@
 #include <QWidget>
 
 class KestAction;
+class KestColorWindow;
 class KestDPIWindow;
 class KestGetBatteryThread;
 class KestLabel;
 class KestMessageBox;
+class KestPointSpeed;
 class KestProcessbar;
 class KestPushButton;
 class KestReportRate;
@@ -95,7 +97,9 @@ public:
 
     // --- device presence
     void registerHidNotification();
-    void onHidDeviceChanged(const QString &path, int vendorId, int productId, bool arrived);
+    // collections: the arriving node's top-level collection numbers.
+    void onHidDeviceChanged(const QString &path, int vendorId, int productId, bool arrived,
+                            const QList<int> &collections = {});
     void RefreshMouseList(int unused = 1);
     void showMainWindow();
     int startBatteryThread();
@@ -213,9 +217,11 @@ public:
     KestPushButton *m_pProfileButton = nullptr;
     KestLabel *m_pNameLabel = nullptr;
 
-    // --- pages (the lighting, buttons and mouse-settings pages are not built yet)
+    // --- pages (the buttons page is not built yet)
     KestDPIWindow *m_pDPIWindow = nullptr;
+    KestPointSpeed *m_pPointSpeed = nullptr;
     KestReportRate *m_pReportRate = nullptr;
+    KestColorWindow *m_pColorWindow = nullptr;
     MacroDialog *m_pMacroDialog = nullptr;
     // Set while the macro page records or edits a step: the page must stay in reach.
     bool m_bPagesLocked = false;
@@ -241,6 +247,8 @@ public slots:
     void slotRefreshProfile(quint8 profile);
     void slotRefreshDPIStage(quint8 stage);
     void slotRefreshRate(quint8 rate);
+    // Nothing connects it: a light mode for the lighting page.
+    void slotRefreshLightMode(quint8 mode);
 
     void slot_show_mousename(QAction *action);
     void slotWarnClose();
@@ -280,6 +288,7 @@ private:
         int vendorId;
         int productId;
         bool arrived;
+        QList<int> collections;
     };
     QList<PendingHotplug> m_pendingHotplug;
     QPointer<KestMessageBox> m_pWarningBox;

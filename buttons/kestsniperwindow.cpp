@@ -55,6 +55,9 @@ KestSniperWindow::KestSniperWindow(QWidget *parent) : KestSkinnedDialog(parent, 
     m_pValueLabel = new KestLabel(this);
     m_pValueLabel->setObjectName("valueLabel");
     m_pValueLabel->setFixedSize(scaled(60, s), scaled(30, s));
+    // White like the other dialogs' texts: the default text colour is lost on the dark skin.
+    for (KestLabel *label : {m_pTitleLabel, m_pValueLabel})
+        label->setPalette(WhiteTextPalette(palette()));
 
     // The handle in two thirds of the theme colour.
     const QColor theme = CurrentThemeColor();

@@ -2,6 +2,7 @@
 
 #include "batterythread.h"
 #include "devicedefaults.h"
+#include "filenames.h"
 #include "hidcollections.h"
 #include "settings.h"
 
@@ -131,7 +132,10 @@ void LoadDeviceTable()
     row.usagePageC = kGenericDesktopPage;
     row.usageD = kCommandUsage;
     row.usagePageD = kGenericDesktopPage;
-    row.modelName = QSettings(ConfigIniPath(), QSettings::IniFormat).value("Mouse_List/0").toString();
+    // The model name forms folder paths: one that is no single safe component names no device.
+    const QString model = QSettings(ConfigIniPath(), QSettings::IniFormat).value("Mouse_List/0").toString();
+    row.modelName = model.isEmpty() || CheckFileName(model, "model") ? model : QString();
+    g_modelNameTable[0] = row.modelName;
 }
 
 int EnumerateDevices()
@@ -140,12 +144,12 @@ int EnumerateDevices()
         return -1;
     hid_device_info *list = hid_enumerate(0, 0);
     std::vector<const hid_device_info *> entries;
-    std::vector<std::string> paths;
+    std::vector<HidEnumerationEntry> pairs;
     for (const hid_device_info *d = list; d; d = d->next) {
         entries.push_back(d);
-        paths.emplace_back(d->path ? d->path : "");
+        pairs.push_back({d->path ? d->path : "", d->usage_page, d->usage});
     }
-    const std::vector<int> collections = HidCollectionNumbers(paths);
+    const std::vector<int> collections = HidCollectionNumbers(pairs);
     for (size_t i = 0; i < entries.size(); ++i) {
         for (int r = 0; r < g_deviceTable.count; ++r)
             matchEntry(g_deviceTable.entries[size_t(r)], *entries[i], collections[i]);

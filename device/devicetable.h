@@ -69,7 +69,8 @@ hid_device *CommandHandle();
 // StopBatteryThread/StartBatteryThread instead.)
 void SetHidOwnerWindow(QObject *window);
 
-// Clears the table and fills row 0 from the description's IDs and "Mouse_List/0".
+// Clears the table and fills row 0 from the description's IDs and "Mouse_List/0" (also kept
+// in g_modelNameTable[0]); a model name that is no safe file name is left empty.
 void LoadDeviceTable();
 // hid_init and one pass over every HID collection: sets paths and found flags. -1 when
 // hid_init fails, else 0.

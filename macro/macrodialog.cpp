@@ -2,6 +2,7 @@
 
 #include "configuredfont.h"
 #include "devicedefaults.h"
+#include "filenames.h"
 #include "keycapture.h"
 #include "keycodes.h"
 #include "kestaction.h"
@@ -363,13 +364,13 @@ void MacroDialog::layoutWidgets()
         place(w, 0, 0, 0, 0);
     place(m_pListCaption, 5, 5, 150, 25);
     place(m_pTreeCaption, 5, 5, 150, 25);
-    place(m_pList, 5, 30, 150, 330);
-    place(m_pTree, 5, 30, 150, 330);
-    place(m_pNewButton, 5, 365, 72, 28);
-    place(m_pDeleteMacroButton, 83, 365, 72, 28);
-    place(m_pBatchCheck, 5, 400, 20, 24);
-    place(m_pBatchCaption, 28, 400, 127, 24);
-    place(m_pGunSetButton, 5, 432, 150, 28);
+    place(m_pList, 5, 30, 150, 270);
+    place(m_pTree, 5, 30, 150, 270);
+    place(m_pNewButton, 5, 305, 72, 28);
+    place(m_pDeleteMacroButton, 83, 305, 72, 28);
+    place(m_pBatchCheck, 5, 338, 20, 24);
+    place(m_pBatchCaption, 28, 338, 127, 24);
+    place(m_pGunSetButton, 5, 365, 150, 28);
 
     place(m_pTable, 160, 30, 500, 262);
     KestPushButton *stepButtons[] = {m_pDeleteStepButton, m_pMoveUpButton, m_pMoveDownButton, m_pEditButton,
@@ -387,16 +388,17 @@ void MacroDialog::layoutWidgets()
     place(m_pInsertDelayButton, 365, 365, 95, 28);
     place(m_pImportButton, 465, 365, 95, 28);
     place(m_pExportButton, 565, 365, 95, 28);
-    place(m_pRecordDelayCheck, 160, 400, 250, 24);
-    place(m_pDefaultDelayCheck, 415, 400, 180, 24);
-    place(m_pDefaultDelayEdit, 600, 400, 60, 24);
-    const int loopX[3] = {160, 352, 514};
-    const int loopWidth[3] = {130, 140, 146};
+    // The delay and loop settings span the page's width below.
+    place(m_pRecordDelayCheck, 5, 398, 330, 24);
+    place(m_pDefaultDelayCheck, 340, 398, 240, 24);
+    place(m_pDefaultDelayEdit, 590, 398, 70, 24);
+    const int loopX[3] = {5, 190, 405};
+    const int loopWidth[3] = {115, 190, 235};
     for (int i = 0; i < 3; ++i) {
-        place(m_pLoopButtons[i], loopX[i], 436, 18, 18);
-        place(m_pLoopLabels[i], loopX[i] + 20, 432, loopWidth[i] - 20, 24);
+        place(m_pLoopButtons[i], loopX[i], 433, 18, 18);
+        place(m_pLoopLabels[i], loopX[i] + 20, 430, loopWidth[i], 24);
     }
-    place(m_pLoopCountEdit, 312, 432, 36, 24);
+    place(m_pLoopCountEdit, 145, 430, 36, 24);
 
     place(m_pStepKeyCaption, 160, 400, 60, 24);
     place(m_pStepKeyButton, 220, 398, 150, 28);
@@ -1103,7 +1105,7 @@ void MacroDialog::showWriteFailure() { showBox(2, tr("Warning"), tr("The file co
 
 bool MacroDialog::refuseName(const QString &name)
 {
-    if (IsValidMacroName(name))
+    if (IsSafeFileName(name))
         return false;
     showBox(2, tr("Warning"), tr("Please input file name."));
     return true;
@@ -1255,7 +1257,7 @@ void MacroDialog::RenameMacro()
     QString newName = typed;
     for (int n = 2; FileExists(MacroFilePath(newName)) || listed.contains(newName); ++n)
         newName = typed + QString::asprintf("_%d", n);
-    if (!IsValidMacroName(newName)) {
+    if (!IsSafeFileName(newName)) {
         refuseName(newName);
         return;
     }
@@ -1283,7 +1285,7 @@ void MacroDialog::DeleteMacro()
         return;
     const bool onlyOne = m_pList->count() == 1;
     RemoveMacroFromList(name);
-    if (IsValidMacroName(name) && FileExists(MacroFilePath(name)))
+    if (IsSafeFileName(name) && FileExists(MacroFilePath(name)))
         QFile::remove(MacroFilePath(name));
     LoadMacroFile();
     if (onlyOne)
@@ -1299,7 +1301,7 @@ void MacroDialog::importMacros(const QStringList &paths)
         if (path.isEmpty())
             continue;  // dialog cancelled
         const QString name = importedName(path);
-        if (!IsValidMacroName(name)) {
+        if (!IsSafeFileName(name)) {
             refused = true;
             continue;
         }
@@ -1335,7 +1337,7 @@ void MacroDialog::exportMacro(const QString &path)
     if (path.isEmpty())
         return;
     const QString name = currentListName();
-    if (!IsValidMacroName(name) || !copyReplacing(MacroFilePath(name), path))
+    if (!IsSafeFileName(name) || !copyReplacing(MacroFilePath(name), path))
         showWriteFailure();
 }
 
@@ -1349,7 +1351,7 @@ void MacroDialog::exportCheckedMacros(const QString &directory)
         if (!box || !box->isChecked())
             continue;
         const QString name = rowName(item);
-        if (!IsValidMacroName(name) ||
+        if (!IsSafeFileName(name) ||
             !copyReplacing(MacroFilePath(name), QDir(directory).filePath(name + kMacroSuffix))) {
             showWriteFailure();
             return;

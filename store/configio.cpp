@@ -10,16 +10,9 @@
 
 #include <QSettings>
 
-namespace {
+#include <algorithm>
 
-// A slot's file name: empty or unsafe names fall back to "Profile N", so no two slots share
-// the file ".prof" and no name leaves the Profile folder.
-QString usableSlotName(const QString &name, int slot)
-{
-    if (name.isEmpty() || !CheckProfileName(name))
-        return DefaultSlotFileName(slot);
-    return name;
-}
+namespace {
 
 void readByte(const QSettings &settings, const ConfigByteKey &entry, DeviceConfig &config)
 {
@@ -38,15 +31,18 @@ void readSensorKeys(const QSettings &settings, DeviceConfig &config)
     config.ProfileID = quint8(ClampIndex(config.ProfileID, kProfileCount));
 }
 
-// The nine byte keys and the five slot names; a missing name keeps the current one.
-void readConfigGroup(const QSettings &settings, DeviceConfig &config)
+// The nine byte keys and the five slot names; a missing name keeps the current one. No two
+// slots end up on one file, and none on a file of `taken`.
+void readConfigGroup(const QSettings &settings, DeviceConfig &config, const QStringList &taken = QStringList())
 {
     readSensorKeys(settings, config);
     readByte(settings, kConfigCountKey, config);
     for (int i = 0; i < kProfileCount; ++i) {
         const QVariant stored = settings.value(ProfileSlotKey(i));
-        config.profileFiles[i] = usableSlotName(stored.isValid() ? stored.toString() : config.profileFiles[i], i);
+        if (stored.isValid())
+            config.profileFiles[i] = stored.toString();
     }
+    MakeSlotNamesUsable(config.profileFiles, taken);
 }
 
 // Writes the nine byte keys and the slot names; gives back the names the profiles go under.
@@ -55,10 +51,10 @@ void writeConfigGroup(QSettings &settings, const DeviceConfig &config, QString (
     for (const ConfigByteKey &entry : kConfigSensorKeys)
         writeByte(settings, entry, config);
     writeByte(settings, kConfigCountKey, config);
-    for (int i = 0; i < kProfileCount; ++i) {
-        names[i] = usableSlotName(config.profileFiles[i], i);
+    std::copy(config.profileFiles, config.profileFiles + kProfileCount, names);
+    MakeSlotNamesUsable(names);
+    for (int i = 0; i < kProfileCount; ++i)
         settings.setValue(ProfileSlotKey(i), names[i]);
-    }
 }
 
 // Keeps the first failure while the later parts are still written.
@@ -86,16 +82,20 @@ void LoadConfig(DeviceConfig &config)
 int SaveConfig(const DeviceConfig &config)
 {
     QString names[kProfileCount];
-    int result = kStoreOk;
     {
         QSettings settings(ConfigIniPath(), QSettings::IniFormat);
         writeConfigGroup(settings, config, names);
         if (!IniFlushed(settings))
-            result = kStoreWriteFailed;
+            return kStoreWriteFailed;
     }
-    for (int i = 0; i < kProfileCount; ++i)
-        keepFirstFailure(result, WriteProfileFile(config.profiles[i], names[i]));
-    return result;
+    // Stops at the first failure: of a configuration that is not sent, as little as possible
+    // reaches the disk, where the next start would take it for what the mouse holds.
+    for (int i = 0; i < kProfileCount; ++i) {
+        const int result = WriteProfileFile(config.profiles[i], names[i]);
+        if (result != kStoreOk)
+            return result;
+    }
+    return kStoreOk;
 }
 
 // One settings object for the whole file: it is written once, not once per profile.
@@ -111,8 +111,13 @@ int SaveConfigV2(const DeviceConfig &config, const QString &path)
 
 void ReadConfig(DeviceConfig &config, const QString &path)
 {
+    // The next save writes every slot's profile under its name: a listed profile that no slot
+    // shows now must not be overwritten by one of the file's.
+    QStringList taken = ReadProfileList();
+    for (const QString &shown : config.profileFiles)
+        taken.removeAll(shown);
     QSettings settings(path, QSettings::IniFormat);
-    readConfigGroup(settings, config);
+    readConfigGroup(settings, config, taken);
     for (int i = 0; i < kProfileCount; ++i)
         ReadProfileGroup(settings, ProfileGroupName(i), config.profiles[i], LedTimes::Excluded);
 }

@@ -7,12 +7,15 @@
 #include <QString>
 
 // Reads Config.ini and the five profile files, then refills g_buttonMatrix. The slot file names
-// are kept safe: a missing key keeps the current name, an empty or unsafe one gives "Profile N".
+// are kept safe and apart: a missing key keeps the current name, an empty or unsafe name or one
+// an earlier slot has gives "Profile N" (MakeSlotNamesUsable).
 void LoadConfig(DeviceConfig &config);
-// kStoreOk, or the first failure (the other parts are still written).
+// kStoreOk, or the first failure, after which nothing more is written.
 int SaveConfig(const DeviceConfig &config);
 int SaveConfigV2(const DeviceConfig &config, const QString &path);
 // A ".conf" file into config; LedMoveOFF and LedSleepTime of every profile keep their values.
+// Slot names as LoadConfig; a name of a listed profile (ReadProfileList) that no slot of config
+// shows also gives "Profile N", so the next save does not overwrite that profile.
 void ReadConfig(DeviceConfig &config, const QString &path);
 
 // Not used by the running program: the sensor keys into config and the profiles listed

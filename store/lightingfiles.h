@@ -13,7 +13,7 @@
 void ReadLedSettings(int index, ProfileRecord &record, const QString &path);
 void WriteLedSettings(int index, const ProfileRecord &record, const QString &path);
 // The same on the profile file GetConfigDir() + "/Profile/" + name + ".prof". A name that is
-// no safe profile file name (IsSafeProfileName) touches no file and leaves the record as it was.
+// no safe file name (IsSafeFileName) touches no file and leaves the record as it was.
 void ReadLedSettingsFile(ProfileRecord &record, const QString &profileName);
 void WriteLedSettingsFile(const ProfileRecord &record, const QString &profileName);
 // All five profiles with their file names.

@@ -1,5 +1,6 @@
 #include "macrofiles.h"
 
+#include "filenames.h"
 #include "inivalue.h"
 #include "settings.h"
 
@@ -37,16 +38,11 @@ int SwapButtonStepType(int type)
     return type;
 }
 
-bool IsValidMacroName(const QString &name)
-{
-    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && name != "." && name != "..";
-}
-
 QString MacroFilePath(const QString &name) { return GetConfigDir() + "/MacroDB/" + name + ".MSMACRO"; }
 
 QString WriteMacroFile(const QString &name, const MacroFile &macro, bool markChanged)
 {
-    if (!IsValidMacroName(name))
+    if (!IsSafeFileName(name))
         return QString();
     const QString path = MacroFilePath(name);
     QSettings settings(path, QSettings::IniFormat);
@@ -71,7 +67,7 @@ QString WriteMacroFile(const QString &name, const MacroFile &macro, bool markCha
 MacroFile ReadMacroFile(const QString &name)
 {
     MacroFile macro;
-    if (!IsValidMacroName(name))
+    if (!IsSafeFileName(name))
         return macro;
     const QSettings settings(MacroFilePath(name), QSettings::IniFormat);
     macro.defaultDelay = IniInt(settings, "Setting/DefaultDelay");
@@ -102,7 +98,7 @@ int LoadMacroSteps(const QString &name, ButtonInfo &entry)
 
 bool TakeMacroWriteSign(const QString &name)
 {
-    if (!IsValidMacroName(name))
+    if (!IsSafeFileName(name))
         return false;
     const QString path = MacroFilePath(name);
     if (!FileExists(path))

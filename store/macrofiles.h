@@ -38,8 +38,7 @@ struct MacroFile {
     QVector<MacroStep> steps;  // file codes
 };
 
-// A name that can only form a file inside MacroDB: not empty, no path separator.
-bool IsValidMacroName(const QString &name);
+// Names are checked with IsSafeFileName (filenames.h): an unsafe name touches no file.
 // GetConfigDir() + "/MacroDB/" + name + ".MSMACRO".
 QString MacroFilePath(const QString &name);
 

@@ -1,32 +1,60 @@
 #include "profilefiles.h"
 
+#include "inivalue.h"
 #include "profileio.h"
 #include "settings.h"
 
 #include <QDebug>
 #include <QDir>
+#include <QSettings>
 
-bool IsSafeProfileName(const QString &name)
+#include <algorithm>
+
+namespace {
+
+bool namedByOtherSlot(const QString (&names)[kProfileCount], int slot, const QString &name)
 {
-    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    if (name.isEmpty() || name.contains(QLatin1String("..")))
-        return false;
-    for (const QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || forbidden.contains(c))
-            return false;
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (i != slot && names[i] == name)
+            return true;
     }
-    return true;
-}
-
-bool CheckProfileName(const QString &name)
-{
-    if (IsSafeProfileName(name))
-        return true;
-    qDebug() << "profile file name refused:" << name;
     return false;
 }
 
+} // namespace
+
 QString DefaultSlotFileName(int slot) { return QStringLiteral("Profile ") + QString::number(slot + 1); }
+
+void MakeSlotNamesUsable(QString (&names)[kProfileCount], const QStringList &taken)
+{
+    for (int i = 0; i < kProfileCount; ++i) {
+        const bool repeated = std::find(names, names + i, names[i]) != names + i;
+        if (!names[i].isEmpty() && CheckProfileName(names[i]) && !repeated && !taken.contains(names[i]))
+            continue;
+        const QString base = DefaultSlotFileName(i);
+        QString name = base;
+        for (int n = 2; namedByOtherSlot(names, i, name) || taken.contains(name); ++n)
+            name = base + "_" + QString::number(n);
+        names[i] = name;
+    }
+}
+
+QString ProfileListIniPath() { return GetConfigDir() + "/" + GetCurrentProductName() + "/Config.ini"; }
+
+QStringList ReadProfileList()
+{
+    QSettings settings(ProfileListIniPath(), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("PROFILE_LIST"));
+    // A hand-edited Count may be anything; the group cannot hold more entries than keys.
+    const int count = std::min(IniInt(settings, QStringLiteral("Count")), int(settings.childKeys().size()));
+    QStringList names;
+    for (int i = 1; i <= count; ++i) {
+        const QString name = IniString(settings, QString::number(i));
+        if (IsSafeFileName(name))
+            names << name;
+    }
+    return names;
+}
 
 QString ProfileFolder() { return GetConfigDir() + "/Profile/"; }
 QString ProfileFilePath(const QString &name) { return ProfileFolder() + name + ".prof"; }

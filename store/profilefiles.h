@@ -1,17 +1,27 @@
 #pragma once
 // The profile files: one profile in group PROFILE of GetConfigDir() + "/Profile/" + name + ".prof".
 
+#include "filenames.h"
 #include "records.h"
 
 #include <QString>
+#include <QStringList>
 
-// False for a name that would leave the Profile folder or that no file system takes: empty,
-// a path separator, "..", a control character or one of \:*?"<>|.
-bool IsSafeProfileName(const QString &name);
-// IsSafeProfileName, with a debug line naming a refused name.
-bool CheckProfileName(const QString &name);
+// CheckFileName for a profile's name.
+inline bool CheckProfileName(const QString &name) { return CheckFileName(name, "profile"); }
 // The file name of slot 0-4 while it has no name of its own: "Profile 1" ... "Profile 5".
 QString DefaultSlotFileName(int slot);
+// Gives every slot a file of its own: a name that is empty, unsafe, repeats an earlier slot's
+// or is one of `taken` becomes the first of "Profile N", "Profile N_2", "Profile N_3", ...
+// that no other slot names and `taken` does not hold (N = slot + 1).
+void MakeSlotNamesUsable(QString (&names)[kProfileCount], const QStringList &taken = QStringList());
+
+// The product folder's Config.ini (GetConfigDir() + "/" + product name), which keeps the
+// user's list of profile files in group PROFILE_LIST.
+QString ProfileListIniPath();
+// Entries 1 to "PROFILE_LIST/Count", read no further than the group has keys; a missing entry
+// or a name that is no safe file name is skipped.
+QStringList ReadProfileList();
 
 QString ProfileFolder();  // GetConfigDir() + "/Profile/"
 QString ProfileFilePath(const QString &name);

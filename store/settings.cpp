@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 
 QString g_appDirOverride;
@@ -68,8 +70,12 @@ void SaveProfileList(const DeviceConfig &config)
     QSettings settings(ConfigIniPath(), QSettings::IniFormat);
     settings.setValue("Config/ProfileID", int(config.ProfileID));
     settings.setValue("Config/Count", int(config.Count));
+    // The names SaveConfig writes the profiles under.
+    QString names[kProfileCount];
+    std::copy(config.profileFiles, config.profileFiles + kProfileCount, names);
+    MakeSlotNamesUsable(names);
     for (int i = 0; i < kProfileCount; ++i)
-        settings.setValue(ProfileSlotKey(i), config.profileFiles[i]);
+        settings.setValue(ProfileSlotKey(i), names[i]);
 }
 
 void SaveProfileDpi(const QString &profileName, int stage)
@@ -79,7 +85,12 @@ void SaveProfileDpi(const QString &profileName, int stage)
 }
 
 int GetDiff() { return readInt(ConfigIniPath(), "Config/Diff"); }
-void SetDiff(int flag) { writeValue(ConfigIniPath(), "Config/Diff", flag); }
+bool SetDiff(int flag)
+{
+    QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+    settings.setValue("Config/Diff", flag);
+    return IniFlushed(settings);
+}
 int GetLangID() { return readInt(LangConfigIniPath(), "Config/LangID"); }
 void SetLangID(int index) { writeValue(LangConfigIniPath(), "Config/LangID", index); }
 
@@ -91,7 +102,9 @@ void GetFontList(FontList &list)
     list.count = IniInt(settings, "FONT_LIST/LANGNUM");
     for (int i = 0; i < kFontListSize; ++i) {
         list.names[i] = settings.value(QString("FONT_LIST/LangName_%1").arg(i)).toString();
-        list.files[i] = settings.value(QString("FONT_LIST/LangFile_%1").arg(i)).toString();
+        // The name becomes "/lang/" + name + ".qm": one that leaves the folder loads nothing.
+        const QString file = settings.value(QString("FONT_LIST/LangFile_%1").arg(i)).toString();
+        list.files[i] = file.isEmpty() || CheckFileName(file, "language file") ? file : QString();
     }
 }
 

@@ -771,6 +771,18 @@
         <source>Release</source>
         <translation>Release</translation>
     </message>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper Setting</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>MACRO SELECT</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>GUNFILE SELECT</translation>
+    </message>
 </context>
 <context>
     <name>KestMessageBox</name>
@@ -793,6 +805,50 @@
         <source>Ok</source>
         <translation>Ok</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleKeyWindow</name>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>KestComboKeyWindow</name>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>KestFireKeyWindow</name>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>KestMacroSelect</name>
     <message>
         <source>Yes</source>
         <translation>Yes</translation>

@@ -771,6 +771,18 @@
         <source>Release</source>
         <translation>Relâchement</translation>
     </message>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Réglage du sniper</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>SÉLECTION DE MACRO</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>SÉLECTION DU FICHIER D'ARME</translation>
+    </message>
 </context>
 <context>
     <name>KestMessageBox</name>
@@ -793,6 +805,50 @@
         <source>Ok</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleKeyWindow</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>KestComboKeyWindow</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>KestFireKeyWindow</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>KestMacroSelect</name>
     <message>
         <source>Yes</source>
         <translation>Oui</translation>

@@ -9,7 +9,9 @@
 #include "profileio.h"
 #include "windowhelpers.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
@@ -53,18 +55,35 @@ private slots:
     }
     void cleanup() { m_session.reset(); }
 
+    // Free means: no file, no list entry and no slot of that name. On a fresh installation the
+    // slots show "Profile 1" to "Profile 5" before any of their files is written.
     void addNamesNextFreeProfile()
     {
+        QCOMPARE(g_deviceConfig.profileFiles[4], QString("Profile 5"));
+        QVERIFY(!QFile::exists(ProfileFilePath("Profile 1")));
         const ProfileRecord empty;
-        QCOMPARE(WriteProfileFile(empty, "Profile 1"), kStoreOk);
-        QCOMPARE(WriteProfileFile(empty, "Profile 2"), kStoreOk);
+        QCOMPARE(WriteProfileFile(empty, "Profile 6"), kStoreOk);
+        m_window->m_profileList << "Profile 7";  // its file is gone
         BoxWatcher watcher;
         m_window->addProfile();
         QCOMPARE(watcher.texts, QStringList());
-        QCOMPARE(slotName(), QString("Profile 3"));
-        QVERIFY(QFile::exists(ProfileFilePath("Profile 3")));
-        QCOMPARE(storedList().last(), QString("Profile 3"));
-        QCOMPARE(m_window->m_pProfileMenu->actions().last()->text(), QString("Profile 3"));
+        QCOMPARE(slotName(), QString("Profile 8"));
+        QVERIFY(QFile::exists(ProfileFilePath("Profile 8")));
+        QCOMPARE(storedList().last(), QString("Profile 8"));
+        QCOMPARE(m_window->m_pProfileMenu->actions().last()->text(), QString("Profile 8"));
+    }
+
+    // A hand-edited count bounds nothing: the group's keys do.
+    void hugeListCountReadsWhatIsThere()
+    {
+        {
+            QSettings list(GetConfigDir() + "/" + GetCurrentProductName() + "/Config.ini", QSettings::IniFormat);
+            list.setValue("PROFILE_LIST/Count", 2147483647);
+            list.setValue("PROFILE_LIST/1", "A");
+            list.setValue("PROFILE_LIST/3", "C");
+        }
+        m_window->loadProfileList();
+        QCOMPARE(m_window->m_profileList, (QStringList{"A", "C"}));
     }
 
     void copyNamesCopies()
@@ -78,6 +97,11 @@ private slots:
         QCOMPARE(slotName(), base + " copy 2");
         QVERIFY(QFile::exists(ProfileFilePath(base + " copy 2")));
         QCOMPARE(storedList().mid(storedList().size() - 2), (QStringList{base + " copy", base + " copy 2"}));
+        // A name another slot shows is taken even before its file is written.
+        g_deviceConfig.profileFiles[g_deviceConfig.ProfileID] = base;
+        g_deviceConfig.profileFiles[(g_deviceConfig.ProfileID + 1) % kProfileCount] = base + " copy 3";
+        m_window->copyProfile();
+        QCOMPARE(slotName(), base + " copy 4");
     }
 
     void rename_data()
@@ -89,6 +113,8 @@ private slots:
         QTest::newRow("empty") << "<empty>" << "Invalid profile name!";
         QTest::newRow("path") << "../evil" << "Invalid profile name!";
         QTest::newRow("colon") << "a:b" << "Invalid profile name!";
+        QTest::newRow("another slot's, no file yet") << "<other slot>" << "Profile Exist!";
+        QTest::newRow("dots inside") << "FPS v1..2" << "";
     }
     void rename()
     {
@@ -102,6 +128,8 @@ private slots:
             newName = old;
         else if (newName == "<empty>")
             newName.clear();
+        else if (newName == "<other slot>")
+            newName = g_deviceConfig.profileFiles[(g_deviceConfig.ProfileID + 1) % kProfileCount];
         BoxWatcher watcher;
         renameByEnter(newName);
         QCOMPARE(watcher.texts, message.isEmpty() ? QStringList() : QStringList{message});
@@ -149,7 +177,7 @@ private slots:
         QTest::addColumn<bool>("othersTaken");
         QTest::addColumn<QString>("message");
         QTest::newRow("only one") << 1 << false << "AT LEAST ONE PROFILE TO BE RETAINED.";
-        QTest::newRow("no free replacement") << 3 << true << "AT LEAST ONE PROFILE TO BE RETAINED.";
+        QTest::newRow("no free replacement") << 3 << true << "Profile is Already Used!";
     }
     void deleteRefusals()
     {
@@ -169,6 +197,23 @@ private slots:
         QCOMPARE(watcher.texts, QStringList{message});
         QCOMPARE(m_window->m_profileList.size(), listed);
         QCOMPARE(slotName(), QString("Mine 0"));
+    }
+
+    // A slot name missing from a list of five is deleted like any other: the slot takes the
+    // last entry no other slot shows.
+    void deleteUnlistedProfile()
+    {
+        m_window->m_profileList = QStringList{"Mine 0", "Mine 1", "Mine 2", "Mine 3", "Mine 4"};
+        const int slot = g_deviceConfig.ProfileID;
+        g_deviceConfig.profileFiles[(slot + 1) % kProfileCount] = "Mine 4";
+        g_deviceConfig.profileFiles[slot] = "Loose";
+        QVERIFY(EnsureSlotProfileFile(slot));
+        BoxWatcher watcher(1);
+        m_window->deleteProfile();
+        QCOMPARE(watcher.texts, QStringList{"Are you sure you want delete this profile?"});
+        QVERIFY(!QFile::exists(ProfileFilePath("Loose")));
+        QCOMPARE(slotName(), QString("Mine 3"));
+        QCOMPARE(m_window->m_profileList.size(), 5);
     }
 
     void deleteAnsweredNoKeepsProfile()
@@ -261,15 +306,26 @@ private slots:
         QTest::addColumn<QString>("product");
         QTest::addColumn<QString>("slotName");
         QTest::addColumn<QString>("expected");  // empty: nothing taken
-        QTest::newRow("own product") << "" << "Loaded" << "Loaded";
-        QTest::newRow("other product") << "Another Mouse" << "Loaded" << "";
-        QTest::newRow("unsafe name becomes the slot's default") << "" << "../../x" << "Profile 1";
+        QTest::addColumn<bool>("listed");        // the name is a listed profile no slot shows
+        QTest::newRow("own product") << "" << "Loaded" << "Loaded" << false;
+        QTest::newRow("other product") << "Another Mouse" << "Loaded" << "" << false;
+        QTest::newRow("unsafe name becomes the slot's default") << "" << "../../x" << "Profile 1" << false;
+        QTest::newRow("repeated name") << "" << "Profile 2" << "Profile 2" << false;
+        QTest::newRow("listed profile no slot shows is spared") << "" << "Spare" << "Profile 1" << true;
     }
     void loadConfigFile()
     {
         QFETCH(QString, product);
         QFETCH(QString, slotName);
         QFETCH(QString, expected);
+        QFETCH(bool, listed);
+        ProfileRecord spare = g_deviceConfig.profiles[1];
+        spare.pollrate = 7;
+        if (listed) {
+            QCOMPARE(WriteProfileFile(spare, slotName), kStoreOk);
+            m_window->m_profileList << slotName;
+            m_window->saveProfileFileList();
+        }
         const QString path = m_session->install.path() + "/saved.conf";
         DeviceConfig saved = g_deviceConfig;
         saved.profileFiles[0] = slotName;
@@ -283,6 +339,84 @@ private slots:
         QCOMPARE(watcher.texts, QStringList());
         if (!expected.isEmpty() && g_deviceConfig.ProfileID == 0)
             QCOMPARE(SimReportRate(0), quint8(2));
+        // The later slot of a repeated name takes a name of its own.
+        QVERIFY(g_deviceConfig.profileFiles[1] != g_deviceConfig.profileFiles[0]);
+        if (listed) {
+            ProfileRecord onDisk;
+            QCOMPARE(ReadProfileFile(onDisk, slotName), kStoreOk);
+            QCOMPARE(onDisk.pollrate, quint8(7));
+        }
+    }
+
+    // Export onto the profile's own file, by any spelling of its path: nothing is written
+    // and nothing said; the file keeps the profile.
+    void exportOntoItsOwnFile_data()
+    {
+        QTest::addColumn<QString>("spelling");
+        QTest::newRow("same path") << "same";
+        QTest::newRow("with ./") << "dot";
+        QTest::newRow("symbolic link") << "link";
+    }
+    void exportOntoItsOwnFile()
+    {
+        QFETCH(QString, spelling);
+        m_window->addProfile();
+        const QString source = ProfileFilePath(slotName());
+        QVERIFY(EnsureSlotProfileFile(g_deviceConfig.ProfileID));
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        QString path = source;
+        if (spelling == "dot") {
+            path = QFileInfo(source).absolutePath() + "/./" + QFileInfo(source).fileName();
+        } else if (spelling == "link") {
+            path = m_session->install.path() + "/link.prof";
+            QVERIFY(QFile::link(source, path));
+        }
+        BoxWatcher watcher;
+        m_window->exportProfile(path);
+        QCOMPARE(watcher.texts, QStringList());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    // A name typed without a suffix gets the filter's, so LOAD1 and import list the file.
+    void savedFilesGetTheFilterSuffix_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("SAVE") << "SAVE" << "mycfg" << "mycfg.conf";
+        QTest::newRow("SAVE with a suffix") << "SAVE" << "my.cfg" << "my.cfg";
+        QTest::newRow("export") << "export" << "shared" << "shared.prof";
+    }
+    void savedFilesGetTheFilterSuffix()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        const QString folder = m_session->install.path() + "/out";
+        QVERIFY(QDir().mkpath(folder));
+        bool answered = false;
+        QTimer typist;
+        connect(&typist, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || answered)
+                return;
+            answered = true;
+            dialog->setDirectory(folder);
+            dialog->selectFile(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        typist.start(5);
+        BoxWatcher watcher;
+        KestPushButton *pressed = button == "SAVE" ? m_window->m_pSaveButton : m_window->m_pExportButton;
+        pressed->click();
+        QVERIFY(answered);
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
+        QCOMPARE(GetMouseName(folder + "/" + written), GetCurrentProductName());
     }
 };
 

@@ -1,6 +1,6 @@
 // Finding the receiver and the cable among the HID collections, opening and closing them.
 #include "devicefixture.h"
-#include "hidcollections.h"
+#include "settings.h"
 
 #include <QtTest>
 
@@ -10,28 +10,40 @@ class DiscoveryTest : public QObject {
 private slots:
     void initTestCase() { SimSetInstantTimeouts(true); }
 
+    // Each case with the enumeration of hidapi 0.13/0.14 (nested collections listed too)
+    // and of 0.15 (top-level collections only).
     void presence_data()
     {
+        QTest::addColumn<int>("enumeration");
         QTest::addColumn<bool>("receiver");
         QTest::addColumn<bool>("cable");
         QTest::addColumn<int>("commandCollection");
         QTest::addColumn<bool>("donglePair");
         QTest::addColumn<bool>("wiredPair");
-        QTest::newRow("receiver only") << true << false << 4 << true << false;
-        QTest::newRow("cable only") << false << true << 4 << false << true;
-        QTest::newRow("both") << true << true << 4 << true << true;
-        QTest::newRow("nothing") << false << false << 4 << false << false;
-        QTest::newRow("receiver, command collection 3") << true << false << 3 << false << false;
+        const QList<QPair<SimEnumeration, const char *>> styles = {{SimEnumeration::EveryCollection, "every collection"},
+                                                                   {SimEnumeration::TopLevelOnly, "top-level only"}};
+        for (const auto &style : styles) {
+            auto row = [&style](const char *name) -> QTestData & {
+                return QTest::addRow("%s, %s", name, style.second) << int(style.first);
+            };
+            row("receiver only") << true << false << 4 << true << false;
+            row("cable only") << false << true << 4 << false << true;
+            row("both") << true << true << 4 << true << true;
+            row("nothing") << false << false << 4 << false << false;
+            row("receiver, command collection 3") << true << false << 3 << false << false;
+        }
     }
 
     void presence()
     {
+        QFETCH(int, enumeration);
         QFETCH(bool, receiver);
         QFETCH(bool, cable);
         QFETCH(int, commandCollection);
         QFETCH(bool, donglePair);
         QFETCH(bool, wiredPair);
         DeviceFixture fixture;
+        SimSetEnumeration(SimEnumeration(enumeration));
         SimSetReceiverCommandCollection(commandCollection);
         fixture.start(receiver, cable);
 
@@ -75,6 +87,26 @@ private slots:
         QCOMPARE(fixture.row().usageB, 0);
         QCOMPARE(fixture.row().usageA, 2);
         QCOMPARE(fixture.row().usagePageD, 1);
+    }
+
+    // The model name forms folder paths: one that is no single safe component is no name.
+    void modelNameMustStayInItsFolder_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "Ombrix M1" << "Ombrix M1";
+        QTest::newRow("dots inside") << "M1..2" << "M1..2";
+        QTest::newRow("parent") << "../../x" << "";
+        QTest::newRow("absolute") << "/tmp/x" << "";
+        QTest::newRow("dots alone") << ".." << "";
+    }
+    void modelNameMustStayInItsFolder()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        DeviceFixture fixture({}, {{"Mouse_List/0", stored}});
+        QCOMPARE(fixture.row().modelName, expected);
+        QCOMPARE(g_modelNameTable[0], expected);
     }
 
     void otherIdsAreNotFound()
@@ -171,16 +203,6 @@ private slots:
         QCOMPARE(GetDeviceReleaseNumber(SimCommandPath(SimLink::Cable).constData()), 0x0207);
         QCOMPARE(GetDeviceReleaseNumber("/dev/none"), 0);
         QCOMPARE(GetDeviceReleaseNumber(nullptr), 0);
-    }
-
-    void collectionNumbers()
-    {
-        QCOMPARE(CollectionNumberInPath("\\\\?\\hid#vid_248a&pid_fa02&mi_01&col04#8&2c0a2f3&0&0003#{4d1e55b2}"), 4);
-        QCOMPARE(CollectionNumberInPath("\\\\?\\HID#VID_248A&PID_FA02&MI_01&Col12#x"), 12);
-        QCOMPARE(CollectionNumberInPath("\\\\?\\hid#vid_248a&pid_fa02&mi_00#8&1"), 0);
-        QCOMPARE(CollectionNumberInPath("/dev/hidraw3"), 0);
-        QCOMPARE(CollectionNumbersByOrder({"/dev/a", "/dev/b", "/dev/b", "/dev/a", "/dev/b"}),
-                 std::vector<int>({1, 1, 2, 2, 3}));
     }
 };
 

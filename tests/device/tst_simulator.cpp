@@ -1,6 +1,7 @@
 // The simulated mouse itself, as far as other tests rely on it: its checks, the shape of
 // its collections, hot-plug announcements, feature queries and unsolicited reports.
 #include "devicefixture.h"
+#include "hidcollections.h"
 #include "hotplugmonitor.h"
 
 #include <QSignalSpy>
@@ -85,10 +86,20 @@ private slots:
             hid_close(handle);
     }
 
-    // hidapi on Linux: one path per interface, one entry per top-level collection.
+    // hidapi on Linux: one path per interface, one entry per collection with a usage (nested
+    // ones too unless only top-level ones are listed); the descriptors lie where sysfs has them.
+    void collectionsOfTheReceiver_data()
+    {
+        QTest::addColumn<bool>("topLevelOnly");
+        QTest::newRow("every collection") << false;
+        QTest::newRow("top-level only") << true;
+    }
+
     void collectionsOfTheReceiver()
     {
+        QFETCH(bool, topLevelOnly);
         DeviceFixture fixture;
+        SimSetEnumeration(topLevelOnly ? SimEnumeration::TopLevelOnly : SimEnumeration::EveryCollection);
         SimPlugReceiver();
         QList<QPair<QByteArray, int>> entries;
         QList<int> pages;
@@ -102,8 +113,18 @@ private slots:
         hid_free_enumeration(list);
         const QByteArray mouse = SimMousePath(SimLink::Receiver);
         const QByteArray command = SimCommandPath(SimLink::Receiver);
-        QCOMPARE(entries, (QList<QPair<QByteArray, int>>{{mouse, 2}, {command, 1}, {command, 0x80}, {command, 1}, {command, 0}}));
-        QCOMPARE(pages, (QList<int>{1, 0x0C, 1, 0xFF00, 1}));
+        if (topLevelOnly) {
+            QCOMPARE(entries, (QList<QPair<QByteArray, int>>{{mouse, 2}, {command, 1}, {command, 0x80}, {command, 1}, {command, 0}}));
+            QCOMPARE(pages, (QList<int>{1, 0x0C, 1, 0xFF00, 1}));
+        } else {
+            QCOMPARE(entries, (QList<QPair<QByteArray, int>>{{mouse, 2}, {mouse, 1}, {command, 1}, {command, 1},
+                                                              {command, 0x80}, {command, 1}, {command, 0}}));
+            QCOMPARE(pages, (QList<int>{1, 1, 0x0C, 1, 1, 0xFF00, 1}));
+        }
+        const std::vector<HidUsagePair> topLevel = TopLevelCollections(ReadReportDescriptor(command.toStdString()));
+        QCOMPARE(int(topLevel.size()), 4);
+        QCOMPARE(CollectionNumber(topLevel, 1, 0), 4);
+        QCOMPARE(NodeCollectionNumbers(mouse.toStdString()), std::vector<int>{1});
 
         hid_device_info *all = hid_enumerate(0, 0);
         bool nullSerial = false;
@@ -128,9 +149,11 @@ private slots:
         QCOMPARE(spy.at(1).at(1).toInt(), kTestCableVid);
         QCOMPARE(spy.at(1).at(2).toInt(), kTestCablePid);
         QCOMPARE(spy.at(1).at(3).toBool(), true);
+        QCOMPARE(spy.at(1).at(4).value<QList<int>>(), (QList<int>{1, 2, 3, 4}));
         SimUnplugCable();
         QTRY_COMPARE(spy.size(), 4);
         QCOMPARE(spy.at(3).at(3).toBool(), false);
+        QVERIFY(ReadReportDescriptor(SimCommandPath(SimLink::Cable).toStdString()).empty());  // gone with the link
     }
 
     // Unsolicited reports come through the cable when it is there, to every handle of the node.
@@ -188,6 +211,45 @@ private slots:
         QCOMPARE(log.size(), 2);
         QVERIFY(log.at(1).timeUs - log.at(0).timeUs >= 20000);  // the read waited for the reply
         QCOMPARE(SimBeginCount(), 1);
+    }
+
+    // What a user reads to see what Apply sent: a line per report in and out, none for a
+    // failed write or an empty read.
+    void reportFile()
+    {
+        DeviceFixture fixture;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("reports.log");
+        QVERIFY(!SimLogReportsTo(dir.filePath("missing/reports.log")));
+        QVERIFY(SimLogReportsTo(path));
+        SimPlugReceiver();
+        hid_device *handle = hid_open_path(SimCommandPath(SimLink::Receiver).constData());
+        QVERIFY(handle);
+        unsigned char buffer[kCommandReportSize] = {};
+        QCOMPARE(hid_read_timeout(handle, buffer, sizeof buffer, 0), 0);
+        const QByteArray query = report("0524FA48");  // the battery query
+        QCOMPARE(write(handle, query), kCommandReportSize);
+        QCOMPARE(hid_read_timeout(handle, buffer, sizeof buffer, 100), kCommandReportSize);
+        SimSetFault(SimFault::WriteFails);
+        QCOMPARE(write(handle, query), -1);
+        SimClearFaults();
+        QVERIFY(SimLogReportsTo(QString()));
+        write(handle, query);
+        hid_close(handle);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QString time = "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}";
+        const QString where = QRegularExpression::escape(QString::fromLatin1(SimCommandPath(SimLink::Receiver)));
+        const QString hex = QString::fromLatin1(query.toHex(' '));
+        QVERIFY2(QRegularExpression("^" + time + " received " + where + " " + hex + "$").match(lines.at(0)).hasMatch(),
+                 qPrintable(lines.at(0)));
+        QVERIFY2(QRegularExpression("^" + time + " sent " + where + " 05 [0-9a-f]{2} fa 48( [0-9a-f]{2}){29}$")
+                     .match(lines.at(1))
+                     .hasMatch(),
+                 qPrintable(lines.at(1)));
     }
 };
 

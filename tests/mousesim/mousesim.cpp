@@ -3,11 +3,16 @@
 #include "mousesim.h"
 
 #include "devicedefaults.h"
+#include "hidcollections.h"
 #include "hotplugmonitor.h"
 
 #include <hidapi/hidapi.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtDebug>
 #include <algorithm>
@@ -19,6 +24,7 @@
 #include <cstring>
 #include <cwchar>
 #include <deque>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -46,10 +52,21 @@ struct Collection {
     unsigned short usage;
 };
 
+// A top-level collection of an interface's report descriptor.
+struct TopCollection {
+    Collection pair;
+    int reportId;
+    int inputBytes;
+    int outputBytes;
+    bool nestedPhysical;  // holds a Physical 'Pointer' collection (page 1, usage 1)
+};
+
+constexpr Collection kNestedPhysical = {1, 1};
+
 struct Interface {
     std::string path;
     int number;
-    std::vector<Collection> collections;
+    std::vector<TopCollection> top;
 };
 
 struct SimDevice {
@@ -115,6 +132,7 @@ struct State {
     int receiverRelease = 0x0100;
     int cableRelease = 0x0105;
     int commandCollection = 4;
+    SimEnumeration enumeration = SimEnumeration::EveryCollection;
     bool initFails = false;
 
     // Firmware.
@@ -150,10 +168,20 @@ struct State {
 
 std::vector<Announcement> setPlugged(State &s, int device, bool plugged);
 
+// The folder that stands in for /sys: the descriptors of the plugged interfaces, where the
+// program reads them (class/hidraw/NODE/device/report_descriptor). Removed at exit.
+const QString &sysfsRoot()
+{
+    static QTemporaryDir dir;
+    static const QString root = dir.path();
+    return root;
+}
+
 // The unrelated device is there from the start.
 State &state()
 {
     static State *s = [] {
+        SetSysfsRootForTesting(sysfsRoot().toStdString());
         auto *created = new State;
         setPlugged(*created, kUnrelated, true);
         return created;
@@ -201,6 +229,31 @@ bool takeFault(State &s, SimFault fault)
     return true;
 }
 
+// The file of SimLogReportsTo, written under the state's mutex like the log itself.
+std::unique_ptr<QFile> &reportFile()
+{
+    static std::unique_ptr<QFile> file;
+    return file;
+}
+
+void writeReportLine(const SimLogEntry &entry)
+{
+    QFile *file = reportFile().get();
+    if (!file || entry.result <= 0 || entry.bytes.isEmpty())
+        return;
+    const bool toMouse = entry.call == SimCall::Write || entry.call == SimCall::SendFeature;
+    const bool fromMouse = entry.call == SimCall::Read || entry.call == SimCall::GetFeature;
+    if (!toMouse && !fromMouse)
+        return;
+    const QString feature = (entry.call == SimCall::SendFeature || entry.call == SimCall::GetFeature) ? " feature" : "";
+    const QString line = QString("%1 %2%3 %4 %5\n")
+                             .arg(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss.zzz"),
+                                  toMouse ? "received" : "sent", feature, QString::fromUtf8(entry.path),
+                                  QString::fromLatin1(entry.bytes.toHex(' ')));
+    file->write(line.toUtf8());
+    file->flush();  // readable while the program runs, and complete if it crashes
+}
+
 void logCall(State &s, SimCall call, const hid_device_ *dev, const unsigned char *bytes, int size, int result,
              int timeoutMs = 0)
 {
@@ -212,6 +265,7 @@ void logCall(State &s, SimCall call, const hid_device_ *dev, const unsigned char
         entry.bytes = QByteArray(reinterpret_cast<const char *>(bytes), size);
     entry.result = result;
     entry.timeoutMs = timeoutMs;
+    writeReportLine(entry);
     s.log << entry;
 }
 
@@ -221,15 +275,99 @@ std::string pathOf(int device, int interfaceNumber)
     return std::string("/dev/hidraw-sim-") + names[device] + "-" + std::to_string(interfaceNumber);
 }
 
-// The collections hidapi on Linux reports for each interface, in descriptor order.
+// Each interface's top-level collections, in descriptor order.
 std::vector<Interface> interfacesOf(const State &s, int device)
 {
     if (device == kUnrelated)
-        return {{pathOf(device, 0), 0, {{1, 6}, {0x0C, 1}}}};
-    std::vector<Collection> command = {{0x0C, 1}, {1, 0x80}, {0xFF00, 1}};
+        return {{pathOf(device, 0), 0, {{{1, 6}, 1, 8, 1, false}, {{0x0C, 1}, 2, 2, 0, false}}}};
+    std::vector<TopCollection> command = {
+        {{0x0C, 1}, 2, 2, 0, true}, {{1, 0x80}, 3, 1, 0, false}, {{0xFF00, 1}, 6, 32, 32, false}};
     const int position = device == kReceiver ? qBound(1, s.commandCollection, 4) : 4;
-    command.insert(command.begin() + (position - 1), Collection{1, 0});
-    return {{pathOf(device, 0), 0, {{1, 2}}}, {pathOf(device, kCommandInterface), kCommandInterface, command}};
+    command.insert(command.begin() + (position - 1), TopCollection{{1, 0}, 5, 32, 32, false});
+    return {{pathOf(device, 0), 0, {{{1, 2}, 1, 4, 0, true}}},
+            {pathOf(device, kCommandInterface), kCommandInterface, command}};
+}
+
+// The entries hidapi lists for an interface: every collection with a usage (0.13, 0.14),
+// or the top-level ones only (from 0.15).
+std::vector<Collection> listedCollections(const Interface &i, SimEnumeration style)
+{
+    std::vector<Collection> listed;
+    for (const TopCollection &c : i.top) {
+        listed.push_back(c.pair);
+        if (c.nestedPhysical && style == SimEnumeration::EveryCollection)
+            listed.push_back(kNestedPhysical);
+    }
+    return listed;
+}
+
+// A short item with the smallest data size that holds value (at least one byte).
+void addItem(std::vector<unsigned char> &d, unsigned char prefix, unsigned value)
+{
+    const int size = value > 0xFFFF ? 4 : value > 0xFF ? 2 : 1;
+    d.push_back(quint8(prefix | (size == 4 ? 3 : size)));
+    for (int i = 0; i < size; ++i)
+        d.push_back(quint8(value >> (8 * i)));
+}
+
+std::vector<unsigned char> descriptorOf(const Interface &i)
+{
+    enum : unsigned char {
+        UsagePage = 0x04, Usage = 0x08, CollectionItem = 0xA0, EndCollection = 0xC0, ReportId = 0x84,
+        LogicalMin = 0x14, LogicalMax = 0x24, ReportSize = 0x74, ReportCount = 0x94, Input = 0x80, Output = 0x90,
+    };
+    std::vector<unsigned char> d;
+    for (const TopCollection &c : i.top) {
+        addItem(d, UsagePage, c.pair.page);
+        addItem(d, Usage, c.pair.usage);
+        addItem(d, CollectionItem, 0x01);  // Application
+        addItem(d, ReportId, unsigned(c.reportId));
+        if (c.nestedPhysical) {
+            addItem(d, UsagePage, kNestedPhysical.page);
+            addItem(d, Usage, kNestedPhysical.usage);
+            addItem(d, CollectionItem, 0x00);  // Physical
+            addItem(d, LogicalMin, 0);
+            addItem(d, LogicalMax, 1);
+            addItem(d, ReportSize, 1);
+            addItem(d, ReportCount, 8);
+            addItem(d, Input, 0x02);
+            d.push_back(EndCollection);
+            addItem(d, UsagePage, c.pair.page);
+        }
+        addItem(d, LogicalMin, 0);
+        addItem(d, LogicalMax, 0xFF);
+        addItem(d, ReportSize, 8);
+        addItem(d, ReportCount, unsigned(c.inputBytes));
+        addItem(d, Usage, 1);
+        addItem(d, Input, 0x02);
+        if (c.outputBytes > 0) {
+            addItem(d, ReportCount, unsigned(c.outputBytes));
+            addItem(d, Usage, 1);
+            addItem(d, Output, 0x02);
+        }
+        d.push_back(EndCollection);
+    }
+    return d;
+}
+
+QString descriptorFolder(const Interface &i)
+{
+    const QString node = QString::fromStdString(i.path).section('/', -1);
+    return sysfsRoot() + "/class/hidraw/" + node + "/device";
+}
+
+// The kernel's sysfs entries of an interface come with it and go with it.
+void publishDescriptor(const Interface &i, bool present)
+{
+    const QString folder = descriptorFolder(i);
+    if (!present) {
+        QDir(folder).removeRecursively();
+        return;
+    }
+    QDir().mkpath(folder);
+    const std::vector<unsigned char> bytes = descriptorOf(i);
+    std::ofstream file((folder + "/report_descriptor").toStdString(), std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 // The link the status and battery reports of the mouse come through.
@@ -437,8 +575,10 @@ std::vector<Announcement> setPlugged(State &s, int device, bool plugged)
                 dev->dead = true;
         s.inputArrived.notify_all();
     }
-    for (const Interface &i : d.interfaces)
+    for (const Interface &i : d.interfaces) {
+        publishDescriptor(i, plugged);
         list.push_back({QString::fromStdString(i.path), d.vid, d.pid, plugged});
+    }
     return list;
 }
 
@@ -587,7 +727,7 @@ struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short
         if ((vendor_id && vendor_id != d.vid) || (product_id && product_id != d.pid))
             continue;
         for (const Interface &i : d.interfaces)
-            for (const Collection &c : i.collections) {
+            for (const Collection &c : listedCollections(i, s.enumeration)) {
                 *next = newInfo(d, i, c);
                 next = &(*next)->next;
             }
@@ -634,8 +774,8 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
             dev->info.release_number = (unsigned short)d.release;
             dev->info.manufacturer_string = &dev->infoManufacturer[0];
             dev->info.product_string = &dev->infoProduct[0];
-            dev->info.usage_page = i.collections.front().page;
-            dev->info.usage = i.collections.front().usage;
+            dev->info.usage_page = i.top.front().pair.page;
+            dev->info.usage = i.top.front().pair.usage;
             dev->info.interface_number = i.number;
             dev->info.bus_type = HID_API_BUS_USB;
             hid_device_ *raw = dev.get();
@@ -901,6 +1041,7 @@ void SimReset()
         s.receiverRelease = 0x0100;
         s.cableRelease = 0x0105;
         s.commandCollection = 4;
+        s.enumeration = SimEnumeration::EveryCollection;
         s.initFails = false;
         s.batteryVoltage = 960;
         s.charging = false;
@@ -965,6 +1106,13 @@ void SimSetReceiverCommandCollection(int number)
     State &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     s.commandCollection = qBound(1, number, 4);
+}
+
+void SimSetEnumeration(SimEnumeration style)
+{
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.enumeration = style;
 }
 
 void SimSetReleaseNumber(SimLink link, int release)
@@ -1180,6 +1328,21 @@ void SimClearLog()
     State &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     s.log.clear();
+}
+
+bool SimLogReportsTo(const QString &path)
+{
+    std::unique_ptr<QFile> file;
+    if (!path.isEmpty()) {
+        file = std::make_unique<QFile>(path);
+        // Appended: an earlier run's reports stay.
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            return false;
+    }
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    reportFile() = std::move(file);
+    return true;
 }
 
 namespace {

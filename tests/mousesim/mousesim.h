@@ -3,12 +3,15 @@
 // hid_get_device_info, the feature-report calls), linked in place of libhidapi by the tests
 // and by the app-simulated executable. This header is the tests' control panel.
 //
-// What it models: a receiver and a cable, each plugged or not, with the collections hidapi
-// on Linux reports (one path per interface, one enumeration entry per top-level collection:
-// interface 0 the mouse collection (page 1, usage 2); interface 1 consumer, system control,
-// vendor and, as its fourth collection, the command collection (page 1, usage 0)); an
-// unrelated device (vendor 0x04D9, null serial number); the firmware that echoes, keeps
-// what it was sent and answers the battery query; faults; checks; a log.
+// What it models: a receiver and a cable, each plugged or not, with the interfaces hidapi
+// on Linux reports (one path per interface) and their report descriptors: interface 0 the
+// mouse collection (page 1, usage 2) holding a Physical 'Pointer' collection (page 1,
+// usage 1); interface 1 consumer (holding the same Physical collection), system control,
+// vendor and, as its fourth top-level collection, the command collection (page 1, usage 0).
+// The descriptors lie where the program reads them (a folder standing in for /sys, set with
+// SetSysfsRootForTesting) while the link is plugged. An unrelated device (vendor 0x04D9,
+// null serial number); the firmware that echoes, keeps what it was sent and answers the
+// battery query; faults; checks; a log.
 //
 // State persists for the process until SimReset(). Every function is thread-safe.
 // Vendor/product IDs come from the installed description (DefaultProfile.bin in the
@@ -41,6 +44,10 @@ bool SimIsPlugged(SimLink link);
 // Collection number (1-4) of the receiver's command collection within its interface
 // (default 4); another value puts a vendor collection in the fourth place.
 void SimSetReceiverCommandCollection(int number);
+// Which collections hid_enumerate lists: every one with a usage, nested ones too, as hidapi
+// 0.13 and 0.14 (Debian 12 and 13) do (the default), or the top-level ones only, as from 0.15.
+enum class SimEnumeration { EveryCollection, TopLevelOnly };
+void SimSetEnumeration(SimEnumeration style);
 // bcdDevice of each link (defaults 0x0100 receiver, 0x0105 cable).
 void SimSetReleaseNumber(SimLink link, int release);
 // The unrelated device, present by default.
@@ -141,6 +148,11 @@ int SimReadCount();   // hid_read_timeout and hid_read calls
 // Writes whose command byte (byte 3) is `command`.
 int SimWriteCountOf(quint8 command);
 bool SimLogHasCommand(quint8 command);
+// From now on also appends one line per report the mouse receives (a hid_write or feature
+// report that reached it) or sends (a read that returned data) to the file at path: local
+// time, "received" or "sent", the handle's path, the bytes in hex. An empty path stops it;
+// false when the file cannot be opened. SimReset() leaves it as it is.
+bool SimLogReportsTo(const QString &path);
 // Handles opened and not yet closed; hid_init and hid_exit calls.
 int SimOpenHandleCount();
 int SimInitCount();

@@ -159,6 +159,13 @@ private slots:
             << true << QByteArray("[Config]\nProfileID=-1\n") << 4 << current;
         QTest::newRow("Config.ini, not a number") << false << QByteArray("[Config]\nProfileID=two\n") << 0 << current;
         QTest::newRow("conf, index in range") << true << QByteArray("[Config]\nProfileID=2\n") << 2 << current;
+        const QByteArray repeated("[Config]\nProfile1=A\nProfile2=A\nProfile3=Mine 1\n");
+        const QStringList apart{"A", "Profile 2", "Mine 1", "Mine 4", "Mine 5"};
+        QTest::newRow("Config.ini, repeated names") << false << repeated << 0 << apart;
+        QTest::newRow("conf, repeated names") << true << repeated << 0 << apart;
+        QTest::newRow("conf, long name and dots") << true
+            << QByteArray("[Config]\nProfile1=FPS v1..2\nProfile2=") + QByteArray(300, 'a') + "\n" << 0
+            << QStringList{"FPS v1..2", "Profile 2", "Mine 3", "Mine 4", "Mine 5"};
     }
     void storedValuesKeptSafe()
     {
@@ -180,6 +187,34 @@ private slots:
         QCOMPARE(SaveConfig(config), kStoreOk);
         QVERIFY(!QFileInfo::exists(m_dir->path() + "/../escaped.prof"));
         QVERIFY(!QDir(GetConfigDir() + "/Profile/a").exists());
+    }
+
+    // Loading a ".conf" and saving it must not overwrite a listed profile that no slot shows.
+    void confSparesUnshownListedProfiles()
+    {
+        SetCurrentProductName("M5");
+        QVERIFY(writeFixture(GetConfigDir() + "/M5/Config.ini",
+                             "[PROFILE_LIST]\nCount=3\n1=Mine 1\n2=Kept\n3=Profile 1\n"));
+        const ProfileRecord kept = sampleProfile(3);
+        QCOMPARE(WriteProfileFile(kept, "Kept"), kStoreOk);
+        DeviceConfig received = sampleConfig();
+        received.profileFiles[0] = "Kept";
+        received.profileFiles[1] = "Mine 1";
+        QCOMPARE(SaveConfigV2(received, confPath()), kStoreOk);
+
+        DeviceConfig config;
+        for (int i = 0; i < kProfileCount; ++i)
+            config.profileFiles[i] = QString("Mine %1").arg(i + 1);
+        ReadConfig(config, confPath());
+        // "Profile 1" is listed and not shown either.
+        QCOMPARE(config.profileFiles[0], QString("Profile 1_2"));
+        QCOMPARE(config.profileFiles[1], QString("Mine 1"));  // shown now: the file's profile replaces it
+        QCOMPARE(config.profileFiles[2], QString("Game 2"));
+        QCOMPARE(profileDifference(config.profiles[0], received.profiles[0], false), QString());
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        ProfileRecord onDisk;
+        QCOMPARE(ReadProfileFile(onDisk, "Kept"), kStoreOk);
+        QCOMPARE(profileDifference(onDisk, kept), QString());
     }
 
     void buttonMatrixRefilled()

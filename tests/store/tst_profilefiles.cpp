@@ -27,33 +27,6 @@ private slots:
         QVERIFY(m_dir->isValid());
     }
 
-    void safeNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("safe");
-        QTest::newRow("slot name") << "Profile 1" << true;
-        QTest::newRow("accents and dots") << QString::fromUtf8("Jeu é v1.2") << true;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("parent") << "../Config" << false;
-        QTest::newRow("dots alone") << ".." << false;
-        QTest::newRow("slash") << "a/b" << false;
-        QTest::newRow("backslash") << "a\\b" << false;
-        QTest::newRow("absolute") << "/etc/x" << false;
-        QTest::newRow("drive") << "C:x" << false;
-        QTest::newRow("star") << "a*" << false;
-        QTest::newRow("question") << "a?" << false;
-        QTest::newRow("quote") << "a\"b" << false;
-        QTest::newRow("angle") << "a<b>" << false;
-        QTest::newRow("pipe") << "a|b" << false;
-        QTest::newRow("control") << "a\tb" << false;
-    }
-    void safeNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, safe);
-        QCOMPARE(IsSafeProfileName(name), safe);
-    }
-
     void fileRoundTrip()
     {
         const ProfileRecord written = sampleProfile(5);

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 
 using IntGetter = std::function<int()>;
@@ -78,9 +79,9 @@ private slots:
 
     void settersFlushAtOnce()
     {
-        SetDiff(1);
+        QVERIFY(SetDiff(1));
         QCOMPARE(GetDiff(), 1);
-        SetDiff(0);
+        QVERIFY(SetDiff(0));
         QCOMPARE(GetDiff(), 0);
         SetLangID(2);
         QCOMPARE(GetLangID(), 2);
@@ -93,6 +94,13 @@ private slots:
         QCOMPARE(GetGColorID(), 4);
         SetProfileID(3);
         QCOMPARE(QSettings(ConfigIniPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 3);
+    }
+
+    // The write job relies on it: an unwritten mark must not pass for a written one.
+    void unwrittenDiffIsReported()
+    {
+        QVERIFY(QDir().mkpath(ConfigIniPath()));  // a folder where the file belongs
+        QVERIFY(!SetDiff(1));
     }
 
     void profileListIsOneBased()
@@ -111,6 +119,19 @@ private slots:
         QCOMPARE(ini.value("Config/Profile5").toString(), QString("P4"));
     }
 
+    // The same names as SaveConfig writes: no slot outside the folder, no two on one file.
+    void profileListNamesAsSaved()
+    {
+        DeviceConfig config;
+        const QString names[kProfileCount] = {"../x", "P1", "P1", "", "FPS v1..2"};
+        std::copy(names, names + kProfileCount, config.profileFiles);
+        SaveProfileList(config);
+        QSettings ini(ConfigIniPath(), QSettings::IniFormat);
+        const QStringList expected{"Profile 1", "P1", "Profile 3", "Profile 4", "FPS v1..2"};
+        for (int i = 0; i < kProfileCount; ++i)
+            QCOMPARE(ini.value(QString("Config/Profile%1").arg(i + 1)).toString(), expected.at(i));
+    }
+
     void profileDpiGoesToProfileFile()
     {
         SaveProfileDpi("Game", 4);
@@ -122,13 +143,18 @@ private slots:
 
     void fontListFillsAllTen()
     {
-        writeFile("Config.ini", "[FONT_LIST]\nLANGNUM=2\nLangName_0=English\nLangFile_0=en\nLangName_9=Last\n");
+        writeFile("Config.ini", "[FONT_LIST]\nLANGNUM=2\nLangName_0=English\nLangFile_0=en\nLangName_9=Last\n"
+                                "LangFile_1=../../x\nLangFile_2=/tmp/x\nLangFile_3=fr..old\n");
         FontList list;
         list.names[5] = "stale";
         GetFontList(list);
         QCOMPARE(list.count, 2);
         QCOMPARE(list.names[0], QString("English"));
         QCOMPARE(list.files[0], QString("en"));
+        // A file name is put between "/lang/" and ".qm": one that leaves the folder is none.
+        QCOMPARE(list.files[1], QString());
+        QCOMPARE(list.files[2], QString());
+        QCOMPARE(list.files[3], QString("fr..old"));
         QCOMPARE(list.names[5], QString());
         QCOMPARE(list.names[9], QString("Last"));
     }
