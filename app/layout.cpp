@@ -13,6 +13,7 @@
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
 #include "lightingfiles.h"
+#include "macrodialog.h"
 #include "scale.h"
 #include "windowhelpers.h"
 
@@ -245,6 +246,8 @@ void VarnelWidget::applyScaledLayout()
         setScaledGeometry(m_pPointSpeed, s, 746, 185, 229, 366);
     if (m_pReportRate)
         setScaledGeometry(m_pReportRate, s, 746, 90, 229, 90);
+    if (m_pMacroDialog)
+        setScaledGeometry(m_pMacroDialog, s, 285, 90, 665, 467);
 
     setScaledGeometry(m_pMouseNameButton, s, 670, 33, 100, 20);
     setScaledGeometry(m_pVersionLabel, s, 757, 594, 190, 20);

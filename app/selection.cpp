@@ -11,6 +11,7 @@
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
+#include "macrodialog.h"
 #include "pointerspeed.h"
 #include "profilefiles.h"
 #include "windowhelpers.h"
@@ -24,6 +25,8 @@ void VarnelWidget::switchPage(int page)
     if (page == 0 && GetLedDisable() != 0)
         page = 1;
     page = qBound(0, page, kPageTabs - 1);
+    if (m_bPagesLocked)
+        page = 3;  // recording or step editing: STOP, SAVE and CANCEL stay in reach
     for (KestPushButton *tab : m_pTabButtons)
         tab->setButtonChecked(false);
     m_pTabButtons[page]->setButtonChecked(true);
@@ -50,6 +53,8 @@ void VarnelWidget::switchPage(int page)
         m_pReportRate->setVisible(page == 2);
     if (m_pColorWindow)
         m_pColorWindow->setVisible(page == 0);
+    if (m_pMacroDialog)
+        m_pMacroDialog->setVisible(page == 3);
 }
 
 void VarnelWidget::slotGotoMacro(quint8 page)
@@ -217,6 +222,7 @@ void VarnelWidget::collectPageSettings()
 
 void VarnelWidget::slotEnableButtons(bool on)
 {
+    m_bPagesLocked = !on;
     for (KestPushButton *tab : m_pTabButtons)
         tab->setButtonEnabled(on);
     for (KestPushButton *b : {m_pLanguageButton, m_pCloseButton, m_pMinimizeButton, m_pFirmwareButton, m_pSlotButton,

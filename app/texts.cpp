@@ -3,6 +3,7 @@
 
 #include "devicedefaults.h"
 #include "kestaction.h"
+#include "macrodialog.h"
 #include "keycodes.h"
 #include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
@@ -72,7 +73,7 @@ void VarnelWidget::updateTexts()
     }
     m_pSlotButton->setButtonText(m_pSlotActions[CurrentSlot()]->text());
 
-    // The buttons and macro pages are not built yet.
+    // The buttons page is not built yet.
     if (m_pDPIWindow)
         m_pDPIWindow->updateTexts();
     if (m_pPointSpeed)
@@ -81,6 +82,8 @@ void VarnelWidget::updateTexts()
         m_pReportRate->updateTexts();
     if (m_pColorWindow)
         m_pColorWindow->updateTexts();
+    if (m_pMacroDialog)
+        m_pMacroDialog->UpdateLanguage();
 
     // The stop waits for the thread to end, so no pause is needed before the new one.
     stopBatteryThread();

@@ -13,6 +13,7 @@
 #include "kestpointspeed.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
+#include "macrodialog.h"
 #include "keycodes.h"
 #include "pointerspeed.h"
 #include "profilefiles.h"
@@ -154,6 +155,9 @@ VarnelWidget::VarnelWidget(QWidget *parent) : QWidget(parent)
     m_pReportRate = new KestReportRate(current, this);
     setScaledGeometry(m_pReportRate, m_dScaleFactor, 746, 75, 149, 200);
     connect(m_pReportRate, &KestReportRate::RefreshLift, this, &VarnelWidget::slotLiftChange);
+    m_pMacroDialog = new MacroDialog(this);
+    setScaledGeometry(m_pMacroDialog, m_dScaleFactor, 285, 74, 665, 467);
+    connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &VarnelWidget::slotEnableButtons);
     m_pColorWindow = new KestColorWindow(this, m_dScaleFactor);
     setScaledGeometry(m_pColorWindow, m_dScaleFactor, 285, 342, 664, 199);
 

@@ -23,6 +23,7 @@ class KestPointSpeed;
 class KestProcessbar;
 class KestPushButton;
 class KestReportRate;
+class MacroDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -216,11 +217,14 @@ public:
     KestPushButton *m_pProfileButton = nullptr;
     KestLabel *m_pNameLabel = nullptr;
 
-    // --- pages (the buttons and macro pages are not built yet)
+    // --- pages (the buttons page is not built yet)
     KestDPIWindow *m_pDPIWindow = nullptr;
     KestPointSpeed *m_pPointSpeed = nullptr;
     KestReportRate *m_pReportRate = nullptr;
     KestColorWindow *m_pColorWindow = nullptr;
+    MacroDialog *m_pMacroDialog = nullptr;
+    // Set while the macro page records or edits a step: the page must stay in reach.
+    bool m_bPagesLocked = false;
 
 public slots:
     void onProfileButtonClicked();

@@ -101,6 +101,7 @@ bool KeyCapture::eventFilter(QObject *watched, QEvent *event)
     CapturedKey key;
     if (!TranslateKeyEvent(keyEvent->nativeScanCode(), release, m_leftAltDown || m_rightAltDown, key))
         return m_handler(nullptr);
+    key.timestampMs = keyEvent->timestamp();
     if (key.evdevCode == kEvdevLeftAlt)
         m_leftAltDown = !release;
     else if (key.evdevCode == kEvdevRightAlt)

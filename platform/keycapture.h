@@ -25,6 +25,7 @@ struct CapturedKey {
     quint32 scanCode = 0;  // set 1, without the 0xE0 prefix
     quint32 flags = 0;
     int evdevCode = 0;     // the Linux key code, where a consumer must tell more keys apart
+    quint64 timestampMs = 0;  // the event's own time (monotonic, ms), for gaps between keys
 };
 
 // Linux evdev key code -> set-1 scan code and extended bit; false for a key without one here

@@ -59,6 +59,8 @@ QString WriteMacroFile(const QString &name, const MacroFile &macro, bool markCha
     }
     if (markChanged)
         settings.setValue("Setting/WriteSign", 1);
+    if (!IniFlushed(settings))
+        return QString();
     return path;
 }
 

@@ -1,0 +1,367 @@
+// The macro editor on real widgets and real files: the list and its slots, save and load,
+// step editing, the file operations and their messages.
+#include "kestaction.h"
+#include "keycodes.h"
+#include "kestpushbutton.h"
+#include "kesttreeitem.h"
+#include "kesttreewidget.h"
+#include "macrodialog.h"
+#include "macrofixture.h"
+#include "profilefiles.h"
+#include "profileio.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+QString rows(const MacroDialog &dialog)
+{
+    QStringList parts;
+    for (int r = 0; r < dialog.stepCount(); ++r) {
+        const MacroStep s = dialog.stepAt(r);
+        parts << QString("%1,%2,%3").arg(s.type).arg(s.dataH).arg(s.dataL);
+    }
+    return parts.join(" ");
+}
+
+void click(KestPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+void writeMacro(const QString &name, const QVector<MacroStep> &steps, int count = -1)
+{
+    MacroFile macro;
+    macro.steps = steps;
+    QVERIFY(!WriteMacroFile(name, macro).isEmpty());
+    if (count >= 0)
+        QSettings(MacroFilePath(name), QSettings::IniFormat).setValue("Setting/Count", count);
+}
+
+} // namespace
+
+class MacroDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newNumbersAndReusesSlots()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "name_1"}, {"MACRO_LIST/1", "keep"}, {"MACRO_LIST/2", "name_3"}});
+        writeMacro("name_1", {});
+        writeMacro("name_3", {});
+        MacroDialog dialog(nullptr);
+        RemoveFromMacroList("keep");
+        click(dialog.m_pNewButton);
+        QCOMPARE(GetMacroListEntry(1), QString("name_2"));
+        QCOMPARE(dialog.currentListName(), QString("name_2"));
+        QVERIFY(FileExists(MacroFilePath("name_2")));
+        QCOMPARE(dialog.m_pDefaultDelayEdit->text(), QString("10"));
+    }
+
+    void fiftyMacros()
+    {
+        QVariantMap config;
+        for (int i = 0; i < kMacroListSize; ++i)
+            config.insert(QString("MACRO_LIST/%1").arg(i), QString("m%1").arg(i));
+        MacroFixture fixture({}, config);
+        MacroDialog dialog(nullptr);
+        QCOMPARE(dialog.m_pList->count(), 50);
+        Boxes boxes;
+        click(dialog.m_pNewButton);
+        QCOMPARE(boxes.texts, QStringList{"TOO MANY MACROS TO BE CREATE!"});
+        // Import refuses too, instead of leaving a file no slot names.
+        QTemporaryDir outside;
+        const QString source = outside.filePath("extra.MSMACRO");
+        QSettings(source, QSettings::IniFormat).setValue("Setting/Count", 0);
+        dialog.importMacros({source});
+        QCOMPARE(boxes.texts.size(), 2);
+        QCOMPARE(boxes.texts.last(), QString("TOO MANY MACROS TO BE CREATE!"));
+        QVERIFY(!FileExists(MacroFilePath("extra")));
+    }
+
+    // Save then load gives back the editor's rows; skipped file steps leave empty rows.
+    void saveAndLoad()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {});
+        MacroDialog dialog(nullptr);
+        dialog.InsertMouseButtonStep(0, false, -1);
+        dialog.InsertMoveStep(kMoveLeft, 120, -1);
+        dialog.InsertMoveStep(kMoveUp, 1, -1);
+        dialog.InsertDelayStep(3000);
+        dialog.InsertMouseButtonStep(0, true, -1);
+        const QString built = rows(dialog);
+        QCOMPARE(built, QString("129,0,1 2,0,136 2,255,0 6,1,44 1,0,1"));
+        QString name = "m";
+        QVERIFY(dialog.SaveMacroFile(name));
+        QCOMPARE(name, MacroFilePath("m"));
+        const MacroFile file = ReadMacroFile("m");
+        QCOMPARE(int(file.steps[0].type), 1);  // a table press is a file press
+        QCOMPARE(int(file.steps[4].type), 129);
+        dialog.ClearStepTable();
+        dialog.LoadMacroFile();
+        QCOMPARE(rows(dialog), built);
+        QCOMPARE(dialog.currentRow(), 4);
+
+        writeMacro("m", {{9, 0, 0}, {1, 0, 3}, {132, 0, 4}, {9, 0, 0}});
+        dialog.LoadMacroFile();
+        QCOMPARE(dialog.stepCount(), 3);  // two empty rows, then the key; the last skip leaves none
+        QCOMPARE(dialog.m_pModel->index(0, 0).data().toString(), QString());
+        QCOMPARE(rows(dialog).section(' ', 2), QString("132,0,4"));
+
+        // A huge Count builds no more than 63 rows.
+        QSettings big(MacroFilePath("m"), QSettings::IniFormat);
+        for (int i = 0; i < 70; ++i)
+            big.setValue(QString("Setting/Map_%1").arg(i), 6);
+        big.setValue("Setting/Count", 1000000);
+        big.sync();
+        dialog.LoadMacroFile();
+        QCOMPARE(dialog.stepCount(), 63);
+    }
+
+    void failedWriteIsReported()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        // A file where the folder should be: nothing can be written into MacroDB.
+        QFile blocker(GetConfigDir() + "/MacroDB");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(WriteMacroFile("m", MacroFile()).isEmpty());
+        MacroDialog dialog(nullptr);
+        Boxes boxes;
+        click(dialog.m_pNewButton);
+        QCOMPARE(boxes.texts, QStringList{"The file could not be written."});
+        QCOMPARE(ReadMacroList().count(QString()), 49);  // no slot taken
+        click(dialog.m_pSaveButton);
+        QCOMPARE(boxes.texts.size(), 2);
+    }
+
+    void stepEditing()
+    {
+        MacroFixture fixture({{"PROFILE/MinDelay", 0}}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {{6, 0, 1}, {2, 251, 0}, {1, 0, 1}});
+        MacroDialog dialog(nullptr);
+        QCOMPARE(dialog.minDelay(), 10);  // MinDelay 0 in the description
+        QSignalSpy lock(&dialog, &MacroDialog::EnableButtonsSignal);
+        dialog.m_pTable->selectRow(0);
+        dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(0, 0), QItemSelectionModel::NoUpdate);
+        click(dialog.m_pEditButton);
+        QCOMPARE(lock.takeFirst().at(0).toBool(), false);
+        QVERIFY(dialog.isEditMode());
+        QCOMPARE(dialog.m_pStepDelayEdit->text(), QString("10"));
+        dialog.m_pStepDelayEdit->setText("95");
+        QCOMPARE(rows(dialog).section(' ', 0, 0), QString("6,0,9"));
+        dialog.m_pStepDelayEdit->setText("3000");
+        QCOMPARE(rows(dialog).section(' ', 0, 0), QString("6,1,44"));
+
+        dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(1, 0), QItemSelectionModel::NoUpdate);
+        QCOMPARE(dialog.m_pStepMoveButton->buttonText(), QString("MOVE UP"));
+        QCOMPARE(dialog.m_pStepDistanceEdit->text(), QString("5"));
+        dialog.m_pStepDistanceEdit->setText("500");  // clamped to 120, never a wrapped byte
+        QCOMPARE(rows(dialog).section(' ', 1, 1), QString("2,136,0"));
+        dialog.m_pMoveActions[kMoveRight]->trigger();
+        QCOMPARE(rows(dialog).section(' ', 1, 1), QString("2,0,120"));
+
+        dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(2, 0), QItemSelectionModel::NoUpdate);
+        QCOMPARE(dialog.m_pStepMouseButton->buttonText(), QString("LEFT CLICK"));
+        dialog.m_pButtonActions[2]->trigger();  // RIGHT CLICK: only DataL changes
+        QCOMPARE(rows(dialog).section(' ', 2, 2), QString("129,0,2"));
+
+        click(dialog.m_pSaveButton);
+        QVERIFY(!dialog.isEditMode());
+        QCOMPARE(lock.takeLast().at(0).toBool(), true);
+        const MacroFile file = ReadMacroFile("m");
+        QCOMPARE(int(file.steps[2].type), 1);
+        QCOMPARE(int(file.steps[0].dataL), 44);
+    }
+
+    void moveAndDeleteRows()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {{6, 0, 1}, {6, 0, 2}, {6, 0, 3}});
+        MacroDialog dialog(nullptr);
+        QCOMPARE(dialog.currentRow(), 2);
+        click(dialog.m_pMoveDownButton);
+        QCOMPARE(rows(dialog), QString("6,0,1 6,0,2 6,0,3"));
+        click(dialog.m_pTopButton);
+        QCOMPARE(rows(dialog), QString("6,0,3 6,0,1 6,0,2"));
+        QCOMPARE(dialog.currentRow(), 0);
+        click(dialog.m_pMoveUpButton);
+        QCOMPARE(rows(dialog), QString("6,0,3 6,0,1 6,0,2"));
+        click(dialog.m_pBottomButton);
+        click(dialog.m_pDeleteStepButton);
+        QCOMPARE(rows(dialog), QString("6,0,1 6,0,2"));
+        QCOMPARE(dialog.currentRow(), 1);
+    }
+
+    // Tree insertions: a pair with its delays after the current row, and never past 63 rows.
+    void commandTree()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {{6, 0, 9}});
+        MacroDialog dialog(nullptr);
+        dialog.m_pDefaultDelayCheck->click();
+        QCOMPARE(dialog.delayType(), 2);
+        dialog.m_pDefaultDelayEdit->setText("30");
+        QTreeWidgetItem *left = dialog.m_pTreeRows[0];
+        dialog.TreeitemClick(left, 0);  // opens the row
+        QCOMPARE(dialog.stepCount(), 1);
+        dialog.TreeitemClick(left, 0);
+        QCOMPARE(rows(dialog), QString("6,0,9 129,0,1 6,0,3 1,0,1 6,0,3"));
+        dialog.m_pMoveRows[kMoveUp]->distanceEdit()->setText("7");
+        emit dialog.m_pMoveRows[kMoveUp]->KestMousePressed();
+        QCOMPARE(rows(dialog).section(' ', 5), QString("2,249,0 6,0,3"));
+        while (dialog.stepCount() < 62)
+            dialog.InsertDelayStep(10);
+        dialog.TreeitemClick(left, 0);  // four rows would not fit
+        QCOMPARE(dialog.stepCount(), 62);
+        dialog.InsertDelayStep(10);
+        dialog.InsertDelayStep(10);
+        QCOMPARE(dialog.stepCount(), 63);
+    }
+
+    void renameMacro_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("result");  // empty: refused
+        QTest::newRow("free name") << "fresh" << "fresh";
+        QTest::newRow("clash") << "def" << "def_3";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("leaves the folder") << "../x" << "";
+    }
+    void renameMacro()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, result);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "old"}, {"MACRO_LIST/1", "def"}, {"Config/FileName_0", "P"}});
+        writeMacro("old", {{6, 0, 1}});
+        writeMacro("def", {});
+        writeMacro("def_2", {});
+        ProfileRecord record;
+        record.buttonInfo[0].Fun = 200;
+        record.buttonInfo[0].macroname = "old";
+        QCOMPARE(WriteProfileFile(record, "P"), kStoreOk);
+        g_deviceConfig.profileFiles[0] = "P";
+        g_deviceConfig.profiles[2].buttonInfo[3].macroname = "old";
+        MacroDialog dialog(nullptr);
+        dialog.m_pList->setCurrentRow(0);
+        dialog.m_pNameEdit->setText(typed);
+        Boxes boxes;
+        click(dialog.m_pRenameButton);
+        if (result.isEmpty()) {
+            QCOMPARE(boxes.texts, QStringList{"Please input file name."});
+            QCOMPARE(GetMacroListEntry(0), QString("old"));
+            QVERIFY(FileExists(MacroFilePath("old")));
+            return;
+        }
+        QVERIFY(boxes.texts.isEmpty());
+        QCOMPARE(GetMacroListEntry(0), result);
+        QCOMPARE(dialog.m_pList->item(0)->text(), result);
+        QVERIFY(!FileExists(MacroFilePath("old")));
+        QCOMPARE(ReadMacroFile(result).steps.size(), 1);
+        QCOMPARE(g_deviceConfig.profiles[2].buttonInfo[3].macroname, result);
+        ProfileRecord stored;
+        ReadProfileFile(stored, "P");
+        QCOMPARE(stored.buttonInfo[0].macroname, result);
+    }
+
+    void deleteMacro()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/3", "only"}});
+        writeMacro("only", {{6, 0, 1}});
+        MacroDialog dialog(nullptr);
+        QCOMPARE(dialog.stepCount(), 1);
+        click(dialog.m_pDeleteMacroButton);
+        QCOMPARE(dialog.m_pList->count(), 0);
+        QCOMPARE(dialog.stepCount(), 0);
+        QVERIFY(!FileExists(MacroFilePath("only")));
+        QCOMPARE(GetMacroListEntry(3), QString());
+        // START with no macro only swaps the buttons; nothing is captured or locked.
+        QSignalSpy lock(&dialog, &MacroDialog::EnableButtonsSignal);
+        click(dialog.m_pStartButton);
+        QVERIFY(!dialog.hasKeyboardHook());
+        QCOMPARE(lock.count(), 0);
+    }
+
+    void importAndExport()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "here"}});
+        writeMacro("here", {{6, 0, 5}});
+        QTemporaryDir outside;
+        auto source = [&](const QString &file) {
+            const QString path = outside.filePath(file);
+            QSettings(path, QSettings::IniFormat).setValue("Setting/Count", 1);
+            QSettings(path, QSettings::IniFormat).setValue("Setting/Map_0", 6);
+            return path;
+        };
+        MacroDialog dialog(nullptr);
+        Boxes boxes;
+        dialog.importMacros({source("a.b.MSMACRO")});
+        QVERIFY(boxes.texts.isEmpty());
+        QCOMPARE(GetMacroListEntry(1), QString("a.b"));  // only the final suffix goes
+        QCOMPARE(dialog.m_pNameEdit->text(), QString("a.b"));
+        QCOMPARE(dialog.stepCount(), 1);
+        dialog.importMacros({source("here.MSMACRO")});
+        QCOMPARE(boxes.texts, QStringList{"Macro Exist!"});
+        dialog.importMacros({source(".MSMACRO")});
+        QCOMPARE(boxes.texts.last(), QString("Please input file name."));
+
+        // Batch: existing names skipped with one message, the rest added in order.
+        dialog.m_pBatchCheck->click();
+        QVERIFY(dialog.isBatchMode());
+        boxes.texts.clear();
+        dialog.importMacros({source("here.MSMACRO"), source("b.MSMACRO"), source("a.b.MSMACRO"), source("c.MSMACRO")});
+        QCOMPARE(boxes.texts, QStringList{"Macro Exist!"});
+        QCOMPARE(ReadMacroList().mid(0, 4), (QStringList{"here", "a.b", "b", "c"}));
+
+        // Export replaces what the save dialog agreed to replace; the macro's own file stays.
+        dialog.m_pBatchCheck->click();
+        dialog.m_pList->setCurrentRow(0);
+        const QString target = outside.filePath("out.MSMACRO");
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        dialog.exportMacro(target);
+        QCOMPARE(ReadMacroFile("out").steps.size(), 0);  // (not in MacroDB)
+        QCOMPARE(QSettings(target, QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
+        dialog.exportMacro(MacroFilePath("here"));
+        QCOMPARE(ReadMacroFile("here").steps.size(), 1);
+        QCOMPARE(boxes.texts, QStringList{"Macro Exist!"});
+
+        dialog.m_pBatchCheck->click();
+        auto *first = qobject_cast<QCheckBox *>(dialog.m_pList->itemWidget(dialog.m_pList->item(0)));
+        auto *fourth = qobject_cast<QCheckBox *>(dialog.m_pList->itemWidget(dialog.m_pList->item(3)));
+        QVERIFY(first && fourth);
+        first->setChecked(true);
+        fourth->setChecked(true);
+        QTemporaryDir folder;
+        dialog.exportCheckedMacros(folder.path());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"c.MSMACRO", "here.MSMACRO"}));
+    }
+
+    // A language or scale change restyles the table; unsaved steps stay.
+    void restyleKeepsSteps()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {});
+        MacroDialog dialog(nullptr);
+        dialog.InsertDelayStep(100);
+        dialog.UpdateLanguage();
+        dialog.resize(700, 500);
+        QCOMPARE(dialog.stepCount(), 1);
+        g_langId = 1;
+        dialog.UpdateLanguage();
+        QVERIFY(!dialog.m_pGunSetButton->isHidden());
+        g_langId = 0;
+        dialog.UpdateLanguage();
+        QVERIFY(dialog.m_pGunSetButton->isHidden());
+    }
+};
+
+QTEST_MAIN(MacroDialogTest)
+#include "tst_macrodialog.moc"
