@@ -219,10 +219,10 @@ void VarnelWidget::onProfileButtonClicked()
         hideToTray();
     } else if (button == m_pCancelButton) {
         hideToTray();
-        // The lighting page may edit another slot than the current one: drop its edits too.
-        const int lighting = LightingProfileIndex(g_deviceConfig);
-        if (lighting != CurrentSlot())
-            ReadSlotProfile(g_deviceConfig.profiles[lighting], g_deviceConfig.profileFiles[lighting], lighting);
+        // The lighting page also edits the first slot (its sleep settings, and all of its
+        // lighting for the "4671"), whichever slot is current: drop those edits too.
+        if (CurrentSlot() != 0)
+            ReadSlotProfile(g_deviceConfig.profiles[0], g_deviceConfig.profileFiles[0], 0);
         switchProfile(CurrentSlot(), true);
     } else if (button == m_pApplyButton) {
         collectPageSettings();

@@ -20,6 +20,19 @@ namespace {
 constexpr int kOn = 0;  // angle snapping, jitter and motion wake
 constexpr int kOff = 1;
 
+// The option rectangles were drawn for a narrower system font than Linux desktops have: the
+// boxes take the configured font, made smaller until the text fits the box.
+void FitCheckBoxText(QCheckBox *box, const QFont &font)
+{
+    QFont fitted = font;
+    box->setFont(fitted);
+    const int minimum = qMax(1, scaled(9, getScaleFactor()));
+    while (box->width() > 0 && box->sizeHint().width() > box->width() && fitted.pixelSize() > minimum) {
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+        box->setFont(fitted);
+    }
+}
+
 } // namespace
 
 KestPointSpeed::KestPointSpeed(ProfileRecord *record, QWidget *parent) : QWidget(parent), m_pProfileData(record)
@@ -112,6 +125,17 @@ void KestPointSpeed::updateTexts()
     m_pStandardBox->setText(QObject::tr("Standard"));
     m_pCompetitiveBox->setText(QObject::tr("Competitive"));
     m_pWakeBox->setText(QObject::tr("Motion Wake"));
+    fitTexts();
+}
+
+void KestPointSpeed::fitTexts()
+{
+    QFont font = ConfiguredFont();
+    if (font.pixelSize() <= 0)
+        font.setPixelSize(qMax(1, scaled(12, getScaleFactor())));
+    for (QCheckBox *box : {m_pSyncBox, m_pAngleBox, m_pJitterBox, m_pWakeBox, m_pLift1Box, m_pLift2Box, m_pEcoBox,
+                           m_pStandardBox, m_pCompetitiveBox})
+        FitCheckBoxText(box, font);
 }
 
 void KestPointSpeed::setProfileData(ProfileRecord *record, quint8 sync, quint8 lift, quint8 angle, quint8 jitter,
@@ -246,4 +270,5 @@ void KestPointSpeed::resizeEvent(QResizeEvent *event)
     placeIf(all, m_pEcoBox, 20, 335, 50, 20);
     placeIf(all, m_pStandardBox, 71, 335, 70, 20);
     placeIf(all, m_pCompetitiveBox, 142, 335, 90, 20);
+    fitTexts();
 }

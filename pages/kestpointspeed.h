@@ -64,4 +64,5 @@ protected:
 private:
     void onKeyResponse(int value);
     void showSensorMode(int mode);
+    void fitTexts();
 };

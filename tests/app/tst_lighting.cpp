@@ -154,6 +154,23 @@ private slots:
         QVERIFY(nothingSent());
     }
 
+    // The window's Cancel drops the page's unsent edits, also those kept in the first
+    // profile while another slot is current.
+    void windowCancelDropsEdits_data() { slots_data(); }
+    void windowCancelDropsEdits()
+    {
+        QFETCH(int, slot);
+        startOnSlot(slot);
+        KestColorWindow *page = m_window->m_pColorWindow;
+        chooseEffect("REACTIVE");
+        page->m_pSleepSlider->setValue(page->m_pSleepSlider->value() == 7 ? 6 : 7);
+        page->m_pLightOffBox->click();
+        m_window->m_pCancelButton->click();  // the layout collapses it: no mouse reaches it
+        m_window->show();
+        apply();
+        QVERIFY(nothingSent());
+    }
+
     // Showing another slot's lighting used to copy it into the first profile.
     void slotRoundTripSendsNothing_data() { slots_data(); }
     void slotRoundTripSendsNothing()

@@ -51,6 +51,11 @@ private slots:
         placed.sort();
         QCOMPARE(nonEmpty, placed);
         QCOMPARE(page.m_pScrollSpeedBox->geometry().isEmpty(), syncMode >= 0 && syncMode <= 2);
+        // No option text is cut off by its box.
+        for (QCheckBox *box : page.findChildren<QCheckBox *>()) {
+            if (!box->geometry().isEmpty())
+                QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text()));
+        }
         QCOMPARE(page.m_pSettingsButton->buttonText(), QString("Mouse Setting"));
     }
 
