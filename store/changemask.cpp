@@ -3,27 +3,19 @@
 #include "buttonfunctions.h"
 #include "macrofiles.h"
 
+#include <algorithm>
+
 namespace {
 
 bool sameSteps(const ButtonInfo &a, const ButtonInfo &b)
 {
-    for (int i = 0; i < kKeySteps; ++i) {
-        if (a.keyInfo[i].map != b.keyInfo[i].map || a.keyInfo[i].key != b.keyInfo[i].key
-            || a.keyInfo[i].H != b.keyInfo[i].H)
-            return false;
-    }
-    return true;
+    return std::equal(a.keyInfo, a.keyInfo + kKeySteps, b.keyInfo);
 }
 
 bool sameHeader(const ButtonInfo &a, const ButtonInfo &b)
 {
     return a.ID == b.ID && a.Fun == b.Fun && a.LoopNumber == b.LoopNumber && a.KeyNumber == b.KeyNumber
         && a.Res1 == b.Res1 && a.Res2 == b.Res2 && a.Res3 == b.Res3 && a.Res4 == b.Res4;
-}
-
-bool sameLighting(const LedModeInfo &a, const LedModeInfo &b)
-{
-    return a.RGB == b.RGB && a.h == b.h && a.s == b.s && a.v == b.v && a.bright == b.bright && a.breath == b.breath;
 }
 
 // Light-off and sleep time are one for the whole mouse and live in profile 0.
@@ -81,7 +73,7 @@ bool lightingDiffer(const ProfileRecord &a, const ProfileRecord &b, bool &badInd
         badIndex = true;
         return false;
     }
-    return !sameLighting(a.ledModes[a.LedMode], b.ledModes[a.LedMode]);
+    return !(a.ledModes[a.LedMode] == b.ledModes[a.LedMode]);
 }
 
 } // namespace

@@ -45,16 +45,38 @@ void readConfigGroup(const QSettings &settings, DeviceConfig &config, const QStr
     MakeSlotNamesUsable(config.profileFiles, taken);
 }
 
+// The names the profiles go under: the slot names, made usable.
+void usableNames(const DeviceConfig &config, QString (&names)[kProfileCount])
+{
+    std::copy(config.profileFiles, config.profileFiles + kProfileCount, names);
+    MakeSlotNamesUsable(names);
+}
+
 // Writes the nine byte keys and the slot names; gives back the names the profiles go under.
 void writeConfigGroup(QSettings &settings, const DeviceConfig &config, QString (&names)[kProfileCount])
 {
     for (const ConfigByteKey &entry : kConfigSensorKeys)
         writeByte(settings, entry, config);
     writeByte(settings, kConfigCountKey, config);
-    std::copy(config.profileFiles, config.profileFiles + kProfileCount, names);
-    MakeSlotNamesUsable(names);
+    usableNames(config, names);
     for (int i = 0; i < kProfileCount; ++i)
         settings.setValue(ProfileSlotKey(i), names[i]);
+}
+
+// True when writing the group would leave the file as it is.
+bool holdsConfigGroup(const QSettings &settings, const DeviceConfig &config, const QString (&names)[kProfileCount])
+{
+    for (const ConfigByteKey &entry : kConfigSensorKeys) {
+        if (!IniHolds(settings, QLatin1String(entry.key), int(config.*entry.field)))
+            return false;
+    }
+    if (!IniHolds(settings, QLatin1String(kConfigCountKey.key), int(config.*kConfigCountKey.field)))
+        return false;
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (!IniHolds(settings, ProfileSlotKey(i), names[i]))
+            return false;
+    }
+    return true;
 }
 
 // Keeps the first failure while the later parts are still written.
@@ -82,11 +104,15 @@ void LoadConfig(DeviceConfig &config)
 int SaveConfig(const DeviceConfig &config)
 {
     QString names[kProfileCount];
+    usableNames(config, names);
     {
+        // Unchanged parts are not written again: most saves change one profile, or none.
         QSettings settings(ConfigIniPath(), QSettings::IniFormat);
-        writeConfigGroup(settings, config, names);
-        if (!IniFlushed(settings))
-            return kStoreWriteFailed;
+        if (!holdsConfigGroup(settings, config, names)) {
+            writeConfigGroup(settings, config, names);
+            if (!IniFlushed(settings))
+                return kStoreWriteFailed;
+        }
     }
     // Stops at the first failure: of a configuration that is not sent, as little as possible
     // reaches the disk, where the next start would take it for what the mouse holds.

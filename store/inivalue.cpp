@@ -20,6 +20,14 @@ QColor IniColor(const QSettings &settings, const QString &key)
 
 QString IniString(const QSettings &settings, const QString &key) { return settings.value(key).toString(); }
 
+bool IniHolds(const QSettings &settings, const QString &key, const QString &text)
+{
+    // Read from the file a value is text; written by this process it may still be the int.
+    const QVariant stored = settings.value(key);
+    const int type = stored.userType();
+    return (type == QMetaType::QString || type == QMetaType::Int) && stored.toString() == text;
+}
+
 bool IniFlushed(QSettings &settings)
 {
     settings.sync();

@@ -17,5 +17,13 @@ inline quint8 IniByte(const QSettings &settings, const QString &key, int fallbac
 QColor IniColor(const QSettings &settings, const QString &key);
 QString IniString(const QSettings &settings, const QString &key);
 
+// True when the key already holds what writing `text` (or the number it spells) would leave
+// there, so that a save can leave the file alone.
+bool IniHolds(const QSettings &settings, const QString &key, const QString &text);
+inline bool IniHolds(const QSettings &settings, const QString &key, int number)
+{
+    return IniHolds(settings, key, QString::number(number));
+}
+
 // sync() and status(): false, with a debug line naming the file, when the values did not reach it.
 bool IniFlushed(QSettings &settings);

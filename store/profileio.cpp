@@ -4,7 +4,13 @@
 #include "profilegroup.h"
 #include "settings.h"
 
+#include <QFile>
 #include <QSettings>
+
+#include <sys/stat.h>
+
+#include <map>
+#include <mutex>
 
 namespace {
 
@@ -111,11 +117,63 @@ private:
     const QSettings &m_settings;
 };
 
+// Which file a stat describes: a rewrite through QSettings gives a new inode, an edit in place
+// new times. Zero inode: no regular file there.
+struct FileStamp {
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+};
+
+bool operator==(const FileStamp &a, const FileStamp &b)
+{
+    return a.inode == b.inode && a.size == b.size && a.modified.tv_sec == b.modified.tv_sec
+        && a.modified.tv_nsec == b.modified.tv_nsec && a.changed.tv_sec == b.changed.tv_sec
+        && a.changed.tv_nsec == b.changed.tv_nsec;
+}
+
+FileStamp stampOf(const QString &file)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(file).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    return {info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+// The record each group was last written with, and the file as that write left it: while the
+// file is still that one, writing the same record again would give the same file.
+struct WrittenGroup {
+    FileStamp stamp;
+    ProfileRecord record;
+};
+std::mutex g_writtenMutex;  // the write job saves on its own thread
+std::map<QString, WrittenGroup> g_written;
+
+QString writtenKey(const QString &file, const QString &group, LedTimes ledTimes)
+{
+    return file + QLatin1Char('\n') + group + (ledTimes == LedTimes::Included ? QLatin1String("+") : QLatin1String("-"));
+}
+
 int writeProfile(const QString &file, const QString &group, const ProfileRecord &record, LedTimes ledTimes)
 {
+    const QString key = writtenKey(file, group, ledTimes);
+    {
+        std::lock_guard<std::mutex> lock(g_writtenMutex);
+        const auto it = g_written.find(key);
+        if (it != g_written.end()) {
+            if (it->second.stamp.inode != 0 && it->second.stamp == stampOf(file) && it->second.record == record)
+                return kStoreOk;
+            g_written.erase(it);
+        }
+    }
     QSettings settings(file, QSettings::IniFormat);
     WriteProfileGroup(settings, group, record, ledTimes);
-    return IniFlushed(settings) ? kStoreOk : kStoreWriteFailed;
+    if (!IniFlushed(settings))
+        return kStoreWriteFailed;
+    std::lock_guard<std::mutex> lock(g_writtenMutex);
+    g_written[key] = WrittenGroup{stampOf(file), record};
+    return kStoreOk;
 }
 
 void readProfile(const QString &file, const QString &group, ProfileRecord &record, LedTimes ledTimes)

@@ -2,6 +2,7 @@
 // One profile to and from the keys of an INI file: a ".prof" file or Config.ini (WriteProfile /
 // ReadProfile) and a ".conf" configuration file (the V2 pair, without LedMoveOFF and LedSleepTime).
 // Each call works on one QSettings object of its own, so a write is on disk when it returns.
+// A write of the record a group was last written with, to a file nobody changed since, is skipped.
 
 #include "records.h"
 

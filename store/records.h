@@ -84,6 +84,14 @@ struct DeviceConfig {
     QString profileFiles[kProfileCount];
 };
 
+// Every field alike, the unkeyed ones too.
+bool operator==(const KeyInfo &a, const KeyInfo &b);
+bool operator==(const DpiInfo &a, const DpiInfo &b);
+bool operator==(const ButtonInfo &a, const ButtonInfo &b);
+bool operator==(const LedModeInfo &a, const LedModeInfo &b);
+bool operator==(const ProfileRecord &a, const ProfileRecord &b);
+inline bool operator!=(const ProfileRecord &a, const ProfileRecord &b) { return !(a == b); }
+
 // Working image (pages edit it), last-written image (what the mouse is believed to hold).
 extern DeviceConfig g_deviceConfig;
 extern DeviceConfig g_loadedDeviceConfig;

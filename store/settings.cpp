@@ -167,6 +167,8 @@ int GetDiff() { return readInt(ConfigIniPath(), "Config/Diff"); }
 bool SetDiff(int flag)
 {
     QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+    if (IniHolds(settings, QStringLiteral("Config/Diff"), flag))
+        return true;
     settings.setValue("Config/Diff", flag);
     return IniFlushed(settings);
 }

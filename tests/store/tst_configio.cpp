@@ -7,7 +7,44 @@
 
 #include <QSettings>
 
+#include <sys/stat.h>
+
 namespace {
+
+// Config.ini and the five profile files of the slots' names.
+QStringList savedFiles(const DeviceConfig &config)
+{
+    QStringList files{ConfigIniPath()};
+    for (const QString &name : config.profileFiles)
+        files << ProfileFilePath(name);
+    return files;
+}
+
+// Each file's inode: a write through QSettings replaces the file, so it changes with every write.
+QList<quint64> inodes(const QStringList &files)
+{
+    QList<quint64> result;
+    for (const QString &file : files) {
+        struct stat info {};
+        result << (::stat(QFile::encodeName(file).constData(), &info) == 0 ? quint64(info.st_ino) : 0);
+    }
+    return result;
+}
+
+// Every key and value of an INI file as QSettings reads it back, one line each. Read from a
+// copy: QSettings would not see an edit of the same size within one millisecond.
+QStringList iniContent(const QString &path)
+{
+    QTemporaryDir copyDir;
+    const QString copy = copyDir.path() + "/copy.ini";
+    if (!QFile::copy(path, copy))
+        return {"cannot copy " + path};
+    const QSettings ini(copy, QSettings::IniFormat);
+    QStringList lines;
+    for (const QString &key : ini.allKeys())
+        lines << key + "=" + ini.value(key).toString() + " " + ini.value(key).typeName();
+    return lines;
+}
 
 DeviceConfig sampleConfig()
 {
@@ -240,6 +277,82 @@ private slots:
         QCOMPARE(SaveConfigWithProfileList(sampleConfig()), kStoreWriteFailed);
         qDeleteAll(g_profileList);
         g_profileList.clear();
+    }
+
+    // A save leaves the files it would not change alone: Config.ini when only a profile
+    // changed, every file when nothing did, and the Diff mark when it is already set so.
+    void unchangedFilesNotRewritten()
+    {
+        DeviceConfig config = sampleConfig();
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        QVERIFY(SetDiff(0));
+        const QStringList files = savedFiles(config);
+        const QList<quint64> before = inodes(files);
+        QVERIFY(!before.contains(0));
+
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        QVERIFY(SetDiff(0));
+        QCOMPARE(inodes(files), before);
+
+        config.profiles[2].ledModes[1].RGB = QColor(1, 2, 3);
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        const QList<quint64> after = inodes(files);
+        for (int i = 0; i < files.size(); ++i)
+            QCOMPARE(after[i] != before[i], i == 3);  // profile 2 follows Config.ini
+    }
+
+    // Whatever happened to the files in between, including writes behind the store's back,
+    // the saved files read back exactly as a full save of the same configuration into an
+    // empty folder.
+    void savesMatchAFullSave_data()
+    {
+        QTest::addColumn<QString>("between");
+        QTest::newRow("nothing") << "";
+        QTest::newRow("a profile key set") << "set";
+        QTest::newRow("a profile key removed") << "remove";
+        QTest::newRow("a profile file removed") << "delete";
+        QTest::newRow("a profile file replaced") << "replace";
+        QTest::newRow("a Config key set") << "config";
+        QTest::newRow("slots renamed") << "rename";
+    }
+    void savesMatchAFullSave()
+    {
+        QFETCH(QString, between);
+        DeviceConfig config = sampleConfig();
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        const QString file1 = ProfileFilePath(config.profileFiles[1]);
+        if (between == "set") {
+            SaveProfileDpi(config.profileFiles[1], 6);
+        } else if (between == "remove") {
+            QSettings(file1, QSettings::IniFormat).remove("PROFILE/BUTTON_INFO_7_Fun");
+        } else if (between == "delete") {
+            QVERIFY(QFile::remove(file1));
+        } else if (between == "replace") {
+            // Same size, same second: only the file's identity tells it apart.
+            QFile file(file1);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QByteArray text = file.readAll();
+            text.replace("pollrate=12", "pollrate=98");
+            QVERIFY(text.contains("pollrate=98"));
+            QVERIFY(file.seek(0) && file.write(text) == text.size());
+        } else if (between == "config") {
+            SetProfileID(1);
+        } else if (between == "rename") {
+            std::swap(config.profileFiles[0], config.profileFiles[4]);
+            config.profileFiles[2] = "Renamed";
+        }
+        config.profiles[0].dpiInfo[2].x += 8;
+        QCOMPARE(SaveConfig(config), kStoreOk);
+
+        QStringList saved;
+        for (const QString &file : savedFiles(config))
+            saved << iniContent(file);
+        StoreDir fresh;
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        QStringList full;
+        for (const QString &file : savedFiles(config))
+            full << iniContent(file);
+        QCOMPARE(saved, full);
     }
 
     void profileListOperations()
