@@ -5,6 +5,7 @@
 #include "devicedefaults.h"
 #include "devicetable.h"
 #include "kestaction.h"
+#include "kestbtnwindow.h"
 #include "kestdpiwindow.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 
 void VarnelWidget::switchPage(int page)
 {
@@ -40,6 +42,10 @@ void VarnelWidget::switchPage(int page)
     m_pWheelDownMark->setVisible(page == 1);
     if (page == 1)
         showMouseView(m_bFrontView);
+    if (m_pBtnWindow) {
+        m_pBtnWindow->setVisible(page == 1);
+        m_pBtnScrollArea->setVisible(page == 1);
+    }
     if (m_pDPIWindow)
         m_pDPIWindow->setVisible(page == 2);
     if (m_pReportRate)
@@ -63,7 +69,10 @@ void VarnelWidget::showMouseView(bool front)
     }
     m_pWheelUpMark->setVisible(front);
     m_pWheelDownMark->setVisible(front);
-    // The buttons page, which follows the selection, is not built yet.
+    if (m_pBtnWindow) {
+        const int group = qBound(0, m_selectedGroup, 2);
+        m_pBtnWindow->SelectButton(m_selectedIndex[group], group);
+    }
 }
 
 void VarnelWidget::selectHotspot(quint8 index, quint8 group)
@@ -121,7 +130,11 @@ void VarnelWidget::refreshPages()
         b->setButtonChecked(false);
     m_pProfileSlotButtons[slot]->setButtonChecked(true);
     ProfileRecord *record = &g_deviceConfig.profiles[slot];
-    // The lighting, buttons and mouse-settings pages are not built yet.
+    // The lighting and mouse-settings pages are not built yet.
+    if (m_pBtnWindow) {
+        m_pBtnWindow->UpdateModelLayout();
+        m_pBtnWindow->SetProfileData(record);
+    }
     if (m_pReportRate)
         m_pReportRate->setReportRate(record, g_deviceConfig.LiftHigh);
     if (m_pDPIWindow)

@@ -3,6 +3,7 @@
 
 #include "devicedefaults.h"
 #include "kestaction.h"
+#include "kestbtnwindow.h"
 #include "keycodes.h"
 #include "kestdpiwindow.h"
 #include "kestlabel.h"
@@ -70,7 +71,9 @@ void VarnelWidget::updateTexts()
     }
     m_pSlotButton->setButtonText(m_pSlotActions[CurrentSlot()]->text());
 
-    // The buttons, mouse-settings, lighting and macro pages are not built yet.
+    // The mouse-settings, lighting and macro pages are not built yet.
+    if (m_pBtnWindow)
+        m_pBtnWindow->UpdateLanguage();
     if (m_pDPIWindow)
         m_pDPIWindow->updateTexts();
     if (m_pReportRate)
@@ -149,5 +152,19 @@ void VarnelWidget::loadPictures()
     if (!logo.isNull()) {
         m_pLogoLabel->setPixmap(logo.scaled(int(200 * s), int(50 * s), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         setScaledGeometry(m_pLogoLabel, s, 69, 20, 200, 50);
+    }
+}
+
+void VarnelWidget::slotMouseOver(KestPushButton *button, bool over)
+{
+    if (!m_pBtnWindow)
+        return;
+    const double s = m_dScaleFactor;
+    for (int k = 1; k <= kMarkCount; ++k) {
+        if (button != m_pBtnWindow->m_pFrontButtons[k - 1])
+            continue;
+        m_pFrontMarks[k - 1]->setButtonChecked(!over);
+        const QString picture = over ? modelFolder() + QString::asprintf("/mouse_%d.png", k) : modelFolder() + "/Mouse.png";
+        showPicture(m_pFrontImage, picture, int(450 * s), int(400 * s), Qt::KeepAspectRatio);
     }
 }

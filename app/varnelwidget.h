@@ -14,6 +14,7 @@
 #include <QWidget>
 
 class KestAction;
+class KestBtnWindow;
 class KestDPIWindow;
 class KestGetBatteryThread;
 class KestLabel;
@@ -24,6 +25,7 @@ class KestReportRate;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QScrollArea;
 class QTranslator;
 
 constexpr int kScaleSteps = 17;
@@ -214,7 +216,9 @@ public:
     KestPushButton *m_pProfileButton = nullptr;
     KestLabel *m_pNameLabel = nullptr;
 
-    // --- pages (the lighting, buttons, mouse-settings and macro pages are not built yet)
+    // --- pages (the lighting, mouse-settings and macro pages are not built yet)
+    KestBtnWindow *m_pBtnWindow = nullptr;
+    QScrollArea *m_pBtnScrollArea = nullptr;
     KestDPIWindow *m_pDPIWindow = nullptr;
     KestReportRate *m_pReportRate = nullptr;
 
@@ -232,6 +236,8 @@ public slots:
     void slotEnableButtons(bool on);
     void slotLiftChange(quint8 lift);
     void slotPopOneClickBox();
+    // A row of the buttons page entered (over) or left: its front mark and the hover picture.
+    void slotMouseOver(KestPushButton *button, bool over);
 
     void slotRefreshBatteryStatus(quint8 charging, quint8 low, quint8 high);
     void slotRefreshWriteStatus(quint8 status);
