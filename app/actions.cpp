@@ -18,6 +18,22 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
+namespace {
+
+// Qt's dialog on Linux keeps a typed name as it is: the filter's suffix is added to a name
+// without one, and the dialog asks before replacing the file that is then written.
+QString askSaveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &suffix)
+{
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
 int VarnelWidget::showMessage(int type, const QString &text)
 {
     KestMessageBox box(type, QString(), QObject::tr("Warning"), text, this, false, Qt::FramelessWindowHint);
@@ -35,6 +51,8 @@ int VarnelWidget::runWriteJob(bool sendAll)
     KestProcessThread job;
     job.m_fullDownload = sendAll;
     connect(&job, &KestProcessThread::DoProcessDlg, &dialog, &KestProcessDialog::slotProcessDlg);
+    // The thread's end closes the dialog too, should the job ever return without its signal.
+    dialog.watchJob(&job);
     m_bJobRunning = true;
     job.start(QThread::InheritPriority);
     const int accepted = dialog.exec();
@@ -42,7 +60,10 @@ int VarnelWidget::runWriteJob(bool sendAll)
     job.join();
     m_bJobRunning = false;
     const int result = job.m_result;
-    if (accepted == 1 && result != kJobDone)
+    // A save that failed sent nothing; the edits stay in the window for the next try.
+    if (accepted == 1 && result == kJobSaveFailed)
+        showMessage(2, QObject::tr("The file could not be written."));
+    else if (accepted == 1 && result != kJobDone)
         showMessage(1, result == kJobAsleep ? QObject::tr("Mouse is sleeping or not connected.")
                                             : QObject::tr("Send data failed, please try again."));
     handleDeferredEvents();
@@ -88,7 +109,7 @@ void VarnelWidget::resetAllProfiles()
 
 void VarnelWidget::saveConfigFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QObject::tr("Save Config File"), QString(), QObject::tr("Config File(*.conf)"));
+    const QString path = askSaveFileName(this, QObject::tr("Save Config File"), QObject::tr("Config File(*.conf)"), "conf");
     if (path.isEmpty())
         return;
     SetMouseName(GetCurrentProductName(), path);
@@ -115,6 +136,10 @@ void VarnelWidget::exportProfile(const QString &path)
     const QString name = g_deviceConfig.profileFiles[slot];
     const QString source = ProfileFilePath(name);
     EnsureSlotProfileFile(slot);  // no job may have written it yet
+    // Onto its own file: the copy would replace the file by itself, after removing it.
+    const QString sourceFile = QFileInfo(source).canonicalFilePath();
+    if (!sourceFile.isEmpty() && QFileInfo(path).canonicalFilePath() == sourceFile)
+        return;
     SetMouseName(GetCurrentProductName(), source);
     // The file dialog has asked before an existing file is replaced.
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -177,7 +202,7 @@ void VarnelWidget::onProfileButtonClicked()
     } else if (button == m_pSaveButton) {
         saveConfigFile();
     } else if (button == m_pExportButton) {
-        const QString path = QFileDialog::getSaveFileName(this, QObject::tr("Save Profile File"), QString(), QObject::tr("Profile File(*.prof)"));
+        const QString path = askSaveFileName(this, QObject::tr("Save Profile File"), QObject::tr("Profile File(*.prof)"), "prof");
         if (!path.isEmpty())
             exportProfile(path);
     } else if (button == m_pImportButton) {
@@ -195,6 +220,10 @@ void VarnelWidget::onProfileButtonClicked()
         hideToTray();
     } else if (button == m_pCancelButton) {
         hideToTray();
+        // The lighting page may edit another slot than the current one: drop its edits too.
+        const int lighting = LightingProfileIndex(g_deviceConfig);
+        if (lighting != CurrentSlot())
+            ReadSlotProfile(g_deviceConfig.profiles[lighting], g_deviceConfig.profileFiles[lighting], lighting);
         switchProfile(CurrentSlot(), true);
     } else if (button == m_pApplyButton) {
         collectPageSettings();

@@ -6,8 +6,10 @@
 #include "configuredfont.h"
 #include "kestaction.h"
 #include "kestbtnwindow.h"
+#include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
 #include "kestlabel.h"
+#include "kestpointspeed.h"
 #include "kestprocessbar.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
@@ -227,16 +229,22 @@ void VarnelWidget::setupUi()
     setScaledGeometry(m_pNameLabel, s, 69, 458, 150, 18);
 
     const QColor theme = CurrentThemeColor();
-    m_pBatteryBar->setStyleSheet(BatteryBarStyle(theme, int(16 * s), false));
+    m_pBatteryBar->setStyleSheet(BatteryBarStyle(theme, int(16 * s), false, true));
 }
 
 void VarnelWidget::applyScaledLayout()
 {
     const double s = m_dScaleFactor;
+    if (m_pColorWindow) {
+        setScaledGeometry(m_pColorWindow, s, 285, 90, 351, 440);
+        m_pColorWindow->applyScale(s);
+    }
     if (m_pDPIWindow) {
         setScaledGeometry(m_pDPIWindow, s, 285, 90, 456, 460);
         m_pDPIWindow->applyScale(s);
     }
+    if (m_pPointSpeed)
+        setScaledGeometry(m_pPointSpeed, s, 746, 185, 229, 366);
     if (m_pReportRate)
         setScaledGeometry(m_pReportRate, s, 746, 90, 229, 90);
 

@@ -6,7 +6,9 @@
 #include "devicetable.h"
 #include "kestaction.h"
 #include "kestbtnwindow.h"
+#include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
+#include "kestpointspeed.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
@@ -48,8 +50,12 @@ void VarnelWidget::switchPage(int page)
     }
     if (m_pDPIWindow)
         m_pDPIWindow->setVisible(page == 2);
+    if (m_pPointSpeed)
+        m_pPointSpeed->setVisible(page == 2);
     if (m_pReportRate)
         m_pReportRate->setVisible(page == 2);
+    if (m_pColorWindow)
+        m_pColorWindow->setVisible(page == 0);
 }
 
 void VarnelWidget::slotGotoMacro(quint8 page)
@@ -130,11 +136,16 @@ void VarnelWidget::refreshPages()
         b->setButtonChecked(false);
     m_pProfileSlotButtons[slot]->setButtonChecked(true);
     ProfileRecord *record = &g_deviceConfig.profiles[slot];
-    // The lighting and mouse-settings pages are not built yet.
+    if (m_pColorWindow)
+        m_pColorWindow->setProfileData(&g_deviceConfig.profiles[LightingProfileIndex(g_deviceConfig)]);
     if (m_pBtnWindow) {
         m_pBtnWindow->UpdateModelLayout();
         m_pBtnWindow->SetProfileData(record);
     }
+    if (m_pPointSpeed)
+        m_pPointSpeed->setProfileData(record, g_deviceConfig.Sync, g_deviceConfig.LiftHigh, g_deviceConfig.AngleValue,
+                                      g_deviceConfig.Jitter, g_deviceConfig.Debounce, g_deviceConfig.Wake,
+                                      g_deviceConfig.SensorMode);
     if (m_pReportRate)
         m_pReportRate->setReportRate(record, g_deviceConfig.LiftHigh);
     if (m_pDPIWindow)
@@ -152,11 +163,11 @@ void VarnelWidget::onSlotMenuTriggered()
         return;
     switchProfile(slot, false);
     rebuildProfileMenu();
-    SelectProfile(slot);
-    const int result = CommitDeviceSettings();
+    const int selected = SendSelectProfile(slot);
+    const int committed = CommitDeviceSettings();
     ApplyPointerSpeed();
     m_profileNameEdit->setText(g_deviceConfig.profileFiles[slot]);
-    if (result != 0)
+    if (selected != 0 || committed != 0)
         showMessage(1, QObject::tr("Send data failed, please try again."));
 }
 
@@ -199,7 +210,19 @@ void VarnelWidget::collectPageSettings()
         for (int i = 0; i < kDpiStages; ++i)
             record.dpiInfo[i] = m_pDPIWindow->m_ProfileData.dpiInfo[i];
     }
-    // The mouse-settings page, which gives the pointer and sensor values, is not built yet.
+    if (m_pPointSpeed) {
+        if (const ProfileRecord *page = m_pPointSpeed->m_pProfileData) {
+            record.mousespeed = page->mousespeed;
+            record.scrollspeed = page->scrollspeed;
+        }
+        g_deviceConfig.Sync = quint8(m_pPointSpeed->m_iSync);
+        g_deviceConfig.LiftHigh = quint8(m_pPointSpeed->m_iLift);
+        g_deviceConfig.AngleValue = quint8(m_pPointSpeed->m_iAngle);
+        g_deviceConfig.Jitter = quint8(m_pPointSpeed->m_iJitter);
+        g_deviceConfig.Debounce = quint8(m_pPointSpeed->m_iDebounce);
+        g_deviceConfig.Wake = quint8(m_pPointSpeed->m_iWake);
+        g_deviceConfig.SensorMode = quint8(m_pPointSpeed->m_iSensorMode);
+    }
     if (m_pReportRate)
         record.pollrate = m_pReportRate->m_ProfileData.pollrate;
 }
@@ -219,6 +242,12 @@ void VarnelWidget::slotEnableButtons(bool on)
 void VarnelWidget::slotLiftChange(quint8 lift)
 {
     g_deviceConfig.LiftHigh = lift;
+}
+
+void VarnelWidget::slotRefreshLightMode(quint8 mode)
+{
+    if (m_pColorWindow)
+        m_pColorWindow->setLightMode(mode);
 }
 
 void VarnelWidget::countConnectedDevices()

@@ -14,13 +14,14 @@
 
 #include <QLabel>
 
-QString BatteryBarStyle(const QColor &chunk, int fontPixels, bool asleep)
+QString BatteryBarStyle(const QColor &chunk, int fontPixels, bool asleep, bool atStart)
 {
     const QString background = asleep ? "rgb(100,100,100)" : "#FFFFFF";
     const QString chunkColour = asleep ? QString("rgb(100,100,100)")
                                        : QString("rgb(%1,%2,%3)").arg(chunk.red()).arg(chunk.green()).arg(chunk.blue());
     const QString text = asleep ? "rgb(255, 255, 255)" : "rgb(0, 0, 0)";
-    return QString("QProgressBar{border:none; background-color: %1; border-radius:2px}"
+    const QString timeline = atStart ? "; -qproperty-timeline-duration: 20000" : "";
+    return QString("QProgressBar{border:none; background-color: %1; border-radius:2px" + timeline + "}"
                    " QProgressBar::chunk{background-color:%2; border-radius:2px}"
                    " QProgressBar{text-align: center; font-size: %3px; font-weight:bold; color: %4}")
         .arg(background, chunkColour)
@@ -93,13 +94,20 @@ void VarnelWidget::slotRefreshStatus(quint8 profile, quint8 dpiStage, quint8 rat
         m_pendingStatus[3] = mode;
         return;
     }
-    // A profile or stage outside the tables would index past them: such a value is dropped.
-    if (profile < kProfileCount && profile != g_deviceConfig.ProfileID)
+    // A profile or stage outside the tables would index past them, a rate the page does not
+    // offer would be stored and sent back: such a value is dropped.
+    if (profile >= kProfileCount)
+        qDebug("status report: profile %d dropped\n", profile);
+    else if (profile != g_deviceConfig.ProfileID)
         slotRefreshProfile(profile);
     const ProfileRecord &current = g_deviceConfig.profiles[CurrentSlot()];
-    if (dpiStage < kDpiStages && dpiStage != current.dpi)
+    if (dpiStage >= kDpiStages)
+        qDebug("status report: DPI stage %d dropped\n", dpiStage);
+    else if (dpiStage != current.dpi)
         slotRefreshDPIStage(dpiStage);
-    if (rate != current.pollrate)
+    if (!IsOfferedReportRate(rate))
+        qDebug("status report: report rate %d dropped\n", rate);
+    else if (rate != current.pollrate)
         slotRefreshRate(rate);
     Q_UNUSED(mode)
 }

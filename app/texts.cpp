@@ -5,7 +5,9 @@
 #include "kestaction.h"
 #include "kestbtnwindow.h"
 #include "keycodes.h"
+#include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
+#include "kestpointspeed.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
@@ -71,13 +73,17 @@ void VarnelWidget::updateTexts()
     }
     m_pSlotButton->setButtonText(m_pSlotActions[CurrentSlot()]->text());
 
-    // The mouse-settings, lighting and macro pages are not built yet.
+    // The macro page is not built yet.
     if (m_pBtnWindow)
         m_pBtnWindow->UpdateLanguage();
     if (m_pDPIWindow)
         m_pDPIWindow->updateTexts();
+    if (m_pPointSpeed)
+        m_pPointSpeed->updateTexts();
     if (m_pReportRate)
         m_pReportRate->updateTexts();
+    if (m_pColorWindow)
+        m_pColorWindow->updateTexts();
 
     // The stop waits for the thread to end, so no pause is needed before the new one.
     stopBatteryThread();

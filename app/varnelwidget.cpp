@@ -8,8 +8,10 @@
 #include "hotplugmonitor.h"
 #include "kestaction.h"
 #include "kestbtnwindow.h"
+#include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
 #include "kestlabel.h"
+#include "kestpointspeed.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
 #include "keycodes.h"
@@ -160,9 +162,13 @@ VarnelWidget::VarnelWidget(QWidget *parent) : QWidget(parent)
     m_pBtnScrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pDPIWindow = new KestDPIWindow(current, this);
     setScaledGeometry(m_pDPIWindow, m_dScaleFactor, 286, 75, 456, 386);
+    m_pPointSpeed = new KestPointSpeed(current, this);
+    setScaledGeometry(m_pPointSpeed, m_dScaleFactor, 286, 413, 506, 77);
     m_pReportRate = new KestReportRate(current, this);
     setScaledGeometry(m_pReportRate, m_dScaleFactor, 746, 75, 149, 200);
     connect(m_pReportRate, &KestReportRate::RefreshLift, this, &VarnelWidget::slotLiftChange);
+    m_pColorWindow = new KestColorWindow(this, m_dScaleFactor);
+    setScaledGeometry(m_pColorWindow, m_dScaleFactor, 285, 342, 664, 199);
 
     m_selectedGroup = 0;
     m_selectedIndex[0] = m_selectedIndex[1] = m_selectedIndex[2] = 0;
@@ -359,7 +365,10 @@ void VarnelWidget::openVersionLink(KestLabel *label)
 {
     if (label != m_pVersionLabel)
         return;
-    const QUrl url(label->m_text, QUrl::TolerantMode);
-    if (url.isValid())
+    // The label usually holds the model and firmware version: only a web address is opened,
+    // never a file or another program's scheme.
+    const QUrl url(label->m_text.trimmed(), QUrl::TolerantMode);
+    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (url.isValid() && web && !url.host().isEmpty())
         QDesktopServices::openUrl(url);
 }

@@ -15,10 +15,12 @@
 
 class KestAction;
 class KestBtnWindow;
+class KestColorWindow;
 class KestDPIWindow;
 class KestGetBatteryThread;
 class KestLabel;
 class KestMessageBox;
+class KestPointSpeed;
 class KestProcessbar;
 class KestPushButton;
 class KestReportRate;
@@ -216,11 +218,13 @@ public:
     KestPushButton *m_pProfileButton = nullptr;
     KestLabel *m_pNameLabel = nullptr;
 
-    // --- pages (the lighting, mouse-settings and macro pages are not built yet)
+    // --- pages (the macro page is not built yet)
     KestBtnWindow *m_pBtnWindow = nullptr;
     QScrollArea *m_pBtnScrollArea = nullptr;
     KestDPIWindow *m_pDPIWindow = nullptr;
+    KestPointSpeed *m_pPointSpeed = nullptr;
     KestReportRate *m_pReportRate = nullptr;
+    KestColorWindow *m_pColorWindow = nullptr;
 
 public slots:
     void onProfileButtonClicked();
@@ -245,6 +249,8 @@ public slots:
     void slotRefreshProfile(quint8 profile);
     void slotRefreshDPIStage(quint8 stage);
     void slotRefreshRate(quint8 rate);
+    // Nothing connects it: a light mode for the lighting page.
+    void slotRefreshLightMode(quint8 mode);
 
     void slot_show_mousename(QAction *action);
     void slotWarnClose();

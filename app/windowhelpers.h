@@ -12,8 +12,9 @@ struct DeviceEntry;
 inline int CurrentSlot() { return ClampIndex(g_deviceConfig.ProfileID, kProfileCount); }
 // The menus' style sheet in the user's theme colour.
 QString MenuStyleSheet();
-// The battery bar's style: coloured while the battery is known, grey while the mouse sleeps.
-QString BatteryBarStyle(const QColor &chunk, int fontPixels, bool asleep);
+// The battery bar's style: coloured while the battery is known, grey while the mouse sleeps;
+// the one the window starts with also names the bar's timeline duration (20 s).
+QString BatteryBarStyle(const QColor &chunk, int fontPixels, bool asleep, bool atStart = false);
 // Battery level 10-100 of the voltage bytes of a battery report.
 int BatteryLevelFromVoltage(quint8 low, quint8 high);
 // The receiver pair or the cable pair of a device-table row is complete.

@@ -329,10 +329,12 @@ quint8 DeviceEffectNumber(int ledMode)
     return ledMode >= 0 && ledMode < kLedModes ? kEffects[ledMode] : 6;
 }
 
-void BuildSettingsBlockData(const DeviceConfig &config, int syncMode, quint8 (&data)[kSettingsBlockLength])
+void BuildSettingsBlockData(const DeviceConfig &config, int syncMode, int lightingProfile,
+                            quint8 (&data)[kSettingsBlockLength])
 {
     const int current = int(clampLogged(config.ProfileID, 0, kProfileCount - 1, "profile index"));
     const ProfileRecord &currentProfile = config.profiles[current];
+    const int lighting = int(clampLogged(lightingProfile, 0, kProfileCount - 1, "lighting profile index"));
     quint8 lift = config.LiftHigh;
     if (syncMode != 0) {
         if (config.Sync != 0)
@@ -353,14 +355,15 @@ void BuildSettingsBlockData(const DeviceConfig &config, int syncMode, quint8 (&d
     data[9] = config.Debounce;
     data[10] = quint8(config.SensorMode | (config.Wake != 0 ? 0x80 : 0));
     data[16] = kSettingsBlockConstant;
-    data[17] = currentProfile.dpi;
-    data[18] = DeviceEffectNumber(currentProfile.LedMode);
+    // The firmware indexes its stage table with it.
+    data[17] = quint8(clampLogged(currentProfile.dpi, 0, kDpiStages - 1, "DPI stage"));
+    data[18] = DeviceEffectNumber(config.profiles[lighting].LedMode);
 }
 
-ReportList BuildSettingsBlockReports(const DeviceConfig &config, int syncMode)
+ReportList BuildSettingsBlockReports(const DeviceConfig &config, int syncMode, int lightingProfile)
 {
     quint8 data[kSettingsBlockLength] = {};
-    BuildSettingsBlockData(config, syncMode, data);
+    BuildSettingsBlockData(config, syncMode, lightingProfile, data);
     return {MakeReport(kCmdSettingsBlock, 0, kSettingsBlockLength, kMarkerFirst, data),
             MakeClosingReport(kCmdSettingsBlock)};
 }
@@ -587,7 +590,7 @@ int SendBeginEnd(int phase) { return SendReports(BuildBeginEndReports(phase)); }
 
 int SendSettingsBlock(const DeviceConfig &config)
 {
-    return SendReports(BuildSettingsBlockReports(config, GetSyncMode()));
+    return SendReports(BuildSettingsBlockReports(config, GetSyncMode(), LightingProfileIndex(config)));
 }
 
 int SendDpiStages(int profile)
@@ -597,7 +600,10 @@ int SendDpiStages(int profile)
                                             g_batteryExtra));
 }
 
-int SendLighting() { return SendReports(BuildLightingReports(g_downloadConfig.profiles[0])); }
+int SendLighting()
+{
+    return SendReports(BuildLightingReports(g_downloadConfig.profiles[LightingProfileIndex(g_downloadConfig)]));
+}
 
 namespace {
 
@@ -641,18 +647,27 @@ int SendButtonTable()
     // Both files are read once, not once per button.
     const int sensor = GetMouseSensor();
     const int scrollRev = GetScrollRev();
+    const int profile = CurrentProfileIndex(g_downloadConfig);
     for (int i = 0; i < buttons; ++i)
-        buildButtonSlot(0, i, i, sensor, scrollRev);
-    buildButtonSlot(0, 40, kWheelUpSlot, sensor, scrollRev);
-    buildButtonSlot(0, 41, kWheelDownSlot, sensor, scrollRev);
+        buildButtonSlot(profile, i, i, sensor, scrollRev);
+    buildButtonSlot(profile, 40, kWheelUpSlot, sensor, scrollRev);
+    buildButtonSlot(profile, 41, kWheelDownSlot, sensor, scrollRev);
     return SendReports(BuildButtonTableReports(g_buttonTableImage));
 }
 
 int SelectProfile(int index)
 {
-    SendCommand(MakeReport(kCmdSelectProfile, quint16(index & 0xFF), 0, kMarkerSingle), kCommandReportSize);
-    SendCommand(MakeCommitReport(kSelectProfileGroup), kCommandReportSize);
+    SendSelectProfile(index);
     return 1;
+}
+
+int SendSelectProfile(int index)
+{
+    // Both go out whatever the first gave.
+    const int selected =
+        SendCommand(MakeReport(kCmdSelectProfile, quint16(index & 0xFF), 0, kMarkerSingle), kCommandReportSize);
+    const int committed = SendCommand(MakeCommitReport(kSelectProfileGroup), kCommandReportSize);
+    return selected != 0 ? selected : committed;
 }
 
 int CommitDeviceSettings() { return SendReports(BuildCommitReports()); }

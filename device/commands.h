@@ -52,8 +52,11 @@ int SendReports(const ReportList &reports);
 // Device effect number of a light mode (1-10); any mode above 13 gives 6.
 quint8 DeviceEffectNumber(int ledMode);
 // Data bytes of the settings block. syncMode: "SyncMode" of the device description.
-void BuildSettingsBlockData(const DeviceConfig &config, int syncMode, quint8 (&data)[kSettingsBlockLength]);
-ReportList BuildSettingsBlockReports(const DeviceConfig &config, int syncMode);
+// lightingProfile: the profile whose light mode gives the effect byte (LightingProfileIndex).
+// The current DPI stage goes out held inside the eight stages.
+void BuildSettingsBlockData(const DeviceConfig &config, int syncMode, int lightingProfile,
+                            quint8 (&data)[kSettingsBlockLength]);
+ReportList BuildSettingsBlockReports(const DeviceConfig &config, int syncMode, int lightingProfile);
 
 // (code, range) of one DPI register value. y selects the Y threshold where the sensor
 // has its own (33952). batteryExtra: byte 10 of the last battery report (3395 limit).
@@ -99,15 +102,18 @@ extern quint8 g_buttonTableImage[kButtonTableImageSize];
 // 0 begin, 1 end of a download.
 int SendBeginEnd(int phase);
 int SendSettingsBlock(const DeviceConfig &config);
+// The download passes the current profile.
 int SendDpiStages(int profile);
-// Profile 0 of the download image.
+// The lighting profile of the download image (LightingProfileIndex).
 int SendLighting();
-// Profile 0 of the download image; refills MacroSlotMap and the Res4 macro slots.
+// The current profile of the download image; refills MacroSlotMap and the Res4 macro slots.
 int SendButtonTable();
 // Fills slot `slot` of g_buttonTableImage from button `button` of download profile
 // `profile`; a macro button gets its device macro slot here.
 void BuildButtonSlot(int profile, int button, int slot);
 // Select-profile and its commit; their results are not looked at: always 1.
 int SelectProfile(int index);
+// The same two reports, both sent; returns the first result that is not 0, else 0.
+int SendSelectProfile(int index);
 // Commits the five settings groups; stops at the first failure.
 int CommitDeviceSettings();

@@ -3,6 +3,7 @@
 #include "batterythread.h"
 #include "buttonfunctions.h"
 #include "commands.h"
+#include "devicetable.h"
 #include "macrofiles.h"
 
 #include <QCoreApplication>
@@ -64,28 +65,34 @@ ReportList buildMacroMemoryReports()
 }
 
 // Builds the blocks of the macros the button table gave slots to, each macro once. No
-// pause between macros: nothing goes to the mouse until every block is built.
+// pause between macros: nothing goes to the mouse until every block is built. The map
+// holds only names of the profile whose table was sent: its buttons are scanned.
 void buildMacroBlocks()
 {
-    for (const ProfileRecord &profile : g_downloadConfig.profiles) {
-        for (const ButtonInfo &button : profile.buttonInfo) {
-            if (!IsMacroFunction(button.Fun))
-                continue;
-            const int slot = FindMacroSlot(button.macroname);
-            if (slot == 255)
-                continue;  // not in the table: nothing of profile 0 runs it
-            if (slot == -1)
-                return;  // every macro of the map is built
-            if (slot >= kMacroSlotsUsed) {
-                qDebug("iIndex>=MAX_MACRO_NUMBER_560\n");
-                return;
-            }
-            ButtonInfo entry = button;
-            LoadMacroSteps(button.macroname, entry);
-            BuildMacroBlock(entry, slot);
-            RemoveMacroName(button.macroname);
+    for (const ButtonInfo &button : g_downloadConfig.profiles[CurrentProfileIndex(g_downloadConfig)].buttonInfo) {
+        if (!IsMacroFunction(button.Fun))
+            continue;
+        const int slot = FindMacroSlot(button.macroname);
+        if (slot == 255)
+            continue;  // not in the table: no sent button runs it
+        if (slot == -1)
+            return;  // every macro of the map is built
+        if (slot >= kMacroSlotsUsed) {
+            qDebug("iIndex>=MAX_MACRO_NUMBER_560\n");
+            return;
         }
+        ButtonInfo entry = button;
+        LoadMacroSteps(button.macroname, entry);
+        BuildMacroBlock(entry, slot);
+        RemoveMacroName(button.macroname);
     }
+}
+
+// The status thread ends by itself without a handle; with one it is wanted back.
+bool commandLinkOpen()
+{
+    std::lock_guard<std::recursive_mutex> lock(DeviceLinkMutex());
+    return CommandHandle() != nullptr;
 }
 
 } // namespace
@@ -101,7 +108,7 @@ int DownloadProfile(const DeviceConfig &config, int flags)
     if (result == 0 && (flags & kChangeButtons))
         result = SendButtonTable();
     if (result == 0 && (flags & kChangeDpi))
-        result = SendDpiStages(0);
+        result = SendDpiStages(CurrentProfileIndex(g_downloadConfig));
     if (result == 0 && (flags & kChangeLighting))
         result = SendLighting();
     if (result == 0 && flags != 0)
@@ -110,8 +117,8 @@ int DownloadProfile(const DeviceConfig &config, int flags)
         result = DownloadMacros();
     if (result == 0)
         result = SendBeginEnd(1);
-    // After a failure the battery thread stays stopped until the main window starts it.
-    if (result == 0)
+    // Also after a failure: battery, profile and sleep must stay seen while the mouse is there.
+    if (result == 0 || commandLinkOpen())
         restartBatteryThreadOnGuiThread();
     return result;
 }

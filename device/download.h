@@ -23,8 +23,10 @@ extern std::map<quint8, QString> MacroSlotMap;
 extern quint8 MacroMemoryImage[kMacroMemorySize];
 
 // flags: ChangeMask bits (settings, DPI, buttons with their macros, lighting). The settings
-// block is always sent; any bit adds the commits. Returns 0 or the first failing result
-// of a report (1 no handle, 2 no correct echo, 4 write failed).
+// block is always sent; any bit adds the commits. DPI stages and buttons are the current
+// profile's, lighting the lighting profile's. Returns 0 or the first failing result of a
+// report (1 no handle, 2 no correct echo, 4 write failed). Stops the battery thread and
+// queues its restart on the GUI thread, after a failure too while a handle is open.
 int DownloadProfile(const DeviceConfig &config, int flags);
 // Reads the macros of the map's buttons from their files and writes the macro memory.
 int DownloadMacros();

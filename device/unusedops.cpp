@@ -225,8 +225,11 @@ int WriteScrollSpeeds() { return writeProfileBytes(kScrollSpeedAddress, &Profile
 int WriteCurrentStages(bool commitIt)
 {
     ReportList reports;
-    for (int p = 0; p < kProfileCount; ++p)
-        reports.push_back(blockWrite(quint16(kProfileBase[p] + 2), 1, &g_downloadConfig.profiles[p].dpi));
+    for (int p = 0; p < kProfileCount; ++p) {
+        // Stored as read; the firmware indexes its stage table with it.
+        const quint8 stage = quint8(ClampIndex(g_downloadConfig.profiles[p].dpi, kDpiStages));
+        reports.push_back(blockWrite(quint16(kProfileBase[p] + 2), 1, &stage));
+    }
     if (commitIt)
         reports.insert(reports.end(), {MakeCommitReport(kGroupDpi), MakeCommitReport(kGroupLighting)});
     return SendReports(reports);

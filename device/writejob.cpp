@@ -4,7 +4,9 @@
 #include "changemask.h"
 #include "configio.h"
 #include "download.h"
+#include "profileio.h"
 #include "settings.h"
+#include "transport.h"
 
 #include <QDebug>
 
@@ -33,18 +35,24 @@ void KestProcessThread::run()
 
 quint8 KestProcessThread::runJob()
 {
-    SaveConfig(m_snapshot);
+    // Files and mouse must never disagree: what cannot be saved is not sent.
+    if (SaveConfig(m_snapshot) != kStoreOk)
+        return kJobSaveFailed;
     if (g_deviceAsleep)
         return kJobAsleep;
     const ChangeMask mask = CompareConfigs(m_snapshot, g_loadedDeviceConfig);
     const int flags = (GetDiff() == 1 || m_fullDownload) ? kChangeAll : mask;
     if (flags == 0)
         return kJobDone;
-    // The files already hold the snapshot: no second save.
+    // Marked before the first report, so that a download cut short by anything (a crash
+    // included) is sent whole by the next job, in this run or the next.
+    if (!SetDiff(1))
+        return kJobSaveFailed;
+    // The files already hold the snapshot: no second save of the profiles.
     const quint8 result = quint8(DownloadProfile(m_snapshot, flags));
     // What was sent, not what the pages or status reports changed meanwhile.
     g_loadedDeviceConfig = m_snapshot;
-    // A failure makes the next job send every section.
-    SetDiff(result != 0 ? 1 : 0);
-    return result;
+    if (result != kSendOk)
+        return result;  // the mark stays: the next job sends every section
+    return SetDiff(0) ? kJobDone : kJobSaveFailed;
 }

@@ -11,6 +11,9 @@
 // Result codes of a job (m_result).
 constexpr quint8 kJobDone = 0;
 constexpr quint8 kJobAsleep = 5;  // 1, 2 and 4 are the transport's failures
+// The configuration could not be saved, or the unsent mark in Config.ini not set: nothing was
+// sent. Also when the mark could not be cleared after a good download (the next start sends all).
+constexpr quint8 kJobSaveFailed = 6;
 
 class KestProcessThread : public QThread {
     Q_OBJECT

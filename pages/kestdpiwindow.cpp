@@ -1,5 +1,6 @@
 #include "kestdpiwindow.h"
 
+#include "configuredfont.h"
 #include "devicedefaults.h"
 #include "kestlabel.h"
 #include "kestsingledpi.h"
@@ -125,6 +126,7 @@ void KestDPIWindow::applyScale(double scale)
     m_pSleepSlider->setGeometry(sleepOffered ? ScaledRect(s, 15, 370, 228, 25) : QRect());
     m_pMinuteLabel->setGeometry(sleepOffered ? ScaledRect(s, 250, 373, 100, 18) : QRect());
     m_pLightOffBox->setGeometry(sleepOffered ? ScaledRect(s, 15, 410, 200, 25) : QRect());
+    m_pLightOffBox->setFont(ConfiguredFont());
     m_pSleepSlider->setStyleSheet(ThemeSliderStyleSheet(s, CurrentThemeColor()));
 }
 
@@ -155,6 +157,7 @@ void KestDPIWindow::updateTexts()
     m_pSleepTitleLabel->m_text = QObject::tr("SLEEP TIME");
     m_pSleepTitleLabel->update();
     m_pLightOffBox->setText(QObject::tr("MOVE TO LIGHT OFF"));
+    m_pLightOffBox->setFont(ConfiguredFont());  // the language's font, as on the labels
     showMinutes(SleepProfile().LedSleepTime);
 }
 

@@ -37,6 +37,15 @@ quint8 ValidLift(quint8 lift) { return lift == 1 || lift == 2 ? lift : 2; }
 
 }  // namespace
 
+bool IsOfferedReportRate(quint8 pollrate)
+{
+    for (const ReportRate &rate : kReportRates) {
+        if (rate.pollrate == pollrate)
+            return true;
+    }
+    return false;
+}
+
 KestReportRate::KestReportRate(ProfileRecord *profile, QWidget *parent)
     : QWidget(parent), m_ProfileData(profile ? *profile : ProfileRecord())
 {

@@ -16,6 +16,8 @@ class QMenu;
 class QRadioButton;
 
 constexpr int kReportRateCount = 4;
+// True for the report intervals the page offers (8, 4, 2, 1 ms).
+bool IsOfferedReportRate(quint8 pollrate);
 
 class KestReportRate : public QWidget
 {

@@ -1,5 +1,6 @@
 #include "kestsingledpi.h"
 
+#include "configuredfont.h"
 #include "devicedefaults.h"
 #include "kestlabel.h"
 #include "kesttwobarslider.h"
@@ -120,6 +121,8 @@ KestSingleDPI::KestSingleDPI(QWidget *parent, quint8 stage)
     m_pLinkBox->setFixedSize(scaled(100, s), scaled(24, s));
     m_pLinkBox->setFocusPolicy(Qt::NoFocus);
     m_pLinkBox->setStyleSheet(checkBoxStyle);
+    // The language's own font, as on the labels, not whatever the desktop's font is.
+    m_pLinkBox->setFont(ConfiguredFont());
     connect(m_pLinkBox, &QCheckBox::stateChanged, this, &KestSingleDPI::onStateChanged);
 
     m_pSlider = new KestTwoBarSlider(this, kFirstBarMaximum, kFirstBarMinimum);
@@ -156,8 +159,8 @@ void KestSingleDPI::setValues(int x, int y)
 {
     m_iX = x;
     m_iY = y;
-    m_pSlider->setValues(x, y);
-    showValues(x, y);
+    m_pSlider->setValues(x, y);  // a clamp comes back through onSliderChanged
+    showValues(m_iX, m_iY);
 }
 
 void KestSingleDPI::showValues(int x, int y)
@@ -202,6 +205,7 @@ void KestSingleDPI::applyScale(double scale)
     m_pEnableBox->setFixedSize(scaled(24, s), scaled(24, s));
     m_pLinkBox->setFixedSize(scaled(100, s), scaled(24, s));
     m_pSlider->setFixedSize(scaled(331, s), scaled(30, s));
+    m_pLinkBox->setFont(ConfiguredFont());
     m_pEnableBox->setGeometry(ScaledRect(s, 0, 0, 24, 24));
     m_pValueLabel->setGeometry(ScaledRect(s, 25, 0, 80, 17));
     m_pXLabel->setGeometry(ScaledRect(s, 130, 0, 0, 0));
@@ -220,6 +224,13 @@ void KestSingleDPI::onStateChanged(int state)
         m_iLink = on;
         m_pSlider->setLinked(on == 1);
         emit LinkSignal(on, m_iStage);
+        // The linked bar shows X: a user's tick makes Y follow, so what is sent is what shows.
+        if (on == 1 && m_iY != m_iX) {
+            m_iY = m_iX;
+            m_pSlider->setValues(m_iX, m_iY);
+            showValues(m_iX, m_iY);
+            emit DPISignal(m_iX, m_iY, m_iStage);
+        }
     } else if (sender() == m_pEnableBox) {
         m_iEnable = on;
         emit EnableSignal(on, m_iStage);

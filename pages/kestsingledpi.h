@@ -17,7 +17,8 @@ public:
 
     // Bar range, range texts and whether "Link XY" is offered, for the sensor (and model).
     void setSensor(int sensor);
-    // The set* calls show loaded values: they emit none of the user-edit signals.
+    // The set* calls show loaded values: they emit none of the user-edit signals, except
+    // that setValues reports a value outside the bar's range as its clamp (DPISignal).
     void setValues(int x, int y);
     void setLink(quint8 link);      // linked exactly when link == 1
     void setEnable(quint8 enable);  // checked exactly when enable == 1

@@ -64,13 +64,21 @@ void KestTwoBarSlider::setLinked(bool on)
 
 void KestTwoBarSlider::setValues(int x, int y)
 {
-    const QSignalBlocker blockLinked(m_pLinkedBar);
-    const QSignalBlocker blockX(m_pXBar);
-    const QSignalBlocker blockY(m_pYBar);
-    // The hidden linked bar follows X too, so switching to linked mode shows a sensible value.
-    m_pLinkedBar->setValue(x);
-    m_pXBar->setValue(x);
-    m_pYBar->setValue(y);
+    {
+        const QSignalBlocker blockLinked(m_pLinkedBar);
+        const QSignalBlocker blockX(m_pXBar);
+        const QSignalBlocker blockY(m_pYBar);
+        // The hidden linked bar follows X too, so switching to linked mode shows a sensible value.
+        m_pLinkedBar->setValue(x);
+        m_pXBar->setValue(x);
+        m_pYBar->setValue(y);
+    }
+    // A stored value the bar cannot show is sent as the value it shows, as after a drag;
+    // otherwise the mouse would get a value the user never sees.
+    const int shownX = m_pXBar->value();
+    const int shownY = m_pYBar->value();
+    if (shownX != x || shownY != y)
+        emit SliderChangedSignal(shownX, shownY);
 }
 
 void KestTwoBarSlider::setRange(int maximum, int minimum)

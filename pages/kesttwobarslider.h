@@ -15,7 +15,8 @@ public:
     // Linked: only the linked bar shows; split: only the X and Y bars.
     void setLinked(bool on);
     bool isLinked() const { return m_bLinked != 0; }
-    // Program-set values and ranges move the bars without SliderChangedSignal.
+    // Program-set values and ranges move the bars without SliderChangedSignal, except that
+    // a value outside the range is reported as the clamped value the bar shows.
     void setValues(int x, int y);
     void setRange(int maximum, int minimum);
     int maximum() const { return m_iMaximum; }
@@ -24,7 +25,7 @@ public:
     void restyle();
 
 signals:
-    // A user move: the X and Y register values now on the bars.
+    // A user move (or the clamp of a set value): the X and Y register values now on the bars.
     void SliderChangedSignal(int x, int y);
 
 protected:

@@ -26,7 +26,8 @@ bool sameLighting(const LedModeInfo &a, const LedModeInfo &b)
     return a.RGB == b.RGB && a.h == b.h && a.s == b.s && a.v == b.v && a.bright == b.bright && a.breath == b.breath;
 }
 
-bool settingsDiffer(const DeviceConfig &working, const DeviceConfig &written)
+// Light-off and sleep time are one for the whole mouse and live in profile 0.
+bool settingsDiffer(const DeviceConfig &working, const DeviceConfig &written, int lightingProfile)
 {
     bool differ = false;
     for (int p = 0; p < kProfileCount; ++p) {
@@ -36,78 +37,74 @@ bool settingsDiffer(const DeviceConfig &working, const DeviceConfig &written)
     differ |= working.AngleValue != written.AngleValue || working.LiftHigh != written.LiftHigh
         || working.Sync != written.Sync || working.Jitter != written.Jitter || working.Debounce != written.Debounce
         || working.Wake != written.Wake || working.SensorMode != written.SensorMode;
+    differ |= working.profiles[0].LedMoveOFF != written.profiles[0].LedMoveOFF
+        || working.profiles[0].LedSleepTime != written.profiles[0].LedSleepTime;
+    differ |= working.profiles[lightingProfile].LedMode != written.profiles[lightingProfile].LedMode;
     if (working.ProfileID != written.ProfileID || working.ProfileID >= kProfileCount)
         return true;
-    const ProfileRecord &a = working.profiles[working.ProfileID];
-    const ProfileRecord &b = written.profiles[working.ProfileID];
-    return differ || a.dpi != b.dpi || a.LedMode != b.LedMode || a.LedMoveOFF != b.LedMoveOFF
-        || a.LedSleepTime != b.LedSleepTime;
+    return differ || working.profiles[working.ProfileID].dpi != written.profiles[working.ProfileID].dpi;
 }
 
-bool dpiDiffer(const DeviceConfig &working, const DeviceConfig &written)
+bool dpiDiffer(const ProfileRecord &working, const ProfileRecord &written)
 {
-    for (int p = 0; p < kProfileCount; ++p) {
-        for (int s = 0; s < kDpiStages; ++s) {
-            const DpiInfo &a = working.profiles[p].dpiInfo[s];
-            const DpiInfo &b = written.profiles[p].dpiInfo[s];
-            if (a.used != b.used || a.x != b.x || a.y != b.y)
-                return true;
-        }
+    for (int s = 0; s < kDpiStages; ++s) {
+        const DpiInfo &a = working.dpiInfo[s];
+        const DpiInfo &b = written.dpiInfo[s];
+        if (a.used != b.used || a.x != b.x || a.y != b.y)
+            return true;
     }
     return false;
 }
 
 // Stops at the first changed button, so later macro buttons keep their write sign.
-bool buttonsDiffer(const DeviceConfig &working, const DeviceConfig &written)
+bool buttonsDiffer(const ProfileRecord &working, const ProfileRecord &written)
 {
-    for (int p = 0; p < kProfileCount; ++p) {
-        for (int i = 0; i < kButtonCount; ++i) {
-            const ButtonInfo &a = working.profiles[p].buttonInfo[i];
-            const ButtonInfo &b = written.profiles[p].buttonInfo[i];
-            if (!sameHeader(a, b) || !sameSteps(a, b))
-                return true;
-            // Only code 200 buttons look at their macro file: its steps may change on disk.
-            if (a.Fun == kFunMacro && (a.macroname != b.macroname || TakeMacroWriteSign(a.macroname)))
-                return true;
-        }
+    for (int i = 0; i < kButtonCount; ++i) {
+        const ButtonInfo &a = working.buttonInfo[i];
+        const ButtonInfo &b = written.buttonInfo[i];
+        if (!sameHeader(a, b) || !sameSteps(a, b))
+            return true;
+        // Only code 200 buttons look at their macro file: its steps may change on disk.
+        if (a.Fun == kFunMacro && (a.macroname != b.macroname || TakeMacroWriteSign(a.macroname)))
+            return true;
     }
     return false;
 }
 
 // Only the entry of the light mode in use is compared. A mode outside the table is
 // reported through badIndex instead of being compared.
-bool lightingDiffer(const DeviceConfig &working, const DeviceConfig &written, bool &badIndex)
+bool lightingDiffer(const ProfileRecord &a, const ProfileRecord &b, bool &badIndex)
 {
-    for (int p = 0; p < kProfileCount; ++p) {
-        const ProfileRecord &a = working.profiles[p];
-        const ProfileRecord &b = written.profiles[p];
-        if (a.LedMode != b.LedMode)
-            return true;
-        if (a.LedMode >= kLedModes) {
-            badIndex = true;
-            continue;
-        }
-        if (!sameLighting(a.ledModes[a.LedMode], b.ledModes[a.LedMode]))
-            return true;
+    if (a.LedMode != b.LedMode)
+        return true;
+    if (a.LedMode >= kLedModes) {
+        badIndex = true;
+        return false;
     }
-    return false;
+    return !sameLighting(a.ledModes[a.LedMode], b.ledModes[a.LedMode]);
 }
 
 } // namespace
 
 ChangeMask CompareConfigs(const DeviceConfig &working, const DeviceConfig &written)
 {
+    // The tables the mouse holds are those of one profile each: the download sends them.
+    const int current = CurrentProfileIndex(working);
+    const int lighting = LightingProfileIndex(working);
     ChangeMask mask = 0;
-    if (settingsDiffer(working, written))
+    if (settingsDiffer(working, written, lighting))
         mask |= kChangeSettings;
-    if (dpiDiffer(working, written))
+    if (dpiDiffer(working.profiles[current], written.profiles[current]))
         mask |= kChangeDpi;
-    if (buttonsDiffer(working, written))
+    if (buttonsDiffer(working.profiles[current], written.profiles[current]))
         mask |= kChangeButtons;
     bool badLightIndex = false;
-    if (lightingDiffer(working, written, badLightIndex))
+    if (lightingDiffer(working.profiles[lighting], written.profiles[lighting], badLightIndex))
         mask |= kChangeLighting;
     if (badLightIndex)
         mask |= kChangeSettings;
+    // Another profile is current than the mouse was last given: it needs that profile's tables.
+    if (working.ProfileID != written.ProfileID)
+        mask |= kChangeAll;
     return mask;
 }

@@ -82,16 +82,20 @@ void LoadConfig(DeviceConfig &config)
 int SaveConfig(const DeviceConfig &config)
 {
     QString names[kProfileCount];
-    int result = kStoreOk;
     {
         QSettings settings(ConfigIniPath(), QSettings::IniFormat);
         writeConfigGroup(settings, config, names);
         if (!IniFlushed(settings))
-            result = kStoreWriteFailed;
+            return kStoreWriteFailed;
     }
-    for (int i = 0; i < kProfileCount; ++i)
-        keepFirstFailure(result, WriteProfileFile(config.profiles[i], names[i]));
-    return result;
+    // Stops at the first failure: of a configuration that is not sent, as little as possible
+    // reaches the disk, where the next start would take it for what the mouse holds.
+    for (int i = 0; i < kProfileCount; ++i) {
+        const int result = WriteProfileFile(config.profiles[i], names[i]);
+        if (result != kStoreOk)
+            return result;
+    }
+    return kStoreOk;
 }
 
 // One settings object for the whole file: it is written once, not once per profile.

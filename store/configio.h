@@ -10,7 +10,7 @@
 // are kept safe and apart: a missing key keeps the current name, an empty or unsafe name or one
 // an earlier slot has gives "Profile N" (MakeSlotNamesUsable).
 void LoadConfig(DeviceConfig &config);
-// kStoreOk, or the first failure (the other parts are still written).
+// kStoreOk, or the first failure, after which nothing more is written.
 int SaveConfig(const DeviceConfig &config);
 int SaveConfigV2(const DeviceConfig &config, const QString &path);
 // A ".conf" file into config; LedMoveOFF and LedSleepTime of every profile keep their values.

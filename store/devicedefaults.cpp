@@ -134,15 +134,11 @@ int GetSensorDefaults(quint8 (&values)[kSensorDefaultCount])
 {
     static const char *const names[kSensorDefaultCount] = {"lift", "angle", "butondelay", "jitter",
                                                            "wake", "sensormode", "sync"};
-    static const int fallbacks[kSensorDefaultCount] = {0, 0, 20, 0, 0, 1, 0};
-    // Without a description the built-in values stand, never what the buffer held before.
-    for (int i = 0; i < kSensorDefaultCount; ++i)
-        values[i] = quint8(fallbacks[i]);
     if (!FileExists(DeviceDescriptionPath()))
         return -1;
     const QSettings settings(DeviceDescriptionPath(), QSettings::IniFormat);
     for (int i = 0; i < kSensorDefaultCount; ++i)
-        values[i] = IniByte(settings, key(names[i]), fallbacks[i]);
+        values[i] = IniByte(settings, key(names[i]), kBuiltInSensorDefaults[i]);
     return 0;
 }
 

@@ -75,8 +75,10 @@ int GetDpiCount();
 int GetButtonMatrix(quint8 (&matrix)[kButtonMatrixSize]);
 // Buttons-page visibility of each position (255 hides it): the button count (0..16), or -1 without a file.
 int GetButtonMatrix2(quint8 (&matrix)[kButtonMatrixSize]);
-// Lift, angle, debounce, jitter, wake, sensor mode, sync. Always filled: the built-in
-// defaults (0, 0, 20, 0, 0, 1, 0) stand for a missing file or key. 0, or -1 without a file.
+// Lift, angle, debounce, jitter, wake, sensor mode, sync: what a description without the key
+// gives, and what a fresh installation takes without a description.
+constexpr quint8 kBuiltInSensorDefaults[kSensorDefaultCount] = {0, 0, 20, 0, 0, 1, 0};
+// The seven sensor defaults in that order: 0, or -1 (buffer untouched) without a file.
 int GetSensorDefaults(quint8 (&values)[kSensorDefaultCount]);
 
 int GetSyncMode();

@@ -55,8 +55,8 @@ void ReadLedSettings(int index, ProfileRecord &record, const QString &path)
 {
     const LedTarget target = ledTarget(index, path);
     const QSettings settings(target.file, QSettings::IniFormat);
-    // It indexes the record's lighting table.
-    record.LedMode = quint8(ClampIndex(IniInt(settings, target.group + "/LedMode"), kLedModes));
+    // Kept as read, as the profile reader does; its users keep it inside the table.
+    record.LedMode = quint8(IniInt(settings, target.group + "/LedMode"));
     for (int n = 0; n < kLedModes; ++n)
         readEntry(settings, target.group, n, record.ledModes[n]);
 }

@@ -4,6 +4,9 @@
 #include "profilefiles.h"
 #include "records.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 void fillBuiltInDefaults(ProfileRecord &record)
@@ -39,9 +42,9 @@ void fillBuiltInDefaults(ProfileRecord &record)
 void takeDescriptionDefaults(ProfileRecord &record, const DeviceDefaults &defaults)
 {
     record.pollrate = quint8(defaults.pollrate);
-    // Both index a table of the record.
-    record.dpi = quint8(ClampIndex(defaults.dpi, kDpiStages));
-    record.LedMode = quint8(ClampIndex(defaults.LedMode, kLedModes));
+    // Kept as the description gives them; their users keep them inside their tables.
+    record.dpi = defaults.dpi;
+    record.LedMode = defaults.LedMode;
     record.LedMoveOFF = defaults.LedMoveOFF;
     record.LedSleepTime = 1;
     for (int i = 0; i < kDpiStages; ++i) {
@@ -98,7 +101,8 @@ void InitProfileDefaults(ProfileRecord &record, int /*index*/)
 void InitDefaultProfiles(DeviceConfig &config)
 {
     quint8 sensor[kSensorDefaultCount];
-    GetSensorDefaults(sensor);  // the built-in values without a description
+    std::copy(std::begin(kBuiltInSensorDefaults), std::end(kBuiltInSensorDefaults), sensor);
+    GetSensorDefaults(sensor);  // leaves them without a description
     config.ProfileID = 0;
     config.LiftHigh = sensor[0];
     config.AngleValue = sensor[1];

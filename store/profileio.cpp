@@ -147,9 +147,6 @@ void ReadProfileGroup(QSettings &settings, const QString &group, ProfileRecord &
     ProfileReader reader(settings);
     visitProfile(record, reader, ledTimes);
     settings.endGroup();
-    // Both index a table of the record.
-    record.dpi = quint8(ClampIndex(record.dpi, kDpiStages));
-    record.LedMode = quint8(ClampIndex(record.LedMode, kLedModes));
 }
 
 int WriteProfile(int index, const ProfileRecord &record, const QString &path)

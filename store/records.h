@@ -93,7 +93,16 @@ constexpr int kButtonMatrixSize = 16;  // button positions a description can des
 extern quint8 g_buttonMatrix[kButtonMatrixSize];
 
 // Keeps a stored index inside its table: profiles 0-4, DPI stages 0-7, light modes 0-13.
+// Files keep what they hold; the index is bounded where it is used.
 inline int ClampIndex(int value, int count) { return value < 0 ? 0 : (value >= count ? count - 1 : value); }
+
+// The current profile: its DPI stages and button table are the ones the mouse gets.
+inline int CurrentProfileIndex(const DeviceConfig &config) { return ClampIndex(config.ProfileID, kProfileCount); }
+// The profile whose lighting entries and light mode the mouse gets and the lighting page
+// edits: profile 0 for the product "4671", whose lighting is one for all profiles, else
+// the current profile. The second form reads Config/CurrentProductName.
+int LightingProfileIndex(const DeviceConfig &config, const QString &productName);
+int LightingProfileIndex(const DeviceConfig &config);
 
 // Fills one profile with the defaults of a new profile (from the device description when there is one).
 void InitProfileDefaults(ProfileRecord &record, int index = 0);

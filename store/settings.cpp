@@ -85,7 +85,12 @@ void SaveProfileDpi(const QString &profileName, int stage)
 }
 
 int GetDiff() { return readInt(ConfigIniPath(), "Config/Diff"); }
-void SetDiff(int flag) { writeValue(ConfigIniPath(), "Config/Diff", flag); }
+bool SetDiff(int flag)
+{
+    QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+    settings.setValue("Config/Diff", flag);
+    return IniFlushed(settings);
+}
 int GetLangID() { return readInt(LangConfigIniPath(), "Config/LangID"); }
 void SetLangID(int index) { writeValue(LangConfigIniPath(), "Config/LangID", index); }
 

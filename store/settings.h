@@ -23,7 +23,8 @@ void SetProfileID(int index);
 void SaveProfileList(const DeviceConfig &config);
 void SaveProfileDpi(const QString &profileName, int stage);
 int GetDiff();
-void SetDiff(int flag);
+// False when the flag did not reach the file.
+bool SetDiff(int flag);
 int GetLangID();
 void SetLangID(int index);
 

@@ -5,6 +5,7 @@
 #include "settings.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QSettings>
 #include <QWidget>
 
@@ -32,6 +33,21 @@ QFont ConfiguredFont()
 {
     const ConfiguredFontEntry entry = ReadConfiguredFont();
     return ScaledFont(entry.family, entry.size);
+}
+
+QFont FittedFont(QFont font, const QString &text, int width)
+{
+    constexpr int kNarrowest = 75;  // percent; narrower captions are hard to read
+    const int natural = QFontMetrics(font).horizontalAdvance(text);
+    if (natural <= width || natural <= 0)
+        return font;
+    // Start from the proportional guess; rounding of the glyph advances may need a step more.
+    int stretch = qBound(kNarrowest, width * 100 / natural, 100);
+    for (;; --stretch) {
+        font.setStretch(stretch);
+        if (stretch == kNarrowest || QFontMetrics(font).horizontalAdvance(text) <= width)
+            return font;
+    }
 }
 
 void applyConfiguredFont(QAction *action) { action->setFont(ConfiguredFont()); }

@@ -21,6 +21,11 @@ QFont ScaledFont(const QString &family, int size);
 // ScaledFont of the configured entry.
 QFont ConfiguredFont();
 
+// font, narrowed just enough for text to fit into width pixels, never below 75 % of its
+// width (a text too wide even then is left to the caller to elide); a text that fits
+// keeps the font as it is.
+QFont FittedFont(QFont font, const QString &text, int width);
+
 void applyConfiguredFont(QAction *action);
 // The same for a widget; the program itself does not call it.
 void applyConfiguredMenuFont(QWidget *widget);

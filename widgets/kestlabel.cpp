@@ -45,13 +45,18 @@ int KestLabel::paintPixelSize() const
     return scaled(unscaledSize(ReadConfiguredFont().size), getScaleFactor());
 }
 
+QFont KestLabel::paintFont() const
+{
+    const ConfiguredFontEntry entry = ReadConfiguredFont();
+    return ScaledFont(entry.family, unscaledSize(entry.size));
+}
+
 void KestLabel::mousePressEvent(QMouseEvent *) { emit EnterSignal(this); }
 
 void KestLabel::paintEvent(QPaintEvent *)
 {
-    const ConfiguredFontEntry entry = ReadConfiguredFont();
     QPainter painter(this);
-    painter.setFont(ScaledFont(entry.family, unscaledSize(entry.size)));
+    painter.setFont(paintFont());
     if (m_bDarkBackground)
         painter.fillRect(0, 0, width(), height(), QColor(30, 30, 30));
     // Painted into the whole label, so a partial repaint cannot shift the text.

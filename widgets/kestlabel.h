@@ -23,6 +23,8 @@ public:
     void setNumber(int number);
     // The pixel size the next paint uses (configured or fixed size, less the reduction, scaled).
     int paintPixelSize() const;
+    // The font the next paint uses: the configured family at paintPixelSize().
+    QFont paintFont() const;
 
     QString m_text;
     int m_alignment = Qt::AlignLeft | Qt::AlignVCenter;

@@ -1,7 +1,9 @@
 #include "kestprocessdialog.h"
 
 #include "dialogbuttons.h"
+#include "translucency.h"
 
+#include <QBitmap>
 #include <QLabel>
 #include <QMovie>
 #include <QProgressBar>
@@ -13,7 +15,17 @@ KestProcessDialog::KestProcessDialog(QWidget *centreOn, QWidget *parent, Qt::Win
 {
     EnsureKitResources();
     setFixedSize(kSize, kSize);
-    setAttribute(Qt::WA_TranslucentBackground);
+    const bool translucent = TranslucentWindowsSupported();
+    if (translucent) {
+        setAttribute(Qt::WA_TranslucentBackground);
+    } else {
+        // Without a compositor the transparent corners would be black: paint them in the
+        // animation's own dark colour, and cut the window to the animation's shape below.
+        QPalette dark = palette();
+        dark.setColor(QPalette::Window, kOpaqueBackground);
+        setPalette(dark);
+        setAutoFillBackground(true);
+    }
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     if (centreOn) {
         const QRect area = centreOn->geometry();
@@ -24,12 +36,16 @@ KestProcessDialog::KestProcessDialog(QWidget *centreOn, QWidget *parent, Qt::Win
     m_pMovie = std::make_unique<QMovie>(":/skin/loading.gif");
     m_pMovie->start();
     m_pMovieLabel->setMovie(m_pMovie.get());
+    const QPixmap first = m_pMovie->currentPixmap();
+    if (!translucent && first.hasAlpha())
+        setMask(first.mask());
 }
 
 KestProcessDialog::~KestProcessDialog() = default;
 
 void KestProcessDialog::watchJob(QThread *job)
 {
+    m_pWatchedJob = job;
     connect(job, &QThread::finished, this, &KestProcessDialog::slotProcessDlg);
 }
 

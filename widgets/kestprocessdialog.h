@@ -4,18 +4,22 @@
 // Escape nor the window manager can close it, so the job's result is never read early and
 // no second job can start meanwhile.
 
+#include <QColor>
 #include <QDialog>
+#include <QPointer>
+#include <QThread>
 #include <memory>
 
 class QLabel;
 class QMovie;
 class QProgressBar;
-class QThread;
 
 class KestProcessDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kSize = 128;
+    // Behind the animation where the desktop cannot show a translucent window.
+    static constexpr QColor kOpaqueBackground = QColor(0x14, 0x16, 0x19);
 
     // centreOn: the window to centre on (may be null); the flags argument is ignored.
     KestProcessDialog(QWidget *centreOn, QWidget *parent, Qt::WindowFlags ignoredFlags);
@@ -24,6 +28,8 @@ public:
     // Also treats the end of the job's thread as its end, so a worker that returns
     // without its end signal cannot leave the dialog up for ever.
     void watchJob(QThread *job);
+    // The thread given to watchJob, while it exists.
+    QThread *watchedJob() const { return m_pWatchedJob.data(); }
     bool jobEnded() const { return m_bJobEnded; }
     // Sets the progress bar's value; the program's dialogs have none.
     void setValue(int value);
@@ -45,4 +51,5 @@ private:
     std::unique_ptr<QMovie> m_pMovie;
     QLabel *m_pMovieLabel = nullptr;
     bool m_bJobEnded = false;
+    QPointer<QThread> m_pWatchedJob;
 };

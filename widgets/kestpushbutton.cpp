@@ -52,6 +52,12 @@ KestPushButton::KestPushButton(const QStringList &imagePaths, QWidget *parent, c
         m_textColors[2] = QColor(0, 0, 0);
     }
     m_textColors[3] = QColor(100, 100, 100);
+    setContentsMargins(3, 0, 3, 0);  // the caption keeps off the button's edges
+}
+
+QFont KestPushButton::captionFont() const
+{
+    return FittedFont(ConfiguredFont(), m_text, contentsRect().width());
 }
 
 KestPushButton::~KestPushButton() = default;
@@ -231,7 +237,10 @@ void KestPushButton::paintTexts(QPainter &painter)
         painter.drawText(QRect(-w / 2, -h / 2, 2 * w, h), Qt::AlignCenter, m_text);
         painter.resetTransform();
     } else {
-        const QString shown = painter.fontMetrics().elidedText(m_text, Qt::ElideRight, width() - 6);
-        painter.drawText(area.adjusted(3, 0, -3, 0), Qt::AlignCenter, shown);
+        // A long caption is narrowed first and cut only when even that is not enough.
+        painter.setFont(captionFont());
+        const QRect caption = contentsRect();
+        const QString shown = painter.fontMetrics().elidedText(m_text, Qt::ElideRight, caption.width());
+        painter.drawText(caption, Qt::AlignCenter, shown);
     }
 }

@@ -27,6 +27,9 @@ public:
     // Text painted on the button, also its tool-tip.
     void setButtonText(const QString &text);
     QString buttonText() const { return m_text; }
+    // The font the caption is painted in: the configured one, narrowed when the caption
+    // would not fit into contentsRect() (the button less 3 px at each side).
+    QFont captionFont() const;
     void setThemeHighlight(bool on) { m_bThemeHighlight = on; }
     void setRoundHighlight(bool on) { m_bRoundHighlight = on; }
     void setVerticalText(bool on) { m_bVerticalText = on; }

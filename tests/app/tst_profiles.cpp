@@ -9,7 +9,9 @@
 #include "profileio.h"
 #include "windowhelpers.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
@@ -344,6 +346,77 @@ private slots:
             QCOMPARE(ReadProfileFile(onDisk, slotName), kStoreOk);
             QCOMPARE(onDisk.pollrate, quint8(7));
         }
+    }
+
+    // Export onto the profile's own file, by any spelling of its path: nothing is written
+    // and nothing said; the file keeps the profile.
+    void exportOntoItsOwnFile_data()
+    {
+        QTest::addColumn<QString>("spelling");
+        QTest::newRow("same path") << "same";
+        QTest::newRow("with ./") << "dot";
+        QTest::newRow("symbolic link") << "link";
+    }
+    void exportOntoItsOwnFile()
+    {
+        QFETCH(QString, spelling);
+        m_window->addProfile();
+        const QString source = ProfileFilePath(slotName());
+        QVERIFY(EnsureSlotProfileFile(g_deviceConfig.ProfileID));
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        QString path = source;
+        if (spelling == "dot") {
+            path = QFileInfo(source).absolutePath() + "/./" + QFileInfo(source).fileName();
+        } else if (spelling == "link") {
+            path = m_session->install.path() + "/link.prof";
+            QVERIFY(QFile::link(source, path));
+        }
+        BoxWatcher watcher;
+        m_window->exportProfile(path);
+        QCOMPARE(watcher.texts, QStringList());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    // A name typed without a suffix gets the filter's, so LOAD1 and import list the file.
+    void savedFilesGetTheFilterSuffix_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("SAVE") << "SAVE" << "mycfg" << "mycfg.conf";
+        QTest::newRow("SAVE with a suffix") << "SAVE" << "my.cfg" << "my.cfg";
+        QTest::newRow("export") << "export" << "shared" << "shared.prof";
+    }
+    void savedFilesGetTheFilterSuffix()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        const QString folder = m_session->install.path() + "/out";
+        QVERIFY(QDir().mkpath(folder));
+        bool answered = false;
+        QTimer typist;
+        connect(&typist, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || answered)
+                return;
+            answered = true;
+            dialog->setDirectory(folder);
+            dialog->selectFile(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        typist.start(5);
+        BoxWatcher watcher;
+        KestPushButton *pressed = button == "SAVE" ? m_window->m_pSaveButton : m_window->m_pExportButton;
+        pressed->click();
+        QVERIFY(answered);
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
+        QCOMPARE(GetMouseName(folder + "/" + written), GetCurrentProductName());
     }
 };
 

@@ -10,12 +10,22 @@
 #include "osdlink.h"
 #include "windowhelpers.h"
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QtEndian>
 #include <QtTest>
+
+// Stands in for the browser and every other handler of QDesktopServices::openUrl.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
 
 class WindowLayoutTest : public QObject {
     Q_OBJECT
@@ -179,6 +189,49 @@ private slots:
         QVERIFY(m_window->m_pChargeIcon->isHidden());
         QVERIFY(!m_window->m_pBatteryBar->isTextVisible());
         QVERIFY(m_window->m_pBatteryBar->styleSheet().contains("rgb(100,100,100)"));
+    }
+
+    // The start-up style names the timeline; the battery reports' styles keep to their rules.
+    void batteryBarStyles()
+    {
+        const QString timeline = "QProgressBar{border:none; background-color: #FFFFFF; border-radius:2px;"
+                                 " -qproperty-timeline-duration: 20000}";
+        QVERIFY(BatteryBarStyle(Qt::red, 16, false, true).startsWith(timeline));
+        QVERIFY(!BatteryBarStyle(Qt::red, 14, false).contains("timeline"));
+        QVERIFY(!BatteryBarStyle(Qt::red, 14, true).contains("timeline"));
+        QVERIFY(BatteryBarStyle(Qt::red, 14, false).startsWith("QProgressBar{border:none; background-color: #FFFFFF;"
+                                                              " border-radius:2px}"));
+    }
+
+    // A press on the version label opens its text only when that is a web address.
+    void versionLabelOpensOnlyWebAddresses_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("version") << "VESKARO M7  V1.0.3" << false;
+        QTest::newRow("https") << "https://example.com/support" << true;
+        QTest::newRow("http") << " http://example.com " << true;
+        QTest::newRow("file") << "file:///etc/passwd" << false;
+        QTest::newRow("mail") << "mailto:someone@example.com" << false;
+        QTest::newRow("ftp") << "ftp://example.com/" << false;
+        QTest::newRow("script") << "javascript:alert(1)" << false;
+        QTest::newRow("no host") << "https://" << false;
+    }
+    void versionLabelOpensOnlyWebAddresses()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, opened);
+        UrlRecorder recorder;
+        const QStringList schemes = {"", "http", "https", "file", "mailto", "ftp", "javascript"};
+        for (const QString &scheme : schemes)
+            QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+        m_window->m_pVersionLabel->m_text = text;
+        QTest::mouseClick(m_window->m_pVersionLabel, Qt::LeftButton);
+        for (const QString &scheme : schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(recorder.opened.size(), opened ? 1 : 0);
+        if (opened)
+            QCOMPARE(recorder.opened.at(0), QUrl(text.trimmed()));
     }
 
     void osdRecordLayout()

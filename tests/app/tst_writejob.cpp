@@ -4,14 +4,18 @@
 #include "windowfixture.h"
 
 #include "batterythread.h"
+#include "buttonfunctions.h"
 #include "commands.h"
 #include "devicetable.h"
 #include "kestaction.h"
 #include "kestdpiwindow.h"
+#include "kestprocessdialog.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
 #include "kestsingledpi.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -95,6 +99,24 @@ private slots:
         QCOMPARE(GetDiff(), 0);
     }
 
+    // A stored stage the bar cannot show (sensor 3325: 1..50) reaches the mouse as shown.
+    void storedStageOutsideRangeSentClamped()
+    {
+        startWindow();
+        g_deviceConfig.profiles[0].dpiInfo[1].x = 90;
+        g_deviceConfig.profiles[0].dpiInfo[1].y = 0;
+        m_window->refreshPages();
+        BoxWatcher watcher;
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        const DpiInfo &stage = g_deviceConfig.profiles[0].dpiInfo[1];
+        QCOMPARE(stage.x, 50u);
+        QCOMPARE(stage.y, 1u);
+        quint8 pairs[4];
+        EncodeDpiStage(GetMouseSensor(), 50, 1, g_batteryExtra, pairs);
+        QCOMPARE(SimDpiStage(1).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+    }
+
     // OK used to start the job without the pages' values.
     void okSendsPageEdits()
     {
@@ -106,6 +128,35 @@ private slots:
         QCOMPARE(watcher.texts, QStringList());
         QCOMPARE(SimReportRate(0), quint8(4));
         QVERIFY(m_window->isHidden());
+    }
+
+    // A job whose end signal goes missing still ends the busy dialog when its thread ends.
+    void busyDialogEndsWithTheJobThread()
+    {
+        startWindow();
+        moveStageBar(1);
+        SimSetReplyDelay(30);  // keeps the job running while the dialog comes up
+        bool sawDialog = false;
+        bool jobWatched = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<KestProcessDialog *>(QApplication::activeModalWidget());
+            if (!dialog || sawDialog)
+                return;
+            sawDialog = true;
+            if (QThread *job = dialog->watchedJob()) {
+                jobWatched = true;
+                QObject::disconnect(job, SIGNAL(DoProcessDlg()), dialog, nullptr);
+            }
+        });
+        poll.start(1);
+        BoxWatcher watcher;
+        m_window->m_pApplyButton->click();
+        QVERIFY(sawDialog);
+        QVERIFY(jobWatched);
+        QVERIFY(!m_window->isJobRunning());
+        QCOMPARE(watcher.texts, QStringList());
+        QVERIFY(SimEndCount() > 0);
     }
 
     void asleepMouse()
@@ -138,6 +189,33 @@ private slots:
         QCOMPARE(GetDiff(), 0);
     }
 
+    // A disk that refuses the files: the window says so, sends nothing and keeps the edit,
+    // which the next Apply sends once the disk takes writes again.
+    void failedSaveReportedEditKept()
+    {
+        startWindow();
+        const quint8 rateBefore = SimReportRate(0);
+        chooseReportRate("125 HZ");
+        const QString config = ConfigIniPath();
+        QVERIFY(QFile::rename(config, config + ".aside"));
+        QVERIFY(QDir().mkdir(config));
+        SimClearLog();
+        {
+            BoxWatcher watcher;
+            apply();
+            QCOMPARE(watcher.texts, QStringList{"The file could not be written."});
+        }
+        QVERIFY(!SimLogHasCommand(0x01));
+        QCOMPARE(SimReportRate(0), rateBefore);
+        QCOMPARE(g_deviceConfig.profiles[0].pollrate, quint8(8));
+        QVERIFY(QDir().rmdir(config));
+        QVERIFY(QFile::copy(config + ".aside", config));  // a new time stamp: QSettings reads it again
+        BoxWatcher watcher;
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(SimReportRate(0), quint8(8));
+    }
+
     void slotMenuFailureReported()
     {
         startWindow();
@@ -146,6 +224,85 @@ private slots:
         m_window->m_pSlotActions[2]->trigger();
         QCOMPARE(watcher.texts, QStringList{"Send data failed, please try again."});
         QCOMPARE(int(g_deviceConfig.ProfileID), 2);
+    }
+
+    // A failed select used to pass unseen: only the commits were looked at.
+    void slotMenuFailedSelectReported()
+    {
+        startWindow();
+        StopBatteryThread();  // its queries must not take the fault
+        const int commits = SimCommits().size();
+        SimSetFault(SimFault::WriteFails, 0, 1);
+        BoxWatcher watcher;
+        m_window->m_pSlotActions[3]->trigger();
+        QCOMPARE(watcher.texts, QStringList{"Send data failed, please try again."});
+        QCOMPARE(SimSelectedProfile(), -1);
+        QCOMPARE(SimCommits().size(), commits + 1 + 5);  // the rest still went
+    }
+
+    // With profile 2 current, its DPI stages and buttons are the ones the mouse gets.
+    void currentProfileReachesTheMouse()
+    {
+        startWindow();
+        m_window->show();
+        BoxWatcher watcher;
+        m_window->m_pSlotActions[2]->trigger();
+        QTest::mouseClick(m_window->m_pTabButtons[2], Qt::LeftButton);
+        moveStageBar(1);
+        g_deviceConfig.profiles[2].buttonInfo[40].Fun = kFunBack;  // as the buttons page would
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        const DpiInfo &stage = g_deviceConfig.profiles[2].dpiInfo[1];
+        QVERIFY(stage.x != g_deviceConfig.profiles[0].dpiInfo[1].x);
+        quint8 pairs[4];
+        EncodeDpiStage(GetMouseSensor(), stage.x, stage.y, g_batteryExtra, pairs);
+        QCOMPARE(SimDpiStage(1).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+        QCOMPARE(quint8(SimArea(kCmdButtonTable)[2 + 4 * kWheelUpSlot]), quint8(0x84));
+        QCOMPARE(quint8(SimArea(kCmdSettingsBlock)[6]), quint8(2));
+    }
+
+    // The slot menu sends no tables; the next Apply, with nothing edited, sends the new slot's.
+    void slotSwitchThenApplySendsItsTables()
+    {
+        startWindow();
+        BoxWatcher watcher;
+        apply();  // the mouse holds profile 0
+        for (DeviceConfig *config : {&g_deviceConfig, &g_loadedDeviceConfig}) {  // stored earlier
+            ProfileRecord &three = config->profiles[3];
+            three.dpiInfo[0].x = three.dpiInfo[0].y = 40;
+            three.buttonInfo[41].Fun = kFunForward;
+            three.ledModes[1].RGB = QColor(1, 2, 3);
+        }
+        m_window->m_pSlotActions[3]->trigger();
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        const ProfileRecord &three = g_deviceConfig.profiles[3];
+        quint8 pairs[4];
+        EncodeDpiStage(GetMouseSensor(), 40, 40, g_batteryExtra, pairs);
+        QCOMPARE(SimDpiStage(0).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+        QCOMPARE(quint8(SimArea(kCmdButtonTable)[2 + 4 * kWheelDownSlot]), quint8(0x85));
+        quint8 table[kLightingTableSize];
+        BuildLightingTable(three, table);
+        QCOMPARE(SimArea(kCmdLightingTable).left(kLightingTableSize),
+                 QByteArray(reinterpret_cast<const char *>(table), kLightingTableSize));
+    }
+
+    // Sleep time is the mouse's own, kept in profile 0: it goes whichever profile is current.
+    void sleepTimeWithOtherProfileCurrent()
+    {
+        startWindow();
+        BoxWatcher watcher;
+        m_window->m_pSlotActions[3]->trigger();
+        apply();
+        auto *slider = m_window->m_pDPIWindow->findChild<QSlider *>("sleepSlider");
+        QVERIFY(slider);
+        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        const quint8 minutes = g_deviceConfig.profiles[0].LedSleepTime;
+        QCOMPARE(int(minutes), slider->value());
+        QVERIFY(quint8(SimArea(kCmdSettingsBlock)[8]) != minutes);
+        apply();
+        QCOMPARE(watcher.texts, QStringList());
+        QCOMPARE(quint8(SimArea(kCmdSettingsBlock)[8]), minutes);
     }
 
     void statusReports_data()
@@ -198,14 +355,17 @@ private slots:
         QCOMPARE(row.foundB, 0);
     }
 
-    // A profile or stage beyond the tables would index past them.
+    // A profile or stage beyond the tables would index past them; a rate nobody offers
+    // would be stored and sent back.
     void garbledStatusIgnored()
     {
         startWindow();
         const quint8 rate = g_deviceConfig.profiles[0].pollrate;
-        m_window->slotRefreshStatus(200, 9, rate, 0);
+        m_window->slotRefreshStatus(200, 9, 255, 0);
         QCOMPARE(int(g_deviceConfig.ProfileID), 0);
         QCOMPARE(int(g_deviceConfig.profiles[0].dpi), 0);
+        QCOMPARE(g_deviceConfig.profiles[0].pollrate, rate);  // not a rate the page offers
+        QCOMPARE(m_window->m_pReportRate->m_ProfileData.pollrate, rate);
     }
 
     // The warning runs its own modal loop: the checks run inside it, from timers.

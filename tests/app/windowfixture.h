@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 // Records the text of every message box that comes up and closes it with `answer`
@@ -93,8 +94,11 @@ private:
 // so the start-up enumeration finds the receiver as the program would.
 class WindowSession {
 public:
-    explicit WindowSession(bool receiver = true)
+    // prepare runs on the fresh installation before the window is built.
+    explicit WindowSession(bool receiver = true, const std::function<void(const QString &appDir)> &prepare = {})
     {
+        if (prepare)
+            prepare(install.path());
         BatteryThreadPauses quick;  // status reports reach the window within ~30 ms
         quick.afterQueryMs = 20;
         quick.afterReadMs = 20;

@@ -96,26 +96,36 @@ private slots:
     {
         QTest::addColumn<int>("profileId");
         QTest::addColumn<int>("syncMode");
+        QTest::addColumn<int>("lightingProfile");
         QTest::addColumn<QByteArray>("first");
         // Sync on, angle snapping off: 0x80 | 0x40 on the lift byte; jitter 3 adds nothing.
         // Profile 1 is current: DPI stage 3, light mode 11 (device effect 7).
-        QTest::newRow("sync mode") << 1 << 1
+        QTest::newRow("sync mode") << 1 << 1 << 1
                                    << report("05 B9 FA 01 00 00 13 D1 01 02 03 04 05 C2 01 0A 03 14 81 01 02 04 08 01 1F 03 07");
-        QTest::newRow("no sync mode") << 1 << 0
+        QTest::newRow("no sync mode") << 1 << 0 << 1
                                       << report("05 B9 FA 01 00 00 13 D1 01 02 03 04 05 02 01 0A 03 14 81 01 02 04 08 01 1F 03 07");
         // A profile index from a file past the five profiles is held at the last one.
-        QTest::newRow("profile index 9") << 9 << 2
+        QTest::newRow("profile index 9") << 9 << 2 << 4
                                          << report("05 B9 FA 01 00 00 13 D1 01 02 03 04 05 C2 04 0A 03 14 81 01 02 04 08 01 1F 06 06");
+        // The effect byte follows the lighting profile: profile 0's light mode 10 (effect 8).
+        QTest::newRow("lighting of profile 0") << 1 << 1 << 0
+                                               << report("05 B9 FA 01 00 00 13 D1 01 02 03 04 05 C2 01 0A 03 14 81 01 02 04 08 01 1F 03 08");
+        // Stored as read, sent inside the tables: stage 9 goes as the last stage, light mode 20 as effect 6.
+        QTest::newRow("stage 9, light mode 20") << 3 << 1 << 3
+                                                << report("05 B9 FA 01 00 00 13 D1 01 02 03 04 05 C2 03 0A 03 14 81 01 02 04 08 01 1F 07 06");
     }
 
     void settingsBlock()
     {
         QFETCH(int, profileId);
         QFETCH(int, syncMode);
+        QFETCH(int, lightingProfile);
         QFETCH(QByteArray, first);
         DeviceConfig config = settingsConfig();
         config.ProfileID = quint8(profileId);
-        QCOMPARE(sentAll(BuildSettingsBlockReports(config, syncMode)),
+        config.profiles[3].dpi = 9;
+        config.profiles[3].LedMode = 20;
+        QCOMPARE(sentAll(BuildSettingsBlockReports(config, syncMode, lightingProfile)),
                  (QList<QByteArray>{first, report("05 28 FA 01 7F 00 01 D3 1A")}));
     }
 

@@ -215,6 +215,25 @@ private slots:
         QCOMPARE(SelectProfile(1), 1);
     }
 
+    // The slot menu's form: the same two reports, the first failure returned.
+    void sendSelectProfileReportsFailure_data()
+    {
+        QTest::addColumn<int>("skip");
+        QTest::addColumn<int>("result");
+        QTest::newRow("no failure") << 2 << 0;
+        QTest::newRow("select fails") << 0 << 4;
+        QTest::newRow("its commit fails") << 1 << 4;
+    }
+    void sendSelectProfileReportsFailure()
+    {
+        QFETCH(int, skip);
+        QFETCH(int, result);
+        openReceiver();
+        SimSetFault(SimFault::WriteFails, skip, 1);
+        QCOMPARE(SendSelectProfile(2), result);
+        QCOMPARE(SimWriteCount(), 2);
+    }
+
     void noHandle()
     {
         QCOMPARE(SendBeginEnd(0), 1);

@@ -212,6 +212,45 @@ private slots:
         QVERIFY(log.at(1).timeUs - log.at(0).timeUs >= 20000);  // the read waited for the reply
         QCOMPARE(SimBeginCount(), 1);
     }
+
+    // What a user reads to see what Apply sent: a line per report in and out, none for a
+    // failed write or an empty read.
+    void reportFile()
+    {
+        DeviceFixture fixture;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("reports.log");
+        QVERIFY(!SimLogReportsTo(dir.filePath("missing/reports.log")));
+        QVERIFY(SimLogReportsTo(path));
+        SimPlugReceiver();
+        hid_device *handle = hid_open_path(SimCommandPath(SimLink::Receiver).constData());
+        QVERIFY(handle);
+        unsigned char buffer[kCommandReportSize] = {};
+        QCOMPARE(hid_read_timeout(handle, buffer, sizeof buffer, 0), 0);
+        const QByteArray query = report("0524FA48");  // the battery query
+        QCOMPARE(write(handle, query), kCommandReportSize);
+        QCOMPARE(hid_read_timeout(handle, buffer, sizeof buffer, 100), kCommandReportSize);
+        SimSetFault(SimFault::WriteFails);
+        QCOMPARE(write(handle, query), -1);
+        SimClearFaults();
+        QVERIFY(SimLogReportsTo(QString()));
+        write(handle, query);
+        hid_close(handle);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QString time = "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}";
+        const QString where = QRegularExpression::escape(QString::fromLatin1(SimCommandPath(SimLink::Receiver)));
+        const QString hex = QString::fromLatin1(query.toHex(' '));
+        QVERIFY2(QRegularExpression("^" + time + " received " + where + " " + hex + "$").match(lines.at(0)).hasMatch(),
+                 qPrintable(lines.at(0)));
+        QVERIFY2(QRegularExpression("^" + time + " sent " + where + " 05 [0-9a-f]{2} fa 48( [0-9a-f]{2}){29}$")
+                     .match(lines.at(1))
+                     .hasMatch(),
+                 qPrintable(lines.at(1)));
+    }
 };
 
 QTEST_GUILESS_MAIN(SimulatorTest)

@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(CompareEcho(sent.bytes, reply.bytes, checkData), expected);
     }
 
-    // The Part's counts of writes and reads for each fault, with the mouse on the receiver.
+    // How many writes and reads each fault costs, with the mouse on the receiver.
     void faults_data()
     {
         QTest::addColumn<Setup>("setup");

@@ -75,6 +75,18 @@ private slots:
         QCOMPARE(g_downloadConfig.profiles[3].pollrate, quint8(8));
     }
 
+    // A stage index past the eight stages, as a file may hold it, goes as the last stage.
+    void currentStagesHeldInTheTable()
+    {
+        for (int p = 0; p < kProfileCount; ++p)
+            g_downloadConfig.profiles[p].dpi = quint8(p == 2 ? 9 : p);
+        QCOMPARE(WriteCurrentStages(false), 0);
+        const QList<QByteArray> written = callsOf(SimCall::Write);
+        QCOMPARE(written.size(), kProfileCount);
+        for (int p = 0; p < kProfileCount; ++p)
+            QCOMPARE(int(quint8(written[p][kDataOffset])), p == 2 ? 7 : p);
+    }
+
     // Model PELTRIX keeps buttons 3, 4 and 5 at offsets 20, 12 and 16.
     void peltrixButtonOffsets_data()
     {

@@ -1,11 +1,18 @@
 // The write job on its own thread against the simulated mouse: result codes, what is sent,
 // what is remembered for the next job.
+#include "configio.h"
 #include "downloadfixture.h"
+#include "profilefiles.h"
 #include "writejob.h"
 
+#include <QDirIterator>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using Fault = std::function<void()>;
 Q_DECLARE_METATYPE(Fault)
@@ -53,6 +60,91 @@ JobOutcome runJob(bool fullDownload = false, bool stopFirst = false)
 }
 
 QByteArray area(quint8 command, int size) { return SimArea(command).left(size); }
+
+// What the next start of the program finds: the files copied to a fresh folder, so that no
+// cache of this process answers for them.
+struct OnDisk {
+    quint32 stage2x = 0;  // profile 0, DPI stage 2
+    int diff = -1;
+};
+OnDisk afterRestart()
+{
+    QTemporaryDir fresh;
+    const QString from = GetConfigDir();
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString to = fresh.path() + "/Configs" + file.mid(from.size());
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QFile::copy(file, to);
+    }
+    const QString appDir = AppDir();
+    SetAppDir(fresh.path());
+    DeviceConfig config;
+    LoadConfig(config);
+    const OnDisk found{config.profiles[0].dpiInfo[2].x, GetDiff()};
+    SetAppDir(appDir);
+    return found;
+}
+
+QString describe(const char *what, const OnDisk &disk)
+{
+    return QString("%1: disk %2, diff %3").arg(what).arg(disk.stage2x).arg(disk.diff);
+}
+
+// The job after a failed one and the files it leaves, once the disk takes writes again.
+QStringList nextJobAndDisk()
+{
+    const int result = runJob().result;
+    return {QString("next job %1, mouse %2").arg(result).arg(quint8(SimDpiStage(2)[1])),
+            describe("then", afterRestart())};
+}
+
+// A sample configuration on disk (Config/Diff absent), and stage 2 of profile 0 edited from 20 to 77.
+void savedSampleWithEdit()
+{
+    g_deviceConfig = g_loadedDeviceConfig = sampleConfig();
+    SaveConfig(g_deviceConfig);
+    g_deviceConfig.profiles[0].dpiInfo[2].x = 77;
+}
+
+QStringList failedJob(const JobOutcome &outcome)
+{
+    return {QString("job %1, signalled %2, sent %3, recorded %4")
+                .arg(outcome.result)
+                .arg(outcome.signalled)
+                .arg(SimWriteCount())
+                .arg(g_loadedDeviceConfig.profiles[0].dpiInfo[2].x),
+            describe("failed", afterRestart())};
+}
+
+const QStringList kFailedThenSent = {
+    "job 6, signalled 1, sent 0, recorded 20", "failed: disk 20, diff 0",
+    "next job 0, mouse 77",                    "then: disk 77, diff 0",
+};
+
+const char kSizeLimitChild[] = "--size-limited-job";
+
+// Run in a child process (the limit holds for the whole process, root included): the
+// job's files may not grow past 4 KiB, far below a profile file, and SIGXFSZ is ignored so
+// that such a write fails instead of ending the process. Prints the outcome, one line each.
+int sizeLimitedJob()
+{
+    DownloadFixture fixture;
+    savedSampleWithEdit();
+    rlimit original{};
+    getrlimit(RLIMIT_FSIZE, &original);
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = original;
+    limited.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const JobOutcome outcome = runJob();
+    setrlimit(RLIMIT_FSIZE, &original);
+    QStringList lines = failedJob(outcome);
+    lines += nextJobAndDisk();
+    QTextStream(stdout) << lines.join('\n') << '\n';
+    return 0;
+}
 
 // The memory a set of reports leaves in the mouse: each data report at its address.
 QByteArray memoryOf(const ReportList &reports, int size)
@@ -143,7 +235,7 @@ private slots:
         QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
 
         const DeviceConfig &working = g_deviceConfig;
-        QCOMPARE(area(kCmdSettingsBlock, 128), memoryOf(BuildSettingsBlockReports(working, 0), 128));
+        QCOMPARE(area(kCmdSettingsBlock, 128), memoryOf(BuildSettingsBlockReports(working, 0, 0), 128));
         QCOMPARE(area(kCmdDpiStages, 128), memoryOf(BuildDpiStageReports(working.profiles[0], 8, kFixtureSensor, 0), 128));
         QCOMPARE(area(kCmdLightingTable, 128), memoryOf(BuildLightingReports(working.profiles[0]), 128));
         QCOMPARE(area(kCmdButtonTable, 128), memoryOf(BuildButtonTableReports(g_buttonTableImage), 128));
@@ -151,6 +243,47 @@ private slots:
         QCOMPARE(area(0x05, kMacroMemorySize),
                  QByteArray(reinterpret_cast<const char *>(MacroMemoryImage), kMacroMemorySize));
         QCOMPARE(quint8(area(0x05, 3)[1]), quint8(20));  // the macro's first key
+    }
+
+    // DPI stages, buttons and their macros go from the current profile, lighting and its
+    // effect byte from the lighting profile: the current one, profile 0 for the "4671".
+    void currentProfileTables_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("lightingProfile");
+        QTest::newRow("one lighting per profile") << "Test Mouse" << 2;
+        QTest::newRow("4671") << "4671" << 0;
+    }
+    void currentProfileTables()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, lightingProfile);
+        DownloadFixture fixture;
+        SetCurrentProductName(product);
+        g_loadedDeviceConfig = DeviceConfig();
+        g_deviceConfig = sampleConfig();
+        g_deviceConfig.ProfileID = 2;
+        ProfileRecord &two = g_deviceConfig.profiles[2];
+        two.dpi = 3;
+        two.dpiInfo[3].x = 200;
+        two.buttonInfo[1].Fun = 5;  // back: 0x84
+        WriteTestMacro("Two", 3, 40);
+        AssignMacro(two, 6, "Two");
+        two.LedMode = 2;
+        two.ledModes[2].RGB = QColor(0, 0, 255);
+        QCOMPARE(runJob().result, 0);
+
+        const DeviceConfig &working = g_deviceConfig;
+        const ProfileRecord &lighting = working.profiles[lightingProfile];
+        QCOMPARE(area(kCmdDpiStages, 128), memoryOf(BuildDpiStageReports(two, 8, kFixtureSensor, 0), 128));
+        QCOMPARE(area(kCmdLightingTable, 128), memoryOf(BuildLightingReports(lighting), 128));
+        QCOMPARE(quint8(area(kCmdSettingsBlock, 19)[17]), quint8(3));
+        QCOMPARE(quint8(area(kCmdSettingsBlock, 19)[18]), DeviceEffectNumber(lighting.LedMode));
+        QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 1]), quint8(0x84));
+        QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 5]), quint8(0));  // profile 0's macro button
+        QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 6]), quint8(0x9D));
+        QCOMPARE(quint8(area(0x05, 3)[1]), quint8(40));  // the macro of profile 2
+        QCOMPARE(CompareConfigs(g_deviceConfig, g_loadedDeviceConfig), 0);
     }
 
     // The mouse asleep: files saved, nothing sent, the failure flag left as it was.
@@ -203,6 +336,56 @@ private slots:
         QCOMPARE(quint8(SimDpiStage(1)[1]), quint8(31));
     }
 
+    // A save that fails ends the job before its first report: nothing is recorded as
+    // written, the files keep what the mouse holds, and the next job sends the change.
+    void failedSaveSendsNothing_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("Config.ini is a folder") << "folder";
+        QTest::newRow("read-only folders") << "read-only";
+        QTest::newRow("file-size limit") << "size limit";
+    }
+    void failedSaveSendsNothing()
+    {
+        QFETCH(QString, fault);
+        if (fault == "size limit") {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(), {kSizeLimitChild});
+            QVERIFY(child.waitForFinished(120000));
+            QCOMPARE(child.exitCode(), 0);
+            QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed().split('\n'), kFailedThenSent);
+            return;
+        }
+        if (fault == "read-only" && geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        DownloadFixture fixture;
+        savedSampleWithEdit();
+        const QString config = ConfigIniPath();
+        const QString aside = config + ".aside";
+        const QStringList folders{GetConfigDir(), ProfileFolder()};
+        if (fault == "folder") {
+            QVERIFY(QFile::rename(config, aside));
+            QVERIFY(QDir().mkdir(config));
+        } else {
+            for (const QString &folder : folders)
+                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const JobOutcome outcome = runJob();
+        if (fault == "folder") {
+            // A copy, as a user would restore it: the rename would keep the time stamp, and
+            // QSettings would keep its cache of the folder.
+            QVERIFY(QDir().rmdir(config));
+            QVERIFY(QFile::copy(aside, config));
+            QVERIFY(QFile::remove(aside));
+        } else {
+            for (const QString &folder : folders)
+                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        QStringList lines = failedJob(outcome);
+        lines += nextJobAndDisk();
+        QCOMPARE(lines, kFailedThenSent);
+    }
+
     // The busy dialog may drop the job as soon as it signalled: deleting it then is safe.
     void deletedRightAfterTheSignal()
     {
@@ -221,5 +404,14 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(WriteJobTest)
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], kSizeLimitChild) == 0)
+        return sizeLimitedJob();
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    WriteJobTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_writejobthread.moc"

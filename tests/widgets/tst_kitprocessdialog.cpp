@@ -2,6 +2,7 @@
 // also when that arrives before the modal loop; never by Escape or a close while the job runs.
 #include "kestprocessdialog.h"
 #include "kitfixture.h"
+#include "translucency.h"
 
 #include <QMovie>
 #include <QThread>
@@ -103,6 +104,33 @@ private slots:
         QCOMPARE(dialog.pos(), QPoint(536, 356));
         QCOMPARE(dialog.size(), QSize(128, 128));
         QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    // Without a compositor a translucent window shows black where it is transparent: the
+    // dialog then paints its background and takes the animation's round shape.
+    void backgroundWhereTranslucencyIsMissing_data()
+    {
+        QTest::addColumn<bool>("translucent");
+        QTest::newRow("compositor") << true;
+        QTest::newRow("no compositor") << false;
+    }
+
+    void backgroundWhereTranslucencyIsMissing()
+    {
+        QFETCH(bool, translucent);
+        SetTranslucentWindowsSupportedForTesting(translucent);
+        KestProcessDialog dialog(nullptr, nullptr, Qt::WindowFlags());
+        SetTranslucentWindowsSupportedForTesting(std::nullopt);
+        QCOMPARE(dialog.testAttribute(Qt::WA_TranslucentBackground), translucent);
+        if (translucent) {
+            QVERIFY(dialog.mask().isEmpty());
+            QCOMPARE(dialog.grab().toImage().pixelColor(0, 0).alpha(), 0);
+            return;
+        }
+        QVERIFY(dialog.mask().contains(QPoint(64, 64)));
+        QVERIFY(!dialog.mask().contains(QPoint(0, 0)));
+        dialog.clearMask();  // what would show of the background without the shape
+        QCOMPARE(dialog.grab().toImage().pixelColor(0, 0), KestProcessDialog::kOpaqueBackground);
     }
 
     void animationComesFromTheResources()

@@ -1,5 +1,6 @@
 // The skinned push button: which state image shows, check toggling, its two signals,
 // text colours and the theme highlight, on a real button with real images.
+#include "configuredfont.h"
 #include "devicedefaults.h"
 #include "kestpushbutton.h"
 #include "kitfixture.h"
@@ -179,6 +180,35 @@ private slots:
         QCOMPARE(b->buttonText(), QString("Apply"));
         QCOMPARE(b->toolTip(), QString("Apply"));
         QCOMPARE(b->sizeHint(), QSize(20, 20));
+    }
+
+    // A caption wider than the button is narrowed to fit, down to 75 % of its width; what
+    // is still too wide after that is cut by the paint.
+    void wideCaptionNarrowed_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("narrowed");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("fits") << "SAVE" << false << true;
+        QTest::newRow("a little wide") << "ENREGISTRER" << true << true;
+        QTest::newRow("far too wide") << "ENREGISTRER ET APPLIQUER" << true << false;
+    }
+    void wideCaptionNarrowed()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, narrowed);
+        QFETCH(bool, fits);
+        m_fixture.reset(new KitFixture({{"FONT_LIST/FONT_0", "Liberation Sans"}, {"FONT_LIST/FONT_SIZE_0", 12}}));
+        QScopedPointer<KestPushButton> b(make(m_rgb));
+        b->resize(76, 30);
+        b->setButtonText(text);
+        const QFont font = b->captionFont();
+        QCOMPARE(font.pixelSize(), 12);
+        QCOMPARE(font.stretch() != ConfiguredFont().stretch(), narrowed);
+        if (narrowed)
+            QVERIFY(font.stretch() >= 75);
+        QCOMPARE(QFontMetrics(font).horizontalAdvance(text) <= b->contentsRect().width(), fits);
+        QCOMPARE(b->contentsRect().width(), 70);
     }
 
     void textColoursFollowColourMode()
