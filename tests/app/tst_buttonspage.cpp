@@ -115,24 +115,29 @@ private slots:
         QTest::addColumn<QStringList>("path");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("Middle") << 1 << QStringList{"Middle"} << "" << bytes({0x83, 0, 0, 0});
-        QTest::newRow("Basic: Copy") << 2 << QStringList{"Basic", "Copy"} << "" << bytes({0x8F, 0x01, 0x06, 0});
-        QTest::newRow("Media: Mute") << 3 << QStringList{"Media", "Mute"} << "" << bytes({0x8E, 0x01, 0xE2, 0});
-        QTest::newRow("Button Off") << 4 << QStringList{"Button Off"} << "" << bytes({0, 0, 0, 0});
+        QTest::addColumn<int>("slot");  // current profile slot; 0 when not given
+        QTest::newRow("Middle") << 1 << QStringList{"Middle"} << "" << bytes({0x83, 0, 0, 0}) << 0;
+        QTest::newRow("Basic: Copy") << 2 << QStringList{"Basic", "Copy"} << "" << bytes({0x8F, 0x01, 0x06, 0}) << 0;
+        QTest::newRow("Media: Mute") << 3 << QStringList{"Media", "Mute"} << "" << bytes({0x8E, 0x01, 0xE2, 0}) << 0;
+        QTest::newRow("Button Off") << 4 << QStringList{"Button Off"} << "" << bytes({0, 0, 0, 0}) << 0;
         QTest::newRow("single key: keypad 8")
-            << 6 << QStringList{"Advance", "SINGLE KEY"} << "keypad 8" << bytes({0x90, 0, 0x60, 0});
+            << 6 << QStringList{"Advance", "SINGLE KEY"} << "keypad 8" << bytes({0x90, 0, 0x60, 0}) << 0;
         QTest::newRow("combo: LCtrl+C") << 1 << QStringList{"Advance", "COMBO KEY"} << "LCtrl+C"
-                                        << bytes({0x8F, 0x01, 0x06, 0});
+                                        << bytes({0x8F, 0x01, 0x06, 0}) << 0;
         QTest::newRow("fire key: middle, 5 times, 100 ms")
-            << 2 << QStringList{"Advance", "FIRE KEY"} << "fire middle 5x100" << bytes({0x99, 0x84, 5, 10});
-        QTest::newRow("wheel up: Volume Up") << 40 << QStringList{"Volume Up"} << "" << bytes({0x8E, 0x01, 0xE9, 0});
-        QTest::newRow("wheel down: Middle") << 41 << QStringList{"Middle"} << "" << bytes({0x83, 0, 0, 0});
+            << 2 << QStringList{"Advance", "FIRE KEY"} << "fire middle 5x100" << bytes({0x99, 0x84, 5, 10}) << 0;
+        QTest::newRow("wheel up: Volume Up") << 40 << QStringList{"Volume Up"} << "" << bytes({0x8E, 0x01, 0xE9, 0}) << 0;
+        QTest::newRow("wheel down: Middle") << 41 << QStringList{"Middle"} << "" << bytes({0x83, 0, 0, 0}) << 0;
         QTest::newRow("macro, 3 loops") << 3 << QStringList{"Macro Manager", "Keys"} << "macro mode 0"
-                                        << bytes({0x91, 0, 3, 0});
+                                        << bytes({0x91, 0, 3, 0}) << 0;
         QTest::newRow("macro while held") << 3 << QStringList{"Macro Manager", "Keys"} << "macro mode 1"
-                                          << bytes({0x91, 0x80, 0xFF, 0xFF});
+                                          << bytes({0x91, 0x80, 0xFF, 0xFF}) << 0;
         QTest::newRow("macro until pressed again") << 4 << QStringList{"Macro Manager", "Keys"} << "macro mode 2"
-                                                   << bytes({0x91, 0x40, 0xFF, 0xFF});
+                                                   << bytes({0x91, 0x40, 0xFF, 0xFF}) << 0;
+        QTest::newRow("slot 2: Basic: Cut") << 1 << QStringList{"Basic", "Cut"} << "" << bytes({0x8F, 0x01, 0x1B, 0})
+                                            << 2;
+        QTest::newRow("slot 2: macro while held") << 4 << QStringList{"Macro Manager", "Keys"} << "macro mode 1"
+                                                  << bytes({0x91, 0x80, 0xFF, 0xFF}) << 2;
     }
     void assignAndApply()
     {
@@ -140,12 +145,15 @@ private slots:
         QFETCH(QStringList, path);
         QFETCH(QString, input);
         QFETCH(QByteArray, expected);
+        QFETCH(int, slot);
         startWindow([](const QString &) {
             MacroFile macro;
             macro.steps = {{kStepKeyPress, 0, 4}, {kStepDelay, 0, 5}, {kStepKeyRelease, 0, 4}};
             WriteMacroFile("Keys", macro);
             AddToMacroList("Keys");
         });
+        if (slot != 0)
+            m_window->m_pSlotActions[slot]->trigger();
         const QStringList modals = pressRow(entry, path, [input](QWidget *dialog) { answer(input, dialog); });
         QCOMPARE(modals.size(), input.isEmpty() ? 0 : 1);
         apply();
