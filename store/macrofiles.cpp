@@ -59,7 +59,7 @@ QString WriteMacroFile(const QString &name, const MacroFile &macro, bool markCha
     }
     if (markChanged)
         settings.setValue("Setting/WriteSign", 1);
-    return path;
+    return IniFlushed(settings) ? path : QString();
 }
 
 MacroFile ReadMacroFile(const QString &name)

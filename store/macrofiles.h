@@ -44,7 +44,7 @@ QString MacroFilePath(const QString &name);
 
 // Writes the keys in the file's order; markChanged adds "Setting/WriteSign" = 1 (the
 // editor's save), without it the file has no sign (the gun-set dialog). Step keys of an
-// earlier, longer version stay. Returns the file's path, empty for an invalid name.
+// earlier, longer version stay. Returns the file's path, empty for an invalid name or a file that could not be written.
 QString WriteMacroFile(const QString &name, const MacroFile &macro, bool markChanged = true);
 // Missing file or keys read as 0; at most 63 steps are read, whatever "Setting/Count" says.
 MacroFile ReadMacroFile(const QString &name);
