@@ -3,6 +3,7 @@
 #include "varnelwidget.h"
 
 #include "configio.h"
+#include "kestbtnwindow.h"
 #include "kestmessagebox.h"
 #include "kestprocessdialog.h"
 #include "kestpushbutton.h"
@@ -251,16 +252,20 @@ void VarnelWidget::onProfileButtonClicked()
                 return;
             }
         }
-        // The buttons page, which the marks also select in, is not built yet.
         for (int k = 0; k < kMarkCount; ++k) {
             if (button == m_pFrontMarks[k]) {
                 selectHotspot(quint8(k), 0);
+                if (m_pBtnWindow)
+                    m_pBtnWindow->ShowPanel(k, 0);
                 return;
             }
         }
-        if (button == m_pWheelUpMark)
-            selectHotspot(0, 2);
-        else if (button == m_pWheelDownMark)
-            selectHotspot(1, 2);
+        for (int j = 0; j < 2; ++j) {
+            if (button != (j == 0 ? m_pWheelUpMark : m_pWheelDownMark))
+                continue;
+            selectHotspot(quint8(j), 2);
+            if (m_pBtnWindow)
+                m_pBtnWindow->ShowPanel(j, 2);
+        }
     }
 }

@@ -8,6 +8,7 @@
 #include "devicetable.h"
 #include "hotplugmonitor.h"
 #include "kestaction.h"
+#include "kestbtnwindow.h"
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
 #include "profilefiles.h"
@@ -226,8 +227,11 @@ void VarnelWidget::reloadAfterDeviceChange(bool layoutPass, bool selectFirstButt
     rebuildProfileMenu();
     CreateDefaultProfileFile();
     switchPage(0);
-    if (selectFirstButton)
+    if (selectFirstButton) {
         selectHotspot(0, 0);
+        if (m_pBtnWindow)
+            m_pBtnWindow->ShowPanel(0, 0);
+    }
     updateWheelMarkImages();
     refreshPages();
 }

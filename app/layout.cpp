@@ -5,6 +5,7 @@
 #include "devicetable.h"
 #include "configuredfont.h"
 #include "kestaction.h"
+#include "kestbtnwindow.h"
 #include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
 #include "kestlabel.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 #include <QToolTip>
 
 namespace {
@@ -307,7 +309,12 @@ void VarnelWidget::applyScaledLayout()
     setScaledGeometry(m_pWheelDownMark, s, 792, 261, 0, 0);
     setScaledGeometry(m_pFrontViewButton, s, 617, 99, 0, 0);
     setScaledGeometry(m_pSideViewButton, s, 617, 320, 0, 0);
-    Q_UNUSED(buttonCount)  // sizes the buttons page, which is not built yet
+    if (m_pBtnWindow) {
+        const int pageHeight = buttonCount <= 9 ? int(440 * s) : int(50 * buttonCount * s + 20 * s);
+        m_pBtnWindow->setFixedSize(int(332 * s), pageHeight);
+        m_pBtnWindow->UpdateFonts(s);
+        setScaledGeometry(m_pBtnScrollArea, s, 285, 90, 332, 442);
+    }
 
     applyConfiguredFontToMenus();
     loadPictures();

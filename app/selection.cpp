@@ -5,6 +5,7 @@
 #include "devicedefaults.h"
 #include "devicetable.h"
 #include "kestaction.h"
+#include "kestbtnwindow.h"
 #include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
 #include "kestpointspeed.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 
 void VarnelWidget::switchPage(int page)
 {
@@ -45,6 +47,10 @@ void VarnelWidget::switchPage(int page)
     m_pWheelDownMark->setVisible(page == 1);
     if (page == 1)
         showMouseView(m_bFrontView);
+    if (m_pBtnWindow) {
+        m_pBtnWindow->setVisible(page == 1);
+        m_pBtnScrollArea->setVisible(page == 1);
+    }
     if (m_pDPIWindow)
         m_pDPIWindow->setVisible(page == 2);
     if (m_pPointSpeed)
@@ -74,7 +80,10 @@ void VarnelWidget::showMouseView(bool front)
     }
     m_pWheelUpMark->setVisible(front);
     m_pWheelDownMark->setVisible(front);
-    // The buttons page, which follows the selection, is not built yet.
+    if (m_pBtnWindow) {
+        const int group = qBound(0, m_selectedGroup, 2);
+        m_pBtnWindow->SelectButton(m_selectedIndex[group], group);
+    }
 }
 
 void VarnelWidget::selectHotspot(quint8 index, quint8 group)
@@ -134,7 +143,10 @@ void VarnelWidget::refreshPages()
     ProfileRecord *record = &g_deviceConfig.profiles[slot];
     if (m_pColorWindow)
         m_pColorWindow->setProfileData(&g_deviceConfig.profiles[LightingProfileIndex(g_deviceConfig)]);
-    // The buttons page is not built yet.
+    if (m_pBtnWindow) {
+        m_pBtnWindow->UpdateModelLayout();
+        m_pBtnWindow->SetProfileData(record);
+    }
     if (m_pPointSpeed)
         m_pPointSpeed->setProfileData(record, g_deviceConfig.Sync, g_deviceConfig.LiftHigh, g_deviceConfig.AngleValue,
                                       g_deviceConfig.Jitter, g_deviceConfig.Debounce, g_deviceConfig.Wake,

@@ -4,6 +4,7 @@
 #include "devicedefaults.h"
 #include "kestaction.h"
 #include "macrodialog.h"
+#include "kestbtnwindow.h"
 #include "keycodes.h"
 #include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
@@ -73,7 +74,8 @@ void VarnelWidget::updateTexts()
     }
     m_pSlotButton->setButtonText(m_pSlotActions[CurrentSlot()]->text());
 
-    // The buttons page is not built yet.
+    if (m_pBtnWindow)
+        m_pBtnWindow->UpdateLanguage();
     if (m_pDPIWindow)
         m_pDPIWindow->updateTexts();
     if (m_pPointSpeed)
@@ -158,5 +160,19 @@ void VarnelWidget::loadPictures()
     if (!logo.isNull()) {
         m_pLogoLabel->setPixmap(logo.scaled(int(200 * s), int(50 * s), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         setScaledGeometry(m_pLogoLabel, s, 69, 20, 200, 50);
+    }
+}
+
+void VarnelWidget::slotMouseOver(KestPushButton *button, bool over)
+{
+    if (!m_pBtnWindow)
+        return;
+    const double s = m_dScaleFactor;
+    for (int k = 1; k <= kMarkCount; ++k) {
+        if (button != m_pBtnWindow->m_pFrontButtons[k - 1])
+            continue;
+        m_pFrontMarks[k - 1]->setButtonChecked(!over);
+        const QString picture = over ? modelFolder() + QString::asprintf("/mouse_%d.png", k) : modelFolder() + "/Mouse.png";
+        showPicture(m_pFrontImage, picture, int(450 * s), int(400 * s), Qt::KeepAspectRatio);
     }
 }

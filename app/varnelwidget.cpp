@@ -7,6 +7,7 @@
 #include "devicetable.h"
 #include "hotplugmonitor.h"
 #include "kestaction.h"
+#include "kestbtnwindow.h"
 #include "kestcolorwindow.h"
 #include "kestdpiwindow.h"
 #include "kestlabel.h"
@@ -31,6 +32,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
@@ -148,6 +150,17 @@ VarnelWidget::VarnelWidget(QWidget *parent) : QWidget(parent)
     m_bFrontView = true;
 
     ProfileRecord *current = &g_deviceConfig.profiles[CurrentSlot()];
+    m_pBtnWindow = new KestBtnWindow(current, this, 1.0);
+    setScaledGeometry(m_pBtnWindow, m_dScaleFactor, 285, 342, 664, 199);
+    connect(m_pBtnWindow, &KestBtnWindow::SelBtnControl, this, &VarnelWidget::slotMouseOver);
+    connect(m_pBtnWindow, &KestBtnWindow::GotoMacroTab, this, &VarnelWidget::slotGotoMacro);
+    connect(m_pBtnWindow, &KestBtnWindow::PopOneClickBox, this, &VarnelWidget::slotPopOneClickBox);
+    m_pBtnScrollArea = new QScrollArea(this);
+    m_pBtnScrollArea->setWidget(m_pBtnWindow);
+    m_pBtnScrollArea->setStyleSheet("QScrollArea{background-color:transparent;margin:0px;border:0px}");
+    m_pBtnScrollArea->viewport()->setStyleSheet("background-color:transparent;margin:0px;");
+    m_pBtnScrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pBtnScrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pDPIWindow = new KestDPIWindow(current, this);
     setScaledGeometry(m_pDPIWindow, m_dScaleFactor, 286, 75, 456, 386);
     m_pPointSpeed = new KestPointSpeed(current, this);

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 class KestAction;
+class KestBtnWindow;
 class KestColorWindow;
 class KestDPIWindow;
 class KestGetBatteryThread;
@@ -27,6 +28,7 @@ class MacroDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QScrollArea;
 class QTranslator;
 
 constexpr int kScaleSteps = 17;
@@ -217,7 +219,9 @@ public:
     KestPushButton *m_pProfileButton = nullptr;
     KestLabel *m_pNameLabel = nullptr;
 
-    // --- pages (the buttons page is not built yet)
+    // --- pages
+    KestBtnWindow *m_pBtnWindow = nullptr;
+    QScrollArea *m_pBtnScrollArea = nullptr;
     KestDPIWindow *m_pDPIWindow = nullptr;
     KestPointSpeed *m_pPointSpeed = nullptr;
     KestReportRate *m_pReportRate = nullptr;
@@ -240,6 +244,8 @@ public slots:
     void slotEnableButtons(bool on);
     void slotLiftChange(quint8 lift);
     void slotPopOneClickBox();
+    // A row of the buttons page entered (over) or left: its front mark and the hover picture.
+    void slotMouseOver(KestPushButton *button, bool over);
 
     void slotRefreshBatteryStatus(quint8 charging, quint8 low, quint8 high);
     void slotRefreshWriteStatus(quint8 status);

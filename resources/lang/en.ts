@@ -783,6 +783,74 @@
         <source>GUNFILE SELECT</source>
         <translation>GUNFILE SELECT</translation>
     </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Browser Home</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Browser Backward</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Browser Forward</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Browser Stop</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Browser Refresh</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Browser Search</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Browser Favorite</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>Boss Key</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>Rate Switch</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Profile Menu</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Left Button Can not be Gun Function.</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Please input file name.</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>GUN EDIT</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
 </context>
 <context>
     <name>KestMessageBox</name>
@@ -849,6 +917,56 @@
 </context>
 <context>
     <name>KestMacroSelect</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>KestGunsetDialog</name>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>GUNFILE NAME</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>BULLETS</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>DELAY(MS)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>KestGunEditDialog</name>
     <message>
         <source>Yes</source>
         <translation>Yes</translation>

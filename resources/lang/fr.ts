@@ -783,6 +783,74 @@
         <source>GUNFILE SELECT</source>
         <translation>SÉLECTION DU FICHIER D'ARME</translation>
     </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Accueil du navigateur</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Arrêter le chargement</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Courrier</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>Touche patron</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>Changer le taux</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Menu des profils</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Le bouton gauche ne peut pas recevoir un fichier de tir.</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Veuillez saisir un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>MODIFIER LE TIR</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
 </context>
 <context>
     <name>KestMessageBox</name>
@@ -849,6 +917,56 @@
 </context>
 <context>
     <name>KestMacroSelect</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>KestGunsetDialog</name>
+    <message>
+        <source>GUN SET</source>
+        <translation>RÉGLAGE DU TIR</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>NOM DU FICHIER</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>BALLES</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>DÉLAI (MS)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>KestGunEditDialog</name>
     <message>
         <source>Yes</source>
         <translation>Oui</translation>

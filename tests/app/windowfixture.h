@@ -56,6 +56,11 @@ private:
 // A description file for the simulated mouse's IDs, in a fresh application folder.
 class Installation {
 public:
+    static constexpr int kButtons = 7;
+    static constexpr int kHiddenButton = 5;
+    static constexpr int kButtonSlots[kButtons] = {0, 2, 1, 3, 5, 4, 6};
+    static constexpr int kDefaultFunctions[kButtons] = {1, 2, 3, 4, 5, 4, 5};
+
     Installation()
     {
         SetAppDir(m_dir.path());
@@ -64,6 +69,17 @@ public:
         description.setValue("PROFILE/Version", "V1.0");
         for (int stage = 0; stage < 8; ++stage)
             description.setValue(QString("PROFILE/DPI_INFO_%1_xy").arg(stage), 32 * (stage + 1));
+        // Seven buttons (the count is stored XOR MouseDpi, the DPI count XOR both), the sixth
+        // not on the buttons page; kButtonSlots gives each button's slot in the mouse's table.
+        description.setValue("PROFILE/MouseDpi", 8);
+        description.setValue("PROFILE/ButtonCount", kButtons ^ 8);
+        description.setValue("PROFILE/DPICount", kButtons ^ 8 ^ 8);
+        for (int i = 0; i < kButtons; ++i) {
+            const QString button = QString("PROFILE/BUTTON_INFO_%1_").arg(i);
+            description.setValue(button + "Matrix", kButtonSlots[i]);
+            description.setValue(button + "Matrix2", i == kHiddenButton ? 0xFF : 1);
+            description.setValue(button + "Fun", kDefaultFunctions[i]);
+        }
         QSettings config(m_dir.path() + "/Configs/Config.ini", QSettings::IniFormat);
         config.setValue("Mouse_List/0", "Test Mouse");
         config.setValue("MouseSenSor/1", 3325);

@@ -4,6 +4,7 @@
 //   dialog-preview single-key  runs the single-key dialog and prints every key it shows
 #include "kestcombokeywindow.h"
 #include "kestfirekeywindow.h"
+#include "kestgunsetdialog.h"
 #include "kestmacroselect.h"
 #include "kestpushbutton.h"
 #include "kestsinglekeywindow.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -73,6 +75,11 @@ int shots(const QString &dir)
     {
         KestSniperWindow dialog(nullptr);
         ok &= shoot(&dialog, dir, "sniper");
+    }
+    {
+        KestGunsetDialog dialog(nullptr, 1.0, Qt::FramelessWindowHint);
+        dialog.fileNameEdit->setText("Recoil");
+        ok &= shoot(&dialog, dir, "gun-set");
     }
     return ok ? 0 : 1;
 }
