@@ -6,6 +6,7 @@
 #include "keycapture.h"
 #include "keycodes.h"
 #include "kestaction.h"
+#include "kestgunsetdialog.h"
 #include "kestlabel.h"
 #include "kestmacroitemdelegate.h"
 #include "lightingfiles.h"
@@ -1172,9 +1173,7 @@ void MacroDialog::OnButtonClicked()
         if (haveMacros)
             InsertDelayStep(10);
     } else if (button == m_pGunSetButton) {
-        // The recoil-macro generator comes with the buttons page.
-        if (CountMacros() >= kMacroListSize)
-            showBox(1, tr("WARNING"), tr("TOO MANY MACROS TO BE CREATE!"));
+        GunSet();
     } else if (button == m_pImportButton) {
         const QString caption = tr("Load Macro File");
         const QString filter = tr("Macro File(*.MSMACRO)");
@@ -1212,6 +1211,39 @@ void MacroDialog::OnButtonClicked()
             return;
         }
     }
+}
+
+void MacroDialog::GunSet()
+{
+    if (CountMacros() >= kMacroListSize) {
+        showBox(1, tr("WARNING"), tr("TOO MANY MACROS TO BE CREATE!"));
+        return;
+    }
+    KestGunsetDialog dialog(this, getScaleFactor(), Qt::FramelessWindowHint | Qt::Dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString typed = dialog.m_FileName;  // checked by the dialog
+    QString name = typed;
+    for (int n = 2; FileExists(MacroFilePath(name)); ++n)
+        name = typed + QString::asprintf("_%d", n);
+    if (refuseName(name))  // a numbered name can outgrow the limit
+        return;
+    m_pRecordDelayCheck->setChecked(true);
+    m_pDefaultDelayCheck->setChecked(false);
+    for (KestPushButton *loop : m_pLoopButtons)
+        loop->setButtonChecked(false);
+    m_delayType = 1;
+    ClearStepTable();
+    m_pDefaultDelayEdit->setText("10");
+    m_pLoopCountEdit->setText("1");
+    m_pNameEdit->setText(name);
+    if (!dialog.saveGunFile(name)) {
+        showWriteFailure();  // nothing registered
+        return;
+    }
+    AddMacroToList(name);
+    m_currentMacroName = name;
+    LoadMacroFile();
 }
 
 void MacroDialog::NewMacro()

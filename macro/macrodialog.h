@@ -86,6 +86,8 @@ public:
 
     // --- window operations; the file operations take the paths the file dialogs chose
     void NewMacro();
+    // GUN SET: a recoil pattern from the gun-set dialog, saved and listed as a macro.
+    void GunSet();
     void RenameMacro();
     void DeleteMacro();
     void importMacros(const QStringList &paths);

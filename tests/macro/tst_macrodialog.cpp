@@ -1,6 +1,7 @@
 // The macro editor on real widgets and real files: the list and its slots, save and load,
 // step editing, the file operations and their messages.
 #include "kestaction.h"
+#include "kestgunsetdialog.h"
 #include "keycodes.h"
 #include "kestpushbutton.h"
 #include "kesttreeitem.h"
@@ -17,6 +18,7 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -40,6 +42,20 @@ void writeMacro(const QString &name, const QVector<MacroStep> &steps, int count 
     QVERIFY(!WriteMacroFile(name, macro).isEmpty());
     if (count >= 0)
         QSettings(MacroFilePath(name), QSettings::IniFormat).setValue("Setting/Count", count);
+}
+
+// Answers the gun-set dialog once it is up: the name typed, Yes pressed.
+void answerGunSet(const QString &name)
+{
+    QTimer::singleShot(20, [name] {
+        auto *gun = qobject_cast<KestGunsetDialog *>(QApplication::activeModalWidget());
+        if (!gun) {
+            answerGunSet(name);
+            return;
+        }
+        gun->fileNameEdit->setText(name);
+        QTest::mouseClick(gun->findChild<QToolButton *>("msgBoxYesBtn"), Qt::LeftButton);
+    });
 }
 
 } // namespace
@@ -342,6 +358,40 @@ private slots:
         QTemporaryDir folder;
         dialog.exportCheckedMacros(folder.path());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"c.MSMACRO", "here.MSMACRO"}));
+    }
+
+    // GUN SET: the dialog's pattern becomes a listed macro under a free name, loaded with
+    // recorded delays; a file that cannot be written is reported and nothing is listed.
+    void gunSetAddsAListedMacro()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "recoil"}});
+        writeMacro("recoil", {});
+        MacroDialog dialog(nullptr);
+        answerGunSet("recoil");
+        click(dialog.m_pGunSetButton);
+        QCOMPARE(dialog.currentListName(), QString("recoil_2"));
+        QCOMPARE(GetMacroListEntry(1), QString("recoil_2"));
+        QVERIFY(dialog.m_pRecordDelayCheck->isChecked());
+        QCOMPARE(dialog.delayType(), 1);
+        QVERIFY(dialog.stepCount() > 0);
+        QCOMPARE(dialog.stepAt(0).type, quint8(0x81));  // left button down first, as the table numbers it
+        QCOMPARE(ReadMacroFile("recoil_2").steps.size(), dialog.stepCount());
+    }
+    void gunSetWriteFailureListsNothing()
+    {
+        MacroFixture fixture;
+        MacroDialog dialog(nullptr);
+        const QString macroDb = QFileInfo(MacroFilePath("x")).absolutePath();
+        QDir(macroDb).removeRecursively();
+        QFile blocker(macroDb);  // a file where the folder should be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        Boxes boxes;
+        answerGunSet("recoil");
+        click(dialog.m_pGunSetButton);
+        QCOMPARE(boxes.texts, QStringList{"The file could not be written."});
+        QCOMPARE(CountMacros(), 0);
+        QCOMPARE(dialog.m_pList->count(), 0);
     }
 
     // A language or scale change restyles the table; unsaved steps stay.
