@@ -24,12 +24,19 @@ constexpr int kTagUsage = 0x0;          // local
 constexpr std::streamsize kMaxDescriptorSize = 4096;
 
 std::mutex g_sysfsMutex;
-std::string g_sysfsRoot = "/sys";
+
+// Built on first use: a root set from another file's static initialiser must not be
+// overwritten by this file's own initialisation afterwards.
+std::string &sysfsRootLocked()
+{
+    static std::string root = "/sys";
+    return root;
+}
 
 std::string sysfsRoot()
 {
     std::lock_guard<std::mutex> lock(g_sysfsMutex);
-    return g_sysfsRoot;
+    return sysfsRootLocked();
 }
 
 } // namespace
@@ -153,5 +160,5 @@ std::vector<int> HidCollectionNumbers(const std::vector<HidEnumerationEntry> &en
 void SetSysfsRootForTesting(const std::string &root)
 {
     std::lock_guard<std::mutex> lock(g_sysfsMutex);
-    g_sysfsRoot = root;
+    sysfsRootLocked() = root;
 }

@@ -137,6 +137,10 @@ private slots:
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("MOUSESIM", "receiver");
         env.insert("MOUSESIM_APPLY", "1");
+        // The log sets the simulated mouse up before the program's own statics: the mouse must
+        // still be found, and the Apply must reach it.
+        const QString reportLog = home.path() + "/reports.log";
+        env.insert("MOUSESIM_LOG", reportLog);
         QProcess program;
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(home.path());
@@ -151,6 +155,9 @@ private slots:
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitCode(), 0);
         makeReadOnly(assetRoot, false);
+        QFile reports(reportLog);
+        QVERIFY(reports.open(QIODevice::ReadOnly));
+        QVERIFY2(reports.readAll().contains(" received /dev/hidraw-sim-receiver-1 "), "no report reached the mouse");
 
         // The sample device says Diff=1; only a successful write job writes 0.
         const bool apart = readOnly || layout == "installed";
