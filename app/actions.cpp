@@ -2,6 +2,7 @@
 // Reset All, configuration files and profile export and import.
 #include "varnelwidget.h"
 
+#include "applogging.h"
 #include "configio.h"
 #include "kestbtnwindow.h"
 #include "kestmessagebox.h"
@@ -87,7 +88,7 @@ void VarnelWidget::resetProfile()
     if (showMessage(1, QObject::tr("Are you sure you want reset this profile?")) != 1)
         return;
     const int slot = CurrentSlot();
-    qDebug("Accepted %d", slot);
+    qCDebug(lcApp, "Accepted %d", slot);
     InitProfileDefaults(g_deviceConfig.profiles[slot], slot);
     updateTexts();
     updateWheelMarkImages();
@@ -155,7 +156,7 @@ void VarnelWidget::importProfile(const QString &path)
         showMessage(2, QObject::tr("The file is not match current mouse!"));
         return;
     }
-    qDebug() << name;
+    qCDebug(lcApp) << name;
     if (!checkProfileName(name))
         return;
     if (FileExists(target)) {

@@ -2,6 +2,7 @@
 // "Dongle Disconnect!" warning, and the battery and status thread.
 #include "varnelwidget.h"
 
+#include "applogging.h"
 #include "batterythread.h"
 #include "configio.h"
 #include "configuredfont.h"
@@ -75,7 +76,7 @@ void VarnelWidget::registerHidNotification()
             Qt::UniqueConnection);
     m_hDevNotify = monitor->start();
     if (!m_hDevNotify)
-        qDebug("注册失败");
+        qCDebug(lcApp, "注册失败");
 }
 
 void VarnelWidget::onHidDeviceChanged(const QString &pathText, int vendorId, int productId, bool arrived,
@@ -86,7 +87,7 @@ void VarnelWidget::onHidDeviceChanged(const QString &pathText, int vendorId, int
         m_pendingHotplug.append({pathText, vendorId, productId, arrived, collections});
         return;
     }
-    qDebug(arrived ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n");
+    qCDebug(lcApp, arrived ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n");
     const QByteArray path = pathText.toLocal8Bit();
     for (int r = 0; r < g_deviceTable.count; ++r) {
         DeviceEntry &row = g_deviceTable.entries[r];
@@ -187,7 +188,7 @@ void VarnelWidget::RefreshMouseList(int)
     if (m_iConnectedCount <= 1) {
         m_pMouseNameButton->hide();
         if (m_iConnectedCount == 1) {
-            qDebug() << "RefreshMouseList " << m_modelNames.first();
+            qCDebug(lcApp) << "RefreshMouseList " << m_modelNames.first();
             SetCurrentProductName(m_modelNames.first());
         } else {
             SetCurrentProductName(QString());

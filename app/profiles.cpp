@@ -3,6 +3,7 @@
 // names is what the store reads and writes.
 #include "varnelwidget.h"
 
+#include "applogging.h"
 #include "kestaction.h"
 #include "profilefiles.h"
 #include "profileio.h"
@@ -68,7 +69,7 @@ void VarnelWidget::saveProfileFileList()
     QSettings list(ProfileListIniPath(), QSettings::IniFormat);
     list.setValue("PROFILE_LIST/Count", m_profileList.size());
     for (int i = 0; i < m_profileList.size(); ++i) {
-        qDebug() << "profile" << m_profileList.at(i);
+        qCDebug(lcApp) << "profile" << m_profileList.at(i);
         list.setValue(QString("PROFILE_LIST/%1").arg(i + 1), m_profileList.at(i));
     }
 }

@@ -2,6 +2,7 @@
 // on-screen display, fed with short texts.
 #include "varnelwidget.h"
 
+#include "applogging.h"
 #include "devicetable.h"
 #include "kestpushbutton.h"
 #include "osdlink.h"
@@ -73,5 +74,5 @@ void VarnelWidget::sendToOsd(const QString &text)
             QThread::msleep(50);
         }
     }
-    qDebug("SendMessage failed\n");
+    qCDebug(lcApp, "SendMessage failed\n");
 }

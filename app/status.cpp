@@ -2,6 +2,7 @@
 // DPI stage and report rate changed on the mouse itself.
 #include "varnelwidget.h"
 
+#include "applogging.h"
 #include "batterythread.h"
 #include "devicetable.h"
 #include "kestdpiwindow.h"
@@ -97,16 +98,16 @@ void VarnelWidget::slotRefreshStatus(quint8 profile, quint8 dpiStage, quint8 rat
     // A profile or stage outside the tables would index past them, a rate the page does not
     // offer would be stored and sent back: such a value is dropped.
     if (profile >= kProfileCount)
-        qDebug("status report: profile %d dropped\n", profile);
+        qCDebug(lcApp, "status report: profile %d dropped\n", profile);
     else if (profile != g_deviceConfig.ProfileID)
         slotRefreshProfile(profile);
     const ProfileRecord &current = g_deviceConfig.profiles[CurrentSlot()];
     if (dpiStage >= kDpiStages)
-        qDebug("status report: DPI stage %d dropped\n", dpiStage);
+        qCDebug(lcApp, "status report: DPI stage %d dropped\n", dpiStage);
     else if (dpiStage != current.dpi)
         slotRefreshDPIStage(dpiStage);
     if (!IsOfferedReportRate(rate))
-        qDebug("status report: report rate %d dropped\n", rate);
+        qCDebug(lcApp, "status report: report rate %d dropped\n", rate);
     else if (rate != current.pollrate)
         slotRefreshRate(rate);
     Q_UNUSED(mode)

@@ -1,6 +1,7 @@
 // Construction and teardown of the main window, its frameless surface and its tray icon.
 #include "varnelwidget.h"
 
+#include "applogging.h"
 #include "batterythread.h"
 #include "configio.h"
 #include "devicedefaults.h"
@@ -25,7 +26,6 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
@@ -272,7 +272,7 @@ void VarnelWidget::resizeEvent(QResizeEvent *)
 
     if (m_iScaleIndex == m_iDpiVal) {
         if (width() == m_iWidth && height() == m_iHeight) {
-            qDebug("singleShot\n");
+            qCDebug(lcApp, "singleShot\n");
             static const int kStepWidths[4] = {999, 1248, 1498, 1748};
             for (int k = 0; k < 4; ++k) {
                 if (IsNear(width(), kStepWidths[k])) {
@@ -293,7 +293,7 @@ void VarnelWidget::resizeEvent(QResizeEvent *)
             applyScaledLayout();
     }
     m_iDpiVal = m_iScaleIndex;
-    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
+    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
 }
 
 // ------------------------------------------------------------------ dragging

@@ -1,6 +1,7 @@
 #include "kestbtnwindow.h"
 
 #include "buttonfunctions.h"
+#include "buttonslogging.h"
 #include "configuredfont.h"
 #include "devicedefaults.h"
 #include "kestaction.h"
@@ -18,7 +19,6 @@
 #include "settings.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -464,7 +464,7 @@ void KestBtnWindow::OnMouseEnterSlot(KestPushButton *button)
             ShowPanel(i, kNone);
         }
     }
-    qDebug("OnMouseEnterSlot %d", m_editedIndex);
+    qCDebug(lcButtons, "OnMouseEnterSlot %d", m_editedIndex);
 }
 
 bool KestBtnWindow::eventFilter(QObject *watched, QEvent *event)
@@ -473,7 +473,7 @@ bool KestBtnWindow::eventFilter(QObject *watched, QEvent *event)
         if (KestPushButton *button = EditedButton())
             emit SelBtnControl(button, false);
         else
-            qDebug("menu closed without an edited button");
+            qCDebug(lcButtons, "menu closed without an edited button");
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -507,7 +507,8 @@ void KestBtnWindow::onFunctionChosen()
     KestPushButton *button = EditedButton();
     const int entry = EditedEntry();
     if (id >= kActionCount || !button || !m_pProfile) {
-        qDebug("function chosen without an edited button (panel %d, index %d)", m_editedPanel, m_editedIndex);
+        qCDebug(lcButtons, "function chosen without an edited button (panel %d, index %d)", m_editedPanel,
+                m_editedIndex);
         return;
     }
     ButtonInfo &info = m_pProfile->buttonInfo[entry];
@@ -550,7 +551,7 @@ void KestBtnWindow::runDialogFunction(int id, int entry, KestPushButton *button)
         if (dialog.exec() == QDialog::Accepted) {
             info.Res1 = dialog.keyCode;
             info.Fun = kFunSingleKey;
-            qDebug("%d", dialog.keyCode);
+            qCDebug(lcButtons, "%d", dialog.keyCode);
             assigned = true;
         }
         break;

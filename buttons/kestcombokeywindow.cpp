@@ -1,12 +1,12 @@
 #include "kestcombokeywindow.h"
 
+#include "buttonslogging.h"
 #include "dialogbuttons.h"
 #include "keycapture.h"
 #include "keycodes.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 
-#include <QDebug>
 #include <QToolButton>
 #include <algorithm>
 #include <iterator>
@@ -93,7 +93,7 @@ void KestComboKeyWindow::OnHookKey(unsigned code, unsigned flags)
 {
     if (code == lastScanCode && flags == lastFlags)
         return;
-    qDebug("KestComboKeyWindow dwVCode = %x dwFlag = %x", code, flags);
+    qCDebug(lcButtons, "KestComboKeyWindow dwVCode = %x dwFlag = %x", code, flags);
     lastScanCode = code;
     lastFlags = flags;
     if (resetPending == -1) {

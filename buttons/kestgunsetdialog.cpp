@@ -1,5 +1,6 @@
 #include "kestgunsetdialog.h"
 
+#include "buttonslogging.h"
 #include "configuredfont.h"
 #include "dialogbuttons.h"
 #include "filenames.h"
@@ -13,7 +14,6 @@
 #include "settings.h"
 
 #include <QBitmap>
-#include <QDebug>
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QListWidget>
@@ -176,7 +176,7 @@ void KestListItem::lostFocusSlot()
 {
     if (delayEdit->isHidden())
         return;
-    qDebug("lostFocusSlot\n");
+    qCDebug(lcButtons, "lostFocusSlot\n");
     SetEditing(false);
     if (parentWidget())
         parentWidget()->setFocus();

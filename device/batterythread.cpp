@@ -1,9 +1,9 @@
 #include "batterythread.h"
 
 #include "commands.h"
+#include "devicelogging.h"
 #include "devicetable.h"
 
-#include <QtDebug>
 #include <cstring>
 
 std::atomic<quint8> g_batteryExtra{0};
@@ -87,7 +87,7 @@ void KestGetBatteryThread::handleStatusReport(const unsigned char *reply)
 {
     // The receiving side indexes its profile and stage tables with these bytes.
     if (reply[4] >= kStatusProfiles || reply[5] >= kStatusDpiStages) {
-        qDebug("status report ignored: profile %d, DPI stage %d\n", reply[4], reply[5]);
+        qCDebug(lcDevice, "status report ignored: profile %d, DPI stage %d\n", reply[4], reply[5]);
         return;
     }
     emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
@@ -99,11 +99,11 @@ void KestGetBatteryThread::run()
         std::atomic<bool> &ended;
         ~EndMark() { ended.store(true, std::memory_order_release); }
     } endMark{m_runEnded};
-    qDebug("KestGetBatteryThread.\n");
+    qCDebug(lcDevice, "KestGetBatteryThread.\n");
     int pass = 0;
     for (;;) {
         if (m_isStop) {
-            qDebug("KestGetBatteryThread Stop.\n");
+            qCDebug(lcDevice, "KestGetBatteryThread Stop.\n");
             return;
         }
         unsigned char reply[kBufferSize] = {};
@@ -117,15 +117,15 @@ void KestGetBatteryThread::run()
                     return;
                 const CommandReport query = BatteryQueryReport();
                 if (hid_write(handle, query.bytes, kCommandReportSize) < 0)
-                    qDebug("Unable to send a feature report.\n");
+                    qCDebug(lcDevice, "Unable to send a feature report.\n");
                 pause(m_pauses.afterQueryWriteMs);
                 read = hid_read_timeout(handle, reply, kCommandReportSize, kBatteryReadTimeoutMs);
             }
             if (read < 0) {
                 emit RefreshBatteryStatus(reply[6], reply[4], reply[5]);
             } else {
-                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3], reply[4],
-                       reply[5], reply[6], reply[7]);
+                qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3],
+                        reply[4], reply[5], reply[6], reply[7]);
                 if (reply[3] == kBatteryReply)
                     handleBatteryReport(reply);
             }
@@ -145,7 +145,7 @@ void KestGetBatteryThread::run()
             read = hid_read_timeout(handle, reply, kCommandReportSize, kBatteryReadTimeoutMs);
         }
         if (read < 0) {
-            qDebug("Unable to read a feature report 1.\n");
+            qCDebug(lcDevice, "Unable to read a feature report 1.\n");
             pause(m_pauses.afterReadErrorMs);
         } else {
             if (reply[3] == kStatusReply)

@@ -3,11 +3,11 @@
 #include "batterythread.h"
 #include "buttonfunctions.h"
 #include "devicedefaults.h"
+#include "devicelogging.h"
 #include "download.h"
 #include "keycodes.h"
 #include "settings.h"
 
-#include <QDebug>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -35,7 +35,7 @@ qint64 clampLogged(qint64 value, qint64 low, qint64 high, const char *what)
     if (value >= low && value <= high)
         return value;
     const qint64 clamped = std::clamp(value, low, high);
-    qDebug("%s %lld out of range, clamped to %lld\n", what, value, clamped);
+    qCDebug(lcDevice, "%s %lld out of range, clamped to %lld\n", what, value, clamped);
     return clamped;
 }
 
@@ -611,13 +611,13 @@ namespace {
 void buildButtonSlot(int profile, int button, int slot, int sensor, int scrollRev)
 {
     if (profile < 0 || profile >= kProfileCount || button < 0 || button >= kButtonCount) {
-        qDebug("button %d of profile %d does not exist\n", button, profile);
+        qCDebug(lcDevice, "button %d of profile %d does not exist\n", button, profile);
         return;
     }
     std::copy(kButtonTableHeader, kButtonTableHeader + 2, g_buttonTableImage);
     const int tableSlot = ButtonTableSlot(slot, scrollRev, g_buttonMatrix);
     if (tableSlot < 0) {
-        qDebug("button %d: slot %d lies outside the button table, skipped\n", button, slot);
+        qCDebug(lcDevice, "button %d: slot %d lies outside the button table, skipped\n", button, slot);
         return;
     }
     ButtonInfo &info = g_downloadConfig.profiles[profile].buttonInfo[button];

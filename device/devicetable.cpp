@@ -2,12 +2,12 @@
 
 #include "batterythread.h"
 #include "devicedefaults.h"
+#include "devicelogging.h"
 #include "filenames.h"
 #include "hidcollections.h"
 #include "settings.h"
 
 #include <QSettings>
-#include <QtDebug>
 #include <vector>
 
 DeviceTable g_deviceTable;
@@ -37,8 +37,8 @@ QString wideText(const wchar_t *text)
 
 void logDeviceFound(const hid_device_info &d)
 {
-    qDebug("Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x", d.vendor_id,
-           d.product_id, d.path ? d.path : "", qPrintable(wideText(d.serial_number)), d.usage, d.usage_page);
+    qCDebug(lcDevice, "Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x", d.vendor_id,
+            d.product_id, d.path ? d.path : "", qPrintable(wideText(d.serial_number)), d.usage, d.usage_page);
 }
 
 // Sets one row's paths and found flags from one enumeration entry.
@@ -50,23 +50,23 @@ void matchEntry(DeviceEntry &row, const hid_device_info &d, int collection)
             && releaseAccepted(d.release_number, row.dongleReleaseMin, row.dongleReleaseMax)) {
             row.pathA = path;
             row.foundA = 1;
-            qDebug("1 %s\n", path.c_str());
+            qCDebug(lcDevice, "1 %s\n", path.c_str());
         } else if (d.usage == row.usageB && d.usage_page == row.usagePageB && collection == kDongleCommandCollection) {
             row.pathB = path;
             row.foundB = 1;
-            qDebug("2 %s\n", path.c_str());
+            qCDebug(lcDevice, "2 %s\n", path.c_str());
         }
     } else if (d.vendor_id == row.wiredVid && d.product_id == row.wiredPid) {
         if (d.usage == row.usageC && d.usage_page == row.usagePageC
             && releaseAccepted(d.release_number, row.wiredReleaseMin, row.wiredReleaseMax)) {
             row.pathC = path;
             row.foundC = 1;
-            qDebug("3 %s\n", path.c_str());
+            qCDebug(lcDevice, "3 %s\n", path.c_str());
         } else if (d.usage == row.usageD && d.usage_page == row.usagePageD
                    && releaseAccepted(d.release_number, row.wiredReleaseMin, row.wiredReleaseMax)) {
             row.pathD = path;
             row.foundD = 1;
-            qDebug("4 %s\n", path.c_str());
+            qCDebug(lcDevice, "4 %s\n", path.c_str());
             WiredReleaseNumber = d.release_number;
         }
     }

@@ -3,11 +3,11 @@
 #include "batterythread.h"
 #include "buttonfunctions.h"
 #include "commands.h"
+#include "devicelogging.h"
 #include "devicetable.h"
 #include "macrofiles.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <algorithm>
 #include <cstring>
 
@@ -38,7 +38,7 @@ void restartBatteryThreadOnGuiThread()
 {
     QCoreApplication *app = QCoreApplication::instance();
     if (!app) {
-        qDebug("no application: battery thread not restarted\n");
+        qCDebug(lcDevice, "no application: battery thread not restarted\n");
         return;
     }
     QMetaObject::invokeMethod(app, [] { StartBatteryThread(); }, Qt::QueuedConnection);
@@ -78,7 +78,7 @@ void buildMacroBlocks()
         if (slot == -1)
             return;  // every macro of the map is built
         if (slot >= kMacroSlotsUsed) {
-            qDebug("iIndex>=MAX_MACRO_NUMBER_560\n");
+            qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_560\n");
             return;
         }
         ButtonInfo entry = button;
@@ -162,11 +162,11 @@ int BuildMacroBlock(const ButtonInfo &entry, int slot)
         ++positions;  // the zero step that ends the macro
     }
     if (positions > kBlockSteps) {
-        qDebug("macro of %d steps cut to %d block steps\n", count, kBlockSteps);
+        qCDebug(lcDevice, "macro of %d steps cut to %d block steps\n", count, kBlockSteps);
         positions = kBlockSteps;
     }
     if (slot < 0 || slot >= kMacroBlockCount) {
-        qDebug("macro slot %d outside the macro memory\n", slot);
+        qCDebug(lcDevice, "macro slot %d outside the macro memory\n", slot);
         return 1;
     }
     quint8 *block = MacroMemoryImage + kMacroBlockSize * slot;

@@ -1,9 +1,8 @@
 #include "pointerspeed.h"
 
+#include "devicelogging.h"
 #include "pointerspeedhost.h"
 #include "records.h"
-
-#include <QDebug>
 
 int GetPointerSpeed() { return HostPointerSpeed(); }
 
@@ -11,5 +10,5 @@ void ApplyPointerSpeed()
 {
     const ProfileRecord &current = g_deviceConfig.profiles[ClampIndex(g_deviceConfig.ProfileID, kProfileCount)];
     if (const int error = SetHostPointerSpeed(current.mousespeed))
-        qDebug("Error in SystemParametersInfo :%d", error);
+        qCDebug(lcDevice, "Error in SystemParametersInfo :%d", error);
 }

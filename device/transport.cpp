@@ -1,9 +1,9 @@
 #include "transport.h"
 
+#include "devicelogging.h"
 #include "devicetable.h"
 
 #include <QThread>
-#include <QtDebug>
 #include <algorithm>
 #include <cstring>
 
@@ -73,7 +73,7 @@ int SendCommand(const CommandReport &report, int length)
 
     for (;;) {  // one write
         if (hid_write(handle, sent, kCommandReportSize) < 0) {
-            qDebug("Unable to send a feature report.\n");
+            qCDebug(lcDevice, "Unable to send a feature report.\n");
             return kSendWriteFailed;
         }
         QThread::msleep(kAfterWriteMs);

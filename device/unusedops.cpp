@@ -4,6 +4,7 @@
 #include "buttonfunctions.h"
 #include "commands.h"
 #include "devicedefaults.h"
+#include "devicelogging.h"
 #include "devicetable.h"
 #include "download.h"
 #include "hostactions.h"
@@ -11,7 +12,6 @@
 #include "settings.h"
 #include "transport.h"
 
-#include <QDebug>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
@@ -45,12 +45,12 @@ bool featureQuery(const quint8 *request, int requestSize, quint8 (&answer)[kFeat
     std::lock_guard<std::recursive_mutex> lock(DeviceLinkMutex());
     hid_device *handle = WiredMouseHandle;
     if (!handle || hid_send_feature_report(handle, sent, kFeatureSize) < 0) {
-        qDebug("%s", failure);
+        qCDebug(lcDevice, "%s", failure);
         return false;
     }
     QThread::msleep(10);
     if (hid_get_feature_report(handle, answer, kFeatureSize) < 0) {
-        qDebug("%s", failure);
+        qCDebug(lcDevice, "%s", failure);
         return false;
     }
     return true;
@@ -93,7 +93,7 @@ bool decodeDpiValue(int sensor, quint8 code, quint8 range, bool y, quint32 &valu
 void keyEvent(int virtualKey, bool down)
 {
     if (!HostKeyEvent(virtualKey, down))
-        qDebug("HostKeyEvent failed: %x\n", virtualKey);
+        qCDebug(lcDevice, "HostKeyEvent failed: %x\n", virtualKey);
 }
 
 void keyTap(int virtualKey)
@@ -117,8 +117,8 @@ qint32 codeOfByte(int index, quint8 byte)
 
 void logReport(const char *prefix, const unsigned char *bytes)
 {
-    qDebug("%s %x %x %x %x %x %x %x %x\n", prefix, bytes[0], bytes[1], bytes[2], bytes[3], bytes[4], bytes[5],
-           bytes[6], bytes[7]);
+    qCDebug(lcDevice, "%s %x %x %x %x %x %x %x %x\n", prefix, bytes[0], bytes[1], bytes[2], bytes[3], bytes[4],
+            bytes[5], bytes[6], bytes[7]);
 }
 
 } // namespace
@@ -286,7 +286,7 @@ int WriteMacrosOld()
         if (!IsMacroFunction(button.Fun))
             continue;
         if (slot >= kMacroSlotsUsed) {
-            qDebug("iIndex>=MAX_MACRO_NUMBER_550\n");
+            qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_550\n");
             break;
         }
         ButtonInfo entry = button;
@@ -401,7 +401,7 @@ KestReaderThread::~KestReaderThread()
 
 void KestHidReadThread::run()
 {
-    qDebug("KestHidReadThread.\n");
+    qCDebug(lcDevice, "KestHidReadThread.\n");
     {
         std::lock_guard<std::recursive_mutex> lock(DeviceLinkMutex());
         if (hid_device *handle = DongleCommandHandle)
@@ -434,12 +434,12 @@ void KestHidReadThread::run()
         default: break;
         }
     }
-    qDebug("KestHidReadThread isStop.\n");
+    qCDebug(lcDevice, "KestHidReadThread isStop.\n");
 }
 
 void KestHidReadThread2::run()
 {
-    qDebug("KestHidReadThread2.\n");
+    qCDebug(lcDevice, "KestHidReadThread2.\n");
     while (!m_isStop) {
         QThread::msleep(100);
         unsigned char reply[kCommandReportSize] = {};
@@ -449,12 +449,12 @@ void KestHidReadThread2::run()
             logReport("Threadread2", reply);
         }
     }
-    qDebug("KestHidReadThread 2 isStop.\n");
+    qCDebug(lcDevice, "KestHidReadThread 2 isStop.\n");
 }
 
 void KestHidReadThread3::run()
 {
-    qDebug("KestHidReadThread3.\n");
+    qCDebug(lcDevice, "KestHidReadThread3.\n");
     while (!m_isStop) {
         QThread::msleep(1000);
         const CommandReport query = BatteryQueryReport();
@@ -464,10 +464,10 @@ void KestHidReadThread3::run()
         if (!handle)
             continue;
         if (hid_write(handle, query.bytes, kCommandReportSize) < 0)
-            qDebug("Unable to send a feature report.\n");
+            qCDebug(lcDevice, "Unable to send a feature report.\n");
         QThread::msleep(10);
         hid_read_timeout(handle, reply, sizeof reply, 50);
         logReport("Threadread3", query.bytes);
     }
-    qDebug("KestHidReadThread 3 isStop.\n");
+    qCDebug(lcDevice, "KestHidReadThread 3 isStop.\n");
 }

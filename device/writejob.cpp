@@ -3,12 +3,11 @@
 #include "batterythread.h"
 #include "changemask.h"
 #include "configio.h"
+#include "devicelogging.h"
 #include "download.h"
 #include "profileio.h"
 #include "settings.h"
 #include "transport.h"
-
-#include <QDebug>
 
 KestProcessThread::KestProcessThread() : m_snapshot(g_deviceConfig) {}
 
@@ -25,7 +24,7 @@ bool KestProcessThread::join(unsigned long ms)
 void KestProcessThread::run()
 {
     if (m_isStop) {
-        qDebug("isStop.\n");
+        qCDebug(lcDevice, "isStop.\n");
     } else {
         m_result = runJob();
         emit DoProcessDlg();

@@ -1,6 +1,7 @@
 #include "kesttreeitem.h"
 
 #include "kestlabel.h"
+#include "macrologging.h"
 #include "myintvalidator.h"
 #include "scale.h"
 
@@ -12,9 +13,9 @@ KestTreeItem::KestTreeItem(const QString &normalImage, const QString &hoverImage
                            QWidget *parent)
     : QWidget(parent)
 {
-    qDebug() << normalImage;
-    qDebug() << hoverImage;
-    qDebug() << pressedImage;
+    qCDebug(lcMacro) << normalImage;
+    qCDebug(lcMacro) << hoverImage;
+    qCDebug(lcMacro) << pressedImage;
     m_source[0].load(normalImage);
     const bool hover = m_source[1].load(hoverImage);
     const bool pressed = m_source[2].load(pressedImage);

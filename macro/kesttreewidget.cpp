@@ -1,10 +1,10 @@
 #include "kesttreewidget.h"
 
 #include "configuredfont.h"
+#include "macrologging.h"
 #include "scale.h"
 #include "settings.h"
 
-#include <QDebug>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -86,7 +86,7 @@ void KestTreeWidget::mouseReleaseEvent(QMouseEvent *event)
 void KestTreeWidget::mouseMoveEvent(QMouseEvent *event)
 {
     setStateAt(event->pos(), 1);
-    qDebug("mouseMoveEvent 1 %d\n", indexAt(event->pos()).row());
+    qCDebug(lcMacro, "mouseMoveEvent 1 %d\n", indexAt(event->pos()).row());
 }
 
 void KestTreeWidget::enterEvent(QEvent *event)

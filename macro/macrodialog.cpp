@@ -14,6 +14,7 @@
 #include "kestpushbutton.h"
 #include "kesttreeitem.h"
 #include "kesttreewidget.h"
+#include "macrologging.h"
 #include "myintvalidator.h"
 #include "profilefiles.h"
 #include "profileio.h"
@@ -624,7 +625,7 @@ void MacroDialog::installKeyboardHook()
 {
     QWindow *handle = window()->windowHandle();
     if (!handle) {
-        qDebug("MacroDialog: no window to capture keys from");
+        qCDebug(lcMacro, "MacroDialog: no window to capture keys from");
         return;
     }
     m_capture = std::make_unique<KeyCapture>(handle, [this](const CapturedKey *key) { return onCapturedKey(key); });
@@ -653,7 +654,7 @@ bool MacroDialog::onCapturedKey(const CapturedKey *key)
 
 void MacroDialog::OnHookKey(quint32 code, quint32 flags, qint64 timeMs)
 {
-    qDebug("OnHookKey ret %u %u %d\n", code, flags, int(m_recorder.pressedKeys().indexOf(code)));
+    qCDebug(lcMacro, "OnHookKey ret %u %u %d\n", code, flags, int(m_recorder.pressedKeys().indexOf(code)));
     const QVector<MacroStep> steps = m_recorder.onKey(code, flags, timeMs, stepCount(), m_delayType, m_minDelay,
                                                       m_pDefaultDelayEdit->text().toInt());
     if (steps.isEmpty())
@@ -829,7 +830,7 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
     const int dataL = m_pModel->index(index.row(), 2).data().toString().toInt();
     (void)step;
     if ((type & 0x7F) == kStepKeyRelease) {
-        qDebug("CurrentChanged 1");
+        qCDebug(lcMacro, "CurrentChanged 1");
         m_pStepKeyCaption->show();
         m_pStepKeyButton->show();
         int code = 0;
@@ -840,7 +841,7 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
         EnsureKeyboardHook();
         m_pTopLabel->setFocus(Qt::OtherFocusReason);
     } else if ((type & 0x7F) == kTableButtonRelease) {
-        qDebug("CurrentChanged 2");
+        qCDebug(lcMacro, "CurrentChanged 2");
         m_pStepMouseCaption->show();
         m_pStepMouseButton->show();
         RemoveKeyboardHook();
@@ -850,7 +851,7 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
                 button = b;
         m_pStepMouseButton->setButtonText(tr(kButtonTexts[button]));
     } else if (type == kStepMove) {
-        qDebug("CurrentChanged 3");
+        qCDebug(lcMacro, "CurrentChanged 3");
         m_pStepMoveCaption->show();
         m_pStepMoveButton->show();
         m_pStepDistanceCaption->show();
@@ -861,7 +862,7 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
         const QSignalBlocker block(m_pStepDistanceEdit);  // showing is no edit
         m_pStepDistanceEdit->setText(QString::number(view.distance));
     } else if (type == kStepDelay) {
-        qDebug("CurrentChanged 4");
+        qCDebug(lcMacro, "CurrentChanged 4");
         m_pStepDelayCaption->show();
         m_pStepDelayEdit->show();
         RemoveKeyboardHook();
@@ -952,7 +953,7 @@ void MacroDialog::ApplyMenuStyle()
 
 void MacroDialog::TreeitemClick(QTreeWidgetItem *item, int column)
 {
-    qDebug("TreeitemClick = %d\n", column);
+    qCDebug(lcMacro, "TreeitemClick = %d\n", column);
     if (m_pList->count() == 0 || !item)
         return;
     const int defaultDelay = m_pDefaultDelayEdit->text().toInt();
@@ -1010,9 +1011,9 @@ void MacroDialog::EditDelayChanged(const QString &text)
     SetCurrentStep(-1, (count >> 8) & 0xFF, count & 0xFF);
 }
 
-void MacroDialog::DefDelayChanged(const QString &text) { qDebug() << "DefDelayChanged" << text; }
+void MacroDialog::DefDelayChanged(const QString &text) { qCDebug(lcMacro) << "DefDelayChanged" << text; }
 
-void MacroDialog::LoopTimeChanged(const QString &text) { qDebug() << "LoopTimeChanged" << text; }
+void MacroDialog::LoopTimeChanged(const QString &text) { qCDebug(lcMacro) << "LoopTimeChanged" << text; }
 
 void MacroDialog::CurrentChanged(const QModelIndex &current, const QModelIndex &)
 {
@@ -1067,7 +1068,7 @@ void MacroDialog::checkbtn_clicked()
     }
 }
 
-void MacroDialog::SelectRow(int row) { qDebug("SelectRow %d", row); }
+void MacroDialog::SelectRow(int row) { qCDebug(lcMacro, "SelectRow %d", row); }
 
 void MacroDialog::onMenuAction()
 {

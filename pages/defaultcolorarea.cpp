@@ -1,6 +1,7 @@
 #include "defaultcolorarea.h"
 
-#include <QDebug>
+#include "pageslogging.h"
+
 #include <QPainter>
 
 DefaultColorArea::DefaultColorArea(QWidget *parent, const QColor &colour) : QWidget(parent), m_color(colour) {}
@@ -14,7 +15,7 @@ void DefaultColorArea::setColor(const QColor &colour)
 void DefaultColorArea::mousePressEvent(QMouseEvent *event)
 {
     Q_UNUSED(event)
-    qDebug("DefaultColorArea mousePressEvent");
+    qCDebug(lcPages, "DefaultColorArea mousePressEvent");
     emit ClickedSignal();
 }
 

@@ -8,12 +8,12 @@
 #include "kestpushbutton.h"
 #include "kestslider.h"
 #include "lightingfiles.h"
+#include "pageslogging.h"
 #include "pagestyle.h"
 #include "scale.h"
 #include "settings.h"
 
 #include <QCheckBox>
-#include <QDebug>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <climits>
@@ -263,7 +263,7 @@ void KestColorWindow::setProfileData(ProfileRecord *record)
 void KestColorWindow::setLightMode(quint8 effect)
 {
     if (effect >= kLedModes) {
-        qDebug("setLightMode: no effect %d", effect);
+        qCDebug(lcPages, "setLightMode: no effect %d", effect);
         return;
     }
     showEffectControls(effect);
@@ -317,8 +317,8 @@ void KestColorWindow::EffectMenuFunction()
     // The chosen effect's own values, its colour too.
     showEntry(effect);
     const QColor c = m_pRecord->ledModes[effect].RGB;
-    qDebug("EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", LightingProfileIndex(g_deviceConfig), effect,
-           c.red(), c.green(), c.blue());
+    qCDebug(lcPages, "EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", LightingProfileIndex(g_deviceConfig), effect,
+            c.red(), c.green(), c.blue());
 }
 
 void KestColorWindow::onSliderValue(int value)
@@ -368,8 +368,8 @@ void KestColorWindow::slotSendLedState(QColor c)
     if (lighting.LedMode >= kLedModes)
         return;
     lighting.ledModes[lighting.LedMode].RGB = c;
-    qDebug("slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", LightingProfileIndex(g_deviceConfig),
-           lighting.LedMode, c.red(), c.green(), c.blue());
+    qCDebug(lcPages, "slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", LightingProfileIndex(g_deviceConfig),
+            lighting.LedMode, c.red(), c.green(), c.blue());
 }
 
 void KestColorWindow::slotSliderMouseChange() {}

@@ -6,12 +6,12 @@
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "kestslider.h"
+#include "pageslogging.h"
 #include "pagestyle.h"
 #include "scale.h"
 #include "settings.h"
 
 #include <QCheckBox>
-#include <QDebug>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -186,7 +186,7 @@ void KestPointSpeed::onKeyResponse(int value)
 {
     if (sender() != m_pKeyResponseSlider)
         return;
-    qDebug("slider_clicked 1 = %d", value);
+    qCDebug(lcPages, "slider_clicked 1 = %d", value);
     m_iDebounce = value;
     m_pKeyResponseValue->m_text = QString("%1").arg(value);
     m_pKeyResponseValue->update();
@@ -194,7 +194,7 @@ void KestPointSpeed::onKeyResponse(int value)
 
 void KestPointSpeed::sValueChangedSlot(int value)
 {
-    qDebug("slider_clicked 1 = %d", value);
+    qCDebug(lcPages, "slider_clicked 1 = %d", value);
     if (m_pProfileData)
         m_pProfileData->scrollspeed = quint8(value);
 }

@@ -4,12 +4,12 @@
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "lightingfiles.h"
+#include "pageslogging.h"
 #include "pagestyle.h"
 #include "scale.h"
 #include "settings.h"
 
 #include <QButtonGroup>
-#include <QDebug>
 #include <QMenu>
 #include <QRadioButton>
 
@@ -146,7 +146,7 @@ void KestReportRate::slotRateTriggered()
 void KestReportRate::onRadioChanged()
 {
     m_iLift = quint8(m_pLiftGroup->checkedId() + 1);
-    qDebug("m_iLift = %d", m_iLift);
+    qCDebug(lcPages, "m_iLift = %d", m_iLift);
     emit RefreshLift(m_iLift);
 }
 

@@ -4,13 +4,13 @@
 #include "devicedefaults.h"
 #include "kestlabel.h"
 #include "kesttwobarslider.h"
+#include "pageslogging.h"
 #include "pagestyle.h"
 #include "scale.h"
 #include "sensordpi.h"
 #include "settings.h"
 
 #include <QCheckBox>
-#include <QDebug>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -243,7 +243,7 @@ void KestSingleDPI::onSliderChanged(int x, int y)
         return;
     m_iX = x;
     m_iY = y;
-    qDebug("ix = %d", x);
+    qCDebug(lcPages, "ix = %d", x);
     showValues(x, y);
     emit DPISignal(x, y, m_iStage);
 }

@@ -1,8 +1,8 @@
 #include "svcolorarea.h"
 
+#include "pageslogging.h"
 #include "scale.h"
 
-#include <QDebug>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -116,12 +116,12 @@ void SVColorArea::ringFromMouse(QMouseEvent *event, bool press)
     const int x = qRound(event->localPos().x());
     const int y = qRound(event->localPos().y());
     if (press)
-        qDebug("SVColorArea mousePressEvent %d %d\n", x, m_size - y);
+        qCDebug(lcPages, "SVColorArea mousePressEvent %d %d\n", x, m_size - y);
     m_ringX = qBound(0, x, m_size);
     m_ringLevel = qBound(0, m_size - y, m_size);
     emit svChangedSignal(m_hue, m_ringX, m_ringLevel);
     if (press)
-        qDebug("SVColorArea mousePressEvent %d %d\n", m_ringX, m_ringLevel);
+        qCDebug(lcPages, "SVColorArea mousePressEvent %d %d\n", m_ringX, m_ringLevel);
     update();
 }
 

@@ -1,5 +1,7 @@
 #include "hostmousesettings.h"
 
+#include "platformlogging.h"
+
 #include <QDebug>
 #include <QProcess>
 #include <QStandardPaths>
@@ -35,9 +37,9 @@ bool OpenHostMouseSettings()
             arguments << QString::fromLatin1(entry.argument);
         if (QProcess::startDetached(path, arguments))
             return true;
-        qDebug() << "could not start" << path;
+        qCDebug(lcPlatform) << "could not start" << path;
         return false;
     }
-    qDebug("no mouse settings program found");
+    qCDebug(lcPlatform, "no mouse settings program found");
     return false;
 }

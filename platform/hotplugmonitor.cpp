@@ -1,6 +1,7 @@
 #include "hotplugmonitor.h"
 
 #include "hidcollections.h"
+#include "platformlogging.h"
 
 #include <QDebug>
 #include <QMetaObject>
@@ -74,7 +75,7 @@ bool HidNodeTracker::translate(const HidrawEvent &event, HidNodeChange *change)
             c.productId = it->productId;
             m_nodes.remove(event.node);
         } else if (!parseHidId(event.parentHidId, &c.vendorId, &c.productId)) {
-            qDebug() << "removal of an unknown HID node" << event.node;
+            qCDebug(lcPlatform) << "removal of an unknown HID node" << event.node;
         }
     } else {
         return false;

@@ -1,10 +1,11 @@
 #include "pointerspeedhost.h"
 
+#include "platformlogging.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QtDebug>
 
 #include <atomic>
 #include <cerrno>
@@ -52,7 +53,8 @@ int runGsettings(const QStringList &arguments, QByteArray *output = nullptr)
         return EIO;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        qWarning("gsettings %s: %s", qPrintable(arguments.join(' ')), process.readAllStandardError().trimmed().constData());
+        qCWarning(lcPlatform, "gsettings %s: %s", qPrintable(arguments.join(' ')),
+                  process.readAllStandardError().trimmed().constData());
         return EIO;
     }
     if (output)

@@ -1,5 +1,7 @@
 #include "filenames.h"
 
+#include "storelogging.h"
+
 #include <QDebug>
 
 bool IsSafeFileName(const QString &name)
@@ -18,6 +20,6 @@ bool CheckFileName(const QString &name, const char *what)
 {
     if (IsSafeFileName(name))
         return true;
-    qDebug() << what << "name refused:" << name;
+    qCDebug(lcStore) << what << "name refused:" << name;
     return false;
 }

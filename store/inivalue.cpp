@@ -1,5 +1,7 @@
 #include "inivalue.h"
 
+#include "storelogging.h"
+
 #include <QDebug>
 
 int IniInt(const QSettings &settings, const QString &key, int fallback)
@@ -33,6 +35,6 @@ bool IniFlushed(QSettings &settings)
     settings.sync();
     if (settings.status() == QSettings::NoError)
         return true;
-    qDebug() << "settings not written:" << settings.fileName() << "status" << settings.status();
+    qCDebug(lcStore) << "settings not written:" << settings.fileName() << "status" << settings.status();
     return false;
 }

@@ -3,6 +3,7 @@
 #include "inivalue.h"
 #include "profileio.h"
 #include "settings.h"
+#include "storelogging.h"
 
 #include <QDebug>
 #include <QDir>
@@ -63,7 +64,7 @@ bool EnsureProfileFolder()
 {
     if (QDir().mkpath(ProfileFolder()))
         return true;
-    qDebug() << "cannot create the profile folder" << ProfileFolder();
+    qCDebug(lcStore) << "cannot create the profile folder" << ProfileFolder();
     return false;
 }
 

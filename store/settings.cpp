@@ -4,6 +4,7 @@
 #include "inivalue.h"
 #include "macrofiles.h"
 #include "profilefiles.h"
+#include "storelogging.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,8 +93,8 @@ ProgramFolders decideFolders()
         return folders;
     folders.data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!fillDataFolder(folders.assets, folders.data))
-        qWarning("Cannot set up the settings folder %s from %s", qPrintable(folders.data + "/Configs"),
-                 qPrintable(folders.assets + "/Configs"));
+        qCWarning(lcStore, "Cannot set up the settings folder %s from %s", qPrintable(folders.data + "/Configs"),
+                  qPrintable(folders.assets + "/Configs"));
     return folders;
 }
 

@@ -3,7 +3,9 @@
 #include "devicefixture.h"
 
 #include <QtTest>
+#include <mutex>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -28,6 +30,35 @@ public slots:
     void onBattery(uchar charging, uchar low, uchar high) { battery << Triple{charging, low, high}; }
     void onStatus(uchar p, uchar s, uchar r, uchar l) { status << QList<int>{p, s, r, l}; }
     void onWriteStatus(uchar s) { writeStatus << s; }
+};
+
+// Every debug line logged meanwhile, from any thread, as "category: text"; other messages go
+// on to the handler that was there before.
+class DebugLines {
+public:
+    DebugLines() { s_previous = qInstallMessageHandler(&DebugLines::handle); }
+    ~DebugLines() { qInstallMessageHandler(s_previous); }
+
+    QStringList take()
+    {
+        std::lock_guard<std::mutex> lock(s_mutex);
+        return std::exchange(s_lines, {});
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type != QtDebugMsg) {
+            s_previous(type, context, text);
+            return;
+        }
+        std::lock_guard<std::mutex> lock(s_mutex);
+        s_lines << QString::fromLatin1(context.category) + ": " + text;
+    }
+
+    static inline std::mutex s_mutex;
+    static inline QStringList s_lines;
+    static inline QtMessageHandler s_previous = nullptr;
 };
 
 // Short pauses: a pass is a read and `passMs`.
@@ -57,6 +88,7 @@ private slots:
     {
         StopBatteryThread();
         SetBatteryThreadConnector(nullptr);
+        QLoggingCategory::setFilterRules(QString());
     }
 
     // The first pass: the query's reply, then the same buffer once more after the pass's
@@ -112,6 +144,44 @@ private slots:
         QCOMPARE(int(g_batteryExtra), asleep ? 0 : extra);
         QCOMPARE(SimWriteCountOf(0x48), 1);
         QCOMPARE(SimLog().first().bytes.left(4), QByteArray::fromHex("0524FA48"));
+    }
+
+    // A terminal stays quiet: the thread's debug lines, one per battery reply, show only when
+    // a rule turns on the device link's category (QT_LOGGING_RULES takes the same rules).
+    void debugLinesOnlyWithTheirRule_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("no rule") << QString() << false;
+        QTest::newRow("every library") << "veskaro.*.debug=true" << true;
+        QTest::newRow("the device link") << "veskaro.device.debug=true" << true;
+        QTest::newRow("another library") << "veskaro.store.debug=true" << false;
+    }
+
+    void debugLinesOnlyWithTheirRule()
+    {
+        QFETCH(QString, rules);
+        QFETCH(bool, shown);
+        QLoggingCategory::setFilterRules(rules);
+        DeviceFixture fixture;
+        SimSetInstantTimeouts(true);
+        fixture.start(true, false);
+        SimSetBattery(0x03C0, false, 1, 0);
+        DebugLines lines;
+        Recorder recorder;
+        KestGetBatteryThread thread;
+        thread.m_pauses = quickPauses(60000);
+        recorder.attach(thread);
+        thread.start();
+        QTRY_COMPARE(recorder.battery.size(), 2);
+        thread.stopThread();
+        thread.join();
+        const QStringList logged = lines.take();
+        const QStringList battery = logged.filter("Threadread bat - ");
+        if (shown)
+            QCOMPARE(battery, QStringList{"veskaro.device: Threadread bat - 5 0 fa 48 c0 3 0 1\n"});
+        else
+            QVERIFY2(logged.isEmpty(), qPrintable(logged.join('|')));
     }
 
     void statusReports()

@@ -39,6 +39,9 @@ class DownloadTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The debug lines these tests wait for are off unless their category is on.
+    void initTestCase() { QLoggingCategory::setFilterRules("veskaro.device.debug=true"); }
+
     void reportOrder_data()
     {
         QTest::addColumn<int>("flags");

@@ -25,6 +25,9 @@ class UnusedOpsTest : public QObject {
     QScopedPointer<DownloadFixture> m_fixture;
 
 private slots:
+    // The debug lines these tests wait for are off unless their category is on.
+    void initTestCase() { QLoggingCategory::setFilterRules("veskaro.device.debug=true"); }
+
     // The feature queries use the cable's mouse collection.
     void init()
     {

@@ -166,6 +166,9 @@ class WriteJobTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The debug lines these tests wait for are off unless their category is on.
+    void initTestCase() { QLoggingCategory::setFilterRules("veskaro.device.debug=true"); }
+
     // Nothing changed and the last job succeeded: not one report, result 0, still signalled.
     void nothingChangedSendsNothing()
     {

@@ -1,0 +1,3 @@
+#include "buttonslogging.h"
+
+Q_LOGGING_CATEGORY(lcButtons, "veskaro.buttons", QtInfoMsg)

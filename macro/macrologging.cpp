@@ -1,0 +1,3 @@
+#include "macrologging.h"
+
+Q_LOGGING_CATEGORY(lcMacro, "veskaro.macro", QtInfoMsg)

@@ -1,0 +1,3 @@
+#include "pageslogging.h"
+
+Q_LOGGING_CATEGORY(lcPages, "veskaro.pages", QtInfoMsg)

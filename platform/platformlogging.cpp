@@ -1,0 +1,3 @@
+#include "platformlogging.h"
+
+Q_LOGGING_CATEGORY(lcPlatform, "veskaro.platform", QtInfoMsg)

@@ -1,0 +1,3 @@
+#include "storelogging.h"
+
+Q_LOGGING_CATEGORY(lcStore, "veskaro.store", QtInfoMsg)
