@@ -192,7 +192,8 @@ void MacroDialog::buildWidgets()
     m_pList->setViewMode(QListView::ListMode);
     m_pList->setFocusPolicy(Qt::NoFocus);
     connect(m_pList, &QListWidget::clicked, this, &MacroDialog::itemClicked);
-    m_pList->verticalScrollBar()->setStyleSheet("QScrollBar{width:10px;background:rgb(30,30,30);}");
+    const QString listScrollBar = "QScrollBar{width:10px;background:rgb(30,30,30);}";
+    m_pList->verticalScrollBar()->setStyleSheet(listScrollBar);
 
     m_pTree = new KestTreeWidget(this);
     m_pTree->setObjectName("macroCommandTree");
@@ -215,6 +216,9 @@ void MacroDialog::buildWidgets()
         }
     }
     connect(m_pTree, &QTreeWidget::itemPressed, this, &MacroDialog::TreeitemClick);
+    // The list's narrow scroll bar: a wider one would cover the movement rows' distance fields.
+    m_pTree->verticalScrollBar()->setStyleSheet(listScrollBar);
+    m_pTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_pNewButton = makeButton(skinImages({"add1.png", "add2.png", "add3.png", "add4.png"}), "macroNew");
     m_pDeleteMacroButton = makeButton(skinImages({"add1.png", "add2.png", "add3.png", "add4.png"}), "macroDelete");

@@ -17,6 +17,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -426,7 +427,11 @@ private slots:
     {
         QFETCH(double, scale);
         MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
-        writeMacro("m", {{kStepKeyPress, 0, 4}, {kStepButtonPress, 0, 1}, {kStepMove, 0, 5}, {kStepDelay, 0, 3}});
+        // A step of each kind first, then enough to make the table scroll.
+        QVector<MacroStep> steps = {{kStepKeyPress, 0, 4}, {kStepButtonPress, 0, 1}, {kStepMove, 0, 5}, {kStepDelay, 0, 3}};
+        while (steps.size() < 20)
+            steps << MacroStep{kStepDelay, 0, 1};
+        writeMacro("m", steps);
         struct Restore {
             ~Restore()
             {
@@ -466,10 +471,19 @@ private slots:
                            static_cast<QWidget *>(dialog.m_pFurtherLabels[0]),
                            static_cast<QWidget *>(dialog.m_pFurtherLabels[1])})
             QVERIFY2(w->isVisible() && !w->geometry().isEmpty(), qPrintable(w->objectName()));
+        QVERIFY(dialog.m_pTable->verticalScrollBar()->isVisible());
+        QVERIFY(!dialog.m_pTable->horizontalScrollBar()->isVisible());
         click(dialog.m_pMouseActionButton);
         check("tree");
+        // The tree scrolls; its scroll bar leaves the movement rows' distance fields in view.
+        QVERIFY(dialog.m_pTree->verticalScrollBar()->isVisible());
+        for (KestTreeItem *row : dialog.m_pMoveRows) {
+            const QLineEdit *field = row->distanceEdit();
+            const int right = field->mapTo(dialog.m_pTree->viewport(), QPoint(field->width(), 0)).x();
+            QVERIFY2(right <= dialog.m_pTree->viewport()->width(), qPrintable(QString::number(right)));
+        }
         click(dialog.m_pMouseActionButton);
-        for (int row = 0; row < dialog.stepCount(); ++row) {
+        for (int row = 0; row < 4; ++row) {
             dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(row, 0),
                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
             click(dialog.m_pEditButton);
