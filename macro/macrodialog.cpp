@@ -16,6 +16,7 @@
 #include "kesttreewidget.h"
 #include "macrologging.h"
 #include "myintvalidator.h"
+#include "pagestyle.h"
 #include "profilefiles.h"
 #include "profileio.h"
 #include "scale.h"
@@ -71,15 +72,6 @@ QStringList tabImages()
 {
     const QString skin = AppDir() + "/skin/";
     return {skin + "tabbutton-1.png", skin + "tabbutton-3.png", skin + "tabbutton-2.png", skin + "tabbutton-1.png"};
-}
-
-QString checkBoxStyle()
-{
-    const QString dir = AppDir();
-    return QString("QCheckBox::indicator:enabled:unchecked { image: url(%1/skin/checkbox1-1.png)}"
-                   "QCheckBox::indicator:enabled:checked { image: url(%1/skin/checkbox1-2.png)}"
-                   "QCheckBox{background-color:rgba(255,255,255,0)}QCheckBox{color:white}")
-        .arg(dir);
 }
 
 // Buttons of profile records that run the macro take the new name.
@@ -186,6 +178,8 @@ void MacroDialog::buildWidgets()
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->verticalHeader()->hide();
+    // The three fixed columns and the vertical scroll bar fill the width: nothing to scroll sideways.
+    m_pTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pTable->horizontalHeader()->setStyleSheet("QHeaderView::section {color: white;background:rgb(30,30,30);}");
     m_pDelegate = new KestMacroItemDelegate();
     m_pDelegate->setParent(this);
@@ -199,7 +193,8 @@ void MacroDialog::buildWidgets()
     m_pList->setViewMode(QListView::ListMode);
     m_pList->setFocusPolicy(Qt::NoFocus);
     connect(m_pList, &QListWidget::clicked, this, &MacroDialog::itemClicked);
-    m_pList->verticalScrollBar()->setStyleSheet("QScrollBar{width:10px;background:rgb(30,30,30);}");
+    const QString listScrollBar = "QScrollBar{width:10px;background:rgb(30,30,30);}";
+    m_pList->verticalScrollBar()->setStyleSheet(listScrollBar);
 
     m_pTree = new KestTreeWidget(this);
     m_pTree->setObjectName("macroCommandTree");
@@ -222,6 +217,9 @@ void MacroDialog::buildWidgets()
         }
     }
     connect(m_pTree, &QTreeWidget::itemPressed, this, &MacroDialog::TreeitemClick);
+    // The list's narrow scroll bar: a wider one would cover the movement rows' distance fields.
+    m_pTree->verticalScrollBar()->setStyleSheet(listScrollBar);
+    m_pTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_pNewButton = makeButton(skinImages({"add1.png", "add2.png", "add3.png", "add4.png"}), "macroNew");
     m_pDeleteMacroButton = makeButton(skinImages({"add1.png", "add2.png", "add3.png", "add4.png"}), "macroDelete");
@@ -297,7 +295,7 @@ void MacroDialog::buildWidgets()
     m_pLoopCountEdit->setStyleSheet(fieldStyle);
     connect(m_pLoopCountEdit, &QLineEdit::textChanged, this, &MacroDialog::LoopTimeChanged);
 
-    const QString boxStyle = checkBoxStyle();
+    const QString boxStyle = SkinCheckBoxStyleSheet() + "QCheckBox{color:white}";
     m_pBatchCheck = new QCheckBox(this);
     m_pBatchCheck->setObjectName("batchCheck");
     m_pBatchCheck->setStyleSheet(boxStyle + "QCheckBox{background-color:transparent}");
@@ -351,19 +349,17 @@ void MacroDialog::buildWidgets()
 }
 
 // The design rectangles at scale 1.0. The close, copy, cut, paste and record-after buttons
-// and the two spare labels do nothing here and take no room.
+// and the two spare labels do nothing here, but they are shown where the skin expects them.
 void MacroDialog::layoutWidgets()
 {
     const double s = getScaleFactor();
     auto place = [s](QWidget *w, int x, int y, int width, int height) {
         w->setGeometry(scaled(x, s), scaled(y, s), scaled(width, s), scaled(height, s));
     };
-    place(m_pTopLabel, 160, 2, 500, 4);
-    for (QWidget *w : {static_cast<QWidget *>(m_pCloseButton), static_cast<QWidget *>(m_pCopyButton),
-                       static_cast<QWidget *>(m_pCutButton), static_cast<QWidget *>(m_pPasteButton),
-                       static_cast<QWidget *>(m_pRecordAfterButton), static_cast<QWidget *>(m_pFurtherLabels[0]),
-                       static_cast<QWidget *>(m_pFurtherLabels[1])})
-        place(w, 0, 0, 0, 0);
+    place(m_pTopLabel, 160, 0, 475, 4);
+    place(m_pFurtherLabels[0], 160, 5, 235, 22);
+    place(m_pFurtherLabels[1], 400, 5, 235, 22);
+    place(m_pCloseButton, 641, 5, 19, 19);
     place(m_pListCaption, 5, 5, 150, 25);
     place(m_pTreeCaption, 5, 5, 150, 25);
     place(m_pList, 5, 30, 150, 270);
@@ -374,17 +370,21 @@ void MacroDialog::layoutWidgets()
     place(m_pBatchCaption, 28, 338, 127, 24);
     place(m_pGunSetButton, 5, 365, 150, 28);
 
-    place(m_pTable, 160, 30, 500, 262);
+    place(m_pTable, 160, 30, 500, 228);
+    // Step editing in a grid of 68 + 4 px columns under the table, recording beside it.
     KestPushButton *stepButtons[] = {m_pDeleteStepButton, m_pMoveUpButton, m_pMoveDownButton, m_pEditButton,
                                      m_pTopButton, m_pBottomButton, m_pClearButton};
     for (int i = 0; i < 7; ++i)
-        place(stepButtons[i], 160 + 72 * i, 297, 68, 28);
-    place(m_pStartButton, 160, 330, 96, 28);
-    place(m_pStopButton, 160, 330, 96, 28);
-    place(m_pSaveButton, 260, 330, 96, 28);
-    place(m_pCancelButton, 360, 330, 96, 28);
-    place(m_pMouseActionButton, 460, 330, 96, 28);
-    place(m_pRenameButton, 560, 330, 100, 28);
+        place(stepButtons[i], 160 + 72 * i, 263, 68, 28);
+    KestPushButton *clipboardButtons[] = {m_pCopyButton, m_pCutButton, m_pPasteButton};
+    for (int i = 0; i < 3; ++i)
+        place(clipboardButtons[i], 160 + 72 * i, 296, 68, 28);
+    place(m_pStartButton, 376, 296, 140, 28);
+    place(m_pStopButton, 376, 296, 140, 28);
+    place(m_pRecordAfterButton, 520, 296, 140, 28);
+    KestPushButton *macroButtons[] = {m_pSaveButton, m_pCancelButton, m_pMouseActionButton, m_pRenameButton};
+    for (int i = 0; i < 4; ++i)
+        place(macroButtons[i], 160 + 126 * i, 330, 122, 28);
     place(m_pNameCaption, 160, 365, 50, 28);
     place(m_pNameEdit, 210, 365, 150, 28);
     place(m_pInsertDelayButton, 365, 365, 95, 28);
@@ -1414,6 +1414,9 @@ void MacroDialog::restyleTable()
                                                        m_pDefaultDelayEdit, m_pLoopCountEdit})
         w->setFont(font);
     ApplyListStyle();
+    // Long translations narrow the font rather than run past the box.
+    for (QCheckBox *box : {m_pRecordDelayCheck, m_pDefaultDelayCheck})
+        FitCheckBoxText(box);
     // The rows take the new height from the view; the table itself is not reloaded, so
     // unsaved steps survive a scale or language change.
     m_pTable->viewport()->update();

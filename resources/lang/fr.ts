@@ -976,4 +976,278 @@
         <translation>Non</translation>
     </message>
 </context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>NEW</source>
+        <translation>NOUVEAU</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>SUPPRIMER</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MONTER</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>DESCENDRE</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>MODIFIER</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>EN HAUT</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>EN BAS</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>EFFACER</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPIER</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>COUPER</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>COLLER</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>ENREGISTRER APRÈS</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>ACTION SOURIS</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>RENOMMER</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>INSÉRER UN DÉLAI</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>RÉGLAGE DU TIR</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTER</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTER</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>DÉMARRER</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>ARRÊTER</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>ENREGISTRER LES DÉLAIS ENTRE ACTIONS</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>BOUCLES (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>TANT QUE TOUCHE ENFONCÉE</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>JUSQU'AU PROCHAIN APPUI</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>NOM DE LA MACRO</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>LOT</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>TOUCHE</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DÉLAI</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>MOUVEMENT</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>DISTANCE</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>COMMANDE SOURIS</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>CLIC GAUCHE</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>CLIC MILIEU</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>CLIC DROIT</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>SUIVANT</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>PRÉCÉDENT</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>À GAUCHE</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>À DROITE</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>APPUYER</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>RELÂCHER</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>DÉLAI(ms)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>AVERTISSEMENT</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Le fichier n'a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Veuillez saisir un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>IL Y A DÉJÀ TROP DE MACROS !</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Cette macro existe déjà !</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Charger un fichier de macro</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Enregistrer le fichier de macro</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Fichier de macro(*.MSMACRO)</translation>
+    </message>
+</context>
+<context>
+    <name>KestMacroItemDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>CLIC GAUCHE</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>CLIC DROIT</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>CLIC MILIEU</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>SUIVANT</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>PRÉCÉDENT</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>À GAUCHE</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>À DROITE</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MONTER</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>DESCENDRE</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Appui</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Relâchement</translation>
+    </message>
+</context>
 </TS>

@@ -5,12 +5,18 @@
 #include "kestdpiwindow.h"
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
+#include "kesttreeitem.h"
+#include "kesttreewidget.h"
+#include "macrodialog.h"
+#include "macrosteps.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
 #include <QFontMetrics>
+#include <QItemSelectionModel>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QStyleOptionButton>
 #include <QtTest>
 
@@ -35,6 +41,22 @@ int FrenchIndex(const QString &appDir)
             return i;
     }
     return -1;
+}
+
+// French in use, from the committed fonts and translation; a macro with a step of each kind
+// (key, mouse button, movement, delay) is listed, so the macro page has something to show.
+void PrepareFrench(const QString &appDir, int &french)
+{
+    CopyFontList(appDir);
+    french = FrenchIndex(appDir);
+    QSettings(appDir + "/Configs/LangConfig.ini", QSettings::IniFormat).setValue("Config/LangID", french);
+    QSettings(appDir + "/Configs/Config.ini", QSettings::IniFormat).setValue("MouseSenSor/1", 3360);  // offers "Link XY"
+    QDir().mkpath(appDir + "/lang");
+    QFile::copy(QStringLiteral(LANG_DIR "/fr.qm"), appDir + "/lang/fr.qm");
+    MacroFile macro;
+    macro.steps = {{kStepKeyPress, 0, 4}, {kStepButtonPress, 0, 1}, {kStepMove, 251, 0}, {kStepDelay, 0, 3}};
+    WriteMacroFile("essai", macro);
+    AddToMacroList("essai");
 }
 
 struct Caption {
@@ -75,15 +97,7 @@ private slots:
     void captionsFitTheirControls()
     {
         int french = -1;
-        const auto prepare = [&french](const QString &appDir) {
-            CopyFontList(appDir);
-            french = FrenchIndex(appDir);
-            QSettings(appDir + "/Configs/LangConfig.ini", QSettings::IniFormat).setValue("Config/LangID", french);
-            QSettings(appDir + "/Configs/Config.ini", QSettings::IniFormat).setValue("MouseSenSor/1", 3360);  // offers "Link XY"
-            QDir().mkpath(appDir + "/lang");
-            QFile::copy(QStringLiteral(LANG_DIR "/fr.qm"), appDir + "/lang/fr.qm");
-        };
-        WindowSession session(true, prepare);
+        WindowSession session(true, [&french](const QString &appDir) { PrepareFrench(appDir, french); });
         QVERIFY(french >= 0);
         VarnelWidget *window = session.window.get();
         QCOMPARE(window->m_dScaleFactor, 1.0);
@@ -93,9 +107,7 @@ private slots:
 
         QStringList tooWide;
         int measured = 0;
-        // The pages share the window's middle: each tab shows its own controls.
-        for (KestPushButton *tab : window->m_pTabButtons) {
-            QTest::mouseClick(tab, Qt::LeftButton);
+        const auto measure = [&] {
             for (QWidget *widget : window->findChildren<QWidget *>()) {
                 Caption caption;
                 if (!widget->isVisible() || widget->width() <= 0 || !CaptionOf(widget, caption)
@@ -111,10 +123,54 @@ private slots:
                                    .arg(needed)
                                    .arg(caption.room);
             }
+        };
+        // The pages share the window's middle: each tab shows its own controls.
+        for (KestPushButton *tab : window->m_pTabButtons) {
+            QTest::mouseClick(tab, Qt::LeftButton);
+            measure();
+        }
+        // The macro page's other faces: the command tree in place of the list, and the step
+        // editor of each kind of step.
+        MacroDialog *macro = window->m_pMacroDialog;
+        QVERIFY(macro->isVisible());
+        QCOMPARE(macro->stepCount(), 4);
+        QTest::mouseClick(macro->m_pMouseActionButton, Qt::LeftButton);
+        QVERIFY(macro->m_pMoveRows[0]->isVisible());
+        measure();
+        QTest::mouseClick(macro->m_pMouseActionButton, Qt::LeftButton);
+        for (int row = 0; row < macro->stepCount(); ++row) {
+            macro->m_pSelection->setCurrentIndex(macro->m_pModel->index(row, 0),
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            QTest::mouseClick(macro->m_pEditButton, Qt::LeftButton);
+            QVERIFY(macro->isEditMode());
+            measure();
+            QTest::mouseClick(macro->m_pCancelButton, Qt::LeftButton);
         }
         QVERIFY(measured > 20);
         tooWide.removeDuplicates();
         QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join("\n")));
+    }
+
+    // The macro page and its step painter speak French.
+    void macroPageInFrench()
+    {
+        int french = -1;
+        WindowSession session(true, [&french](const QString &appDir) { PrepareFrench(appDir, french); });
+        MacroDialog *macro = session->m_pMacroDialog;
+        QCOMPARE(macro->m_pNewButton->buttonText(), QString("NOUVEAU"));
+        QCOMPARE(macro->m_pRecordAfterButton->buttonText(), QString("ENREGISTRER APRÈS"));
+        QCOMPARE(macro->m_pRecordDelayCheck->text(), QString("ENREGISTRER LES DÉLAIS ENTRE ACTIONS"));
+        QCOMPARE(macro->m_pListCaption->m_text, QString("NOM DE LA MACRO"));
+        QCOMPARE(macro->m_pLoopLabels[2]->m_text, QString("JUSQU'AU PROCHAIN APPUI"));
+        QCOMPARE(macro->m_pTree->headerItem()->text(0), QString("COMMANDE SOURIS"));
+        QCOMPARE(macro->m_pTreeRows[1]->text(0), QString("CLIC MILIEU"));
+        QCOMPARE(macro->m_pTreeChildren[0][1]->text(0), QString("RELÂCHER"));
+        QCOMPARE(macro->m_pMoveRows[2]->caption()->m_text, QString("MONTER"));
+        QCOMPARE(macro->m_pModel->headerData(2, Qt::Horizontal).toString(), QString("DÉLAI(ms)"));
+        // What the table paints for the listed button press (129, 0, 1) and movement (2, 251, 0).
+        QCOMPARE(StepCell(0, "129", "129", 0, 1, 10).text, QString("CLIC GAUCHE"));
+        QCOMPARE(StepCell(1, "129", "0", 0, 1, 10).text, QString("Appui"));
+        QCOMPARE(StepCell(0, "2", "2", 251, 0, 10).text, QString("MONTER"));
     }
 };
 

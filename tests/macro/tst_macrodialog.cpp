@@ -10,11 +10,14 @@
 #include "macrofixture.h"
 #include "profilefiles.h"
 #include "profileio.h"
+#include "scale.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -410,6 +413,103 @@ private slots:
         g_langId = 0;
         dialog.UpdateLanguage();
         QVERIFY(dialog.m_pGunSetButton->isHidden());
+    }
+
+    // Every shown control has a place of its own inside the page, in each face of the page:
+    // the list, the command tree, and the step editor of each kind of step.
+    void controlsDoNotOverlap_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("2") << 2.0;
+    }
+    void controlsDoNotOverlap()
+    {
+        QFETCH(double, scale);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        // A step of each kind first, then enough to make the table scroll.
+        QVector<MacroStep> steps = {{kStepKeyPress, 0, 4}, {kStepButtonPress, 0, 1}, {kStepMove, 0, 5}, {kStepDelay, 0, 3}};
+        while (steps.size() < 20)
+            steps << MacroStep{kStepDelay, 0, 1};
+        writeMacro("m", steps);
+        struct Restore {
+            ~Restore()
+            {
+                g_langId = 0;
+                setScaleFactor(1.0);
+            }
+        } restore;
+        g_langId = 1;  // GUN SET shown too
+        setScaleFactor(scale);
+        MacroDialog dialog(nullptr);
+        dialog.resize(scaled(665, scale), scaled(467, scale));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        QStringList faults;
+        const auto check = [&](const QString &face) {
+            QList<QWidget *> shown;
+            for (QWidget *w : dialog.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (w->isVisible() && !w->isWindow())
+                    shown << w;
+            }
+            const auto name = [](QWidget *w) { return QString("%1 %2").arg(w->objectName()).arg(w->metaObject()->className()); };
+            for (int i = 0; i < shown.size(); ++i) {
+                const QRect a = shown[i]->geometry();
+                if (a.isEmpty() || !dialog.rect().contains(a))
+                    faults << QString("%1: %2 outside the page").arg(face, name(shown[i]));
+                for (int j = i + 1; j < shown.size(); ++j) {
+                    if (a.intersects(shown[j]->geometry()))
+                        faults << QString("%1: %2 over %3").arg(face, name(shown[i]), name(shown[j]));
+                }
+            }
+        };
+        check("list");
+        for (QWidget *w : {static_cast<QWidget *>(dialog.m_pCloseButton), static_cast<QWidget *>(dialog.m_pCopyButton),
+                           static_cast<QWidget *>(dialog.m_pCutButton), static_cast<QWidget *>(dialog.m_pPasteButton),
+                           static_cast<QWidget *>(dialog.m_pRecordAfterButton),
+                           static_cast<QWidget *>(dialog.m_pFurtherLabels[0]),
+                           static_cast<QWidget *>(dialog.m_pFurtherLabels[1])})
+            QVERIFY2(w->isVisible() && !w->geometry().isEmpty(), qPrintable(w->objectName()));
+        QVERIFY(dialog.m_pTable->verticalScrollBar()->isVisible());
+        QVERIFY(!dialog.m_pTable->horizontalScrollBar()->isVisible());
+        click(dialog.m_pMouseActionButton);
+        check("tree");
+        // The tree scrolls; its scroll bar leaves the movement rows' distance fields in view.
+        QVERIFY(dialog.m_pTree->verticalScrollBar()->isVisible());
+        for (KestTreeItem *row : dialog.m_pMoveRows) {
+            const QLineEdit *field = row->distanceEdit();
+            const int right = field->mapTo(dialog.m_pTree->viewport(), QPoint(field->width(), 0)).x();
+            QVERIFY2(right <= dialog.m_pTree->viewport()->width(), qPrintable(QString::number(right)));
+        }
+        click(dialog.m_pMouseActionButton);
+        for (int row = 0; row < 4; ++row) {
+            dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(row, 0),
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            click(dialog.m_pEditButton);
+            QVERIFY(dialog.isEditMode());
+            check(QString("editing row %1").arg(row));
+            click(dialog.m_pCancelButton);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+    }
+
+    // The buttons without an action of their own lock with the editing controls.
+    void idleButtonsLockWhileRecording()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {});
+        MacroDialog dialog(nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const KestPushButton *idle[] = {dialog.m_pCloseButton, dialog.m_pCopyButton, dialog.m_pCutButton,
+                                        dialog.m_pPasteButton, dialog.m_pRecordAfterButton};
+        click(dialog.m_pStartButton);
+        for (const KestPushButton *b : idle)
+            QVERIFY2(!b->isButtonEnabled(), qPrintable(b->objectName()));
+        click(dialog.m_pStopButton);
+        for (const KestPushButton *b : idle)
+            QVERIFY2(b->isButtonEnabled(), qPrintable(b->objectName()));
     }
 };
 
