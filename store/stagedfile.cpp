@@ -15,6 +15,7 @@
 namespace {
 
 std::atomic<unsigned> g_tempCounter{0};
+std::function<void(const QString &)> g_beforeCommit;
 
 qint64 millisecondsOf(const timespec &t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; }
 
@@ -132,6 +133,8 @@ bool StagedWrites::commit()
     for (Entry &entry : entries) {
         if (!entry.file->syncData())
             return false;  // the temporary files go with `entries`
+        if (g_beforeCommit)
+            g_beforeCommit(entry.file->target());
         std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
         if (!entry.file->commit())
             return false;
@@ -163,3 +166,5 @@ bool ReadWholeFile(const QString &path, QByteArray &text)
     text = file.readAll();
     return file.error() == QFile::NoError;
 }
+
+void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }

@@ -74,3 +74,8 @@ FileStamp StampOf(const QString &file);
 
 // The file's whole contents; false when it cannot be read (a missing file included).
 bool ReadWholeFile(const QString &path, QByteArray &text);
+
+// ---- testing ----
+// Called on the committing thread just before each file of a StagedWrites takes its place,
+// with the file's path: tests change the disk there. An empty function removes it.
+void SetBeforeStagedCommitForTesting(std::function<void(const QString &target)> hook);
