@@ -3,6 +3,8 @@
 #include <QDataStream>
 #include <QVariant>
 
+#include <charconv>
+
 namespace {
 
 bool isHexDigit(uint ch) { return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F'); }
@@ -78,7 +80,13 @@ QByteArray IniKeyText(const QString &key)
 
 QByteArray IniSectionLine(const QString &name) { return '[' + IniKeyText(name) + "]\n"; }
 
-void AppendIniNumber(QByteArray &line, qint64 number) { line += QByteArray::number(number); }
+void AppendIniNumber(QByteArray &line, qint64 number)
+{
+    // Called for thousands of keys per file: no allocation per number.
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    line.append(digits, int(end - digits));
+}
 
 void AppendIniText(QByteArray &line, const QString &text)
 {
