@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -227,12 +228,14 @@ bool onlyLayoutKeys(const QSettings &settings, const QString &group, const Profi
     });
 }
 
-// The record each group was last written with, and the file as that write left it: while the
-// file is still that one, writing the same record again would give the same file.
+// The record each group was last written with (or read from it), and the file as that write
+// (or read) found it: while the file is still that one, writing the same record again would
+// give the same file.
 struct WrittenGroup {
     FileStamp stamp;
     ProfileRecord record;
     bool onlyThisGroup = false;  // the file holds no key but the group's own
+    bool written = true;         // false: read from the file, which may hold more than the record says
 };
 std::mutex g_writtenMutex;  // the write job saves on its own thread
 std::map<QString, WrittenGroup> g_written;
@@ -251,7 +254,21 @@ bool missing(const QString &file)
 void remember(const QString &key, const QString &file, const ProfileRecord &record, bool onlyThisGroup)
 {
     std::lock_guard<std::mutex> lock(g_writtenMutex);
-    g_written[key] = WrittenGroup{StampOf(file), record, onlyThisGroup};
+    g_written[key] = WrittenGroup{StampOf(file), record, onlyThisGroup, true};
+}
+
+// What the store read from a file it did not write in this run (an earlier run's, mostly):
+// the first save can then tell cheaply whether the file holds the group alone.
+void rememberRead(const QString &key, const QString &file, const ProfileRecord &record)
+{
+    const FileStamp stamp = StampOf(file);
+    if (stamp.inode == 0)
+        return;
+    std::lock_guard<std::mutex> lock(g_writtenMutex);
+    WrittenGroup &entry = g_written[key];
+    if (entry.written && entry.stamp == stamp)
+        return;  // our own write: more is known of it
+    entry = WrittenGroup{stamp, record, false, false};
 }
 
 // A file that holds nothing but the group (or nothing at all) gets the text QSettings would
@@ -261,18 +278,28 @@ int stageProfile(const QString &file, const QString &group, const ProfileRecord 
 {
     const QString key = writtenKey(file, group, ledTimes);
     bool onlyThisGroup = false;
+    std::unique_ptr<ProfileRecord> read;
     {
         std::lock_guard<std::mutex> lock(g_writtenMutex);
         const auto it = g_written.find(key);
         if (it != g_written.end()) {
             const bool unchanged = it->second.stamp.inode != 0 && it->second.stamp == StampOf(file);
-            if (unchanged && it->second.record == record)
+            if (unchanged && it->second.written && it->second.record == record)
                 return kStoreOk;
             onlyThisGroup = unchanged && it->second.onlyThisGroup;
+            if (unchanged && !it->second.written)
+                read = std::make_unique<ProfileRecord>(it->second.record);
             g_written.erase(it);
         }
     }
     const ProfileLayout &layout = profileLayout(ledTimes);
+    if (!writableAsText(group, layout))
+        read.reset();
+    if (read) {
+        // The file holds the group alone when it is, byte for byte, what writing it would give.
+        QByteArray text;
+        onlyThisGroup = ReadWholeFile(file, text) && text == profileText(group, *read, layout);
+    }
     if (writableAsText(group, layout) && (onlyThisGroup || missing(file))) {
         auto text = std::make_unique<StagedFile>(file);
         if (!text->write(profileText(group, record, layout)))
@@ -300,8 +327,11 @@ int writeProfile(const QString &file, const QString &group, const ProfileRecord 
 
 void readProfile(const QString &file, const QString &group, ProfileRecord &record, LedTimes ledTimes)
 {
-    QSettings settings(file, QSettings::IniFormat);
-    ReadProfileGroup(settings, group, record, ledTimes);
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        ReadProfileGroup(settings, group, record, ledTimes);
+    }
+    rememberRead(writtenKey(file, group, ledTimes), file, record);
 }
 
 } // namespace
