@@ -7,7 +7,6 @@
 #include "stagedfile.h"
 
 #include <QFile>
-#include <QSet>
 #include <QSettings>
 
 #include <sys/stat.h>
@@ -135,8 +134,7 @@ struct LayoutEntry {
 };
 
 struct ProfileLayout {
-    std::vector<LayoutEntry> entries;
-    QSet<QString> keys;
+    std::vector<LayoutEntry> entries;  // sorted by key
     bool plain = true;  // every key written as it is: the text can be produced here
 };
 
@@ -155,7 +153,6 @@ private:
         const std::ptrdiff_t offset =
             static_cast<const char *>(field) - reinterpret_cast<const char *>(&m_record);
         m_layout.entries.push_back({key, IniKeyText(key) + '=', kind, offset});
-        m_layout.keys.insert(key);
         m_layout.plain = m_layout.plain && IsPlainIniKey(key);
     }
 
@@ -174,11 +171,15 @@ ProfileLayout buildLayout(LedTimes ledTimes)
     return layout;
 }
 
+// Built at its first use: the program itself only ever needs the first.
 const ProfileLayout &profileLayout(LedTimes ledTimes)
 {
-    static const ProfileLayout included = buildLayout(LedTimes::Included);
+    if (ledTimes == LedTimes::Included) {
+        static const ProfileLayout included = buildLayout(LedTimes::Included);
+        return included;
+    }
     static const ProfileLayout excluded = buildLayout(LedTimes::Excluded);
-    return ledTimes == LedTimes::Included ? included : excluded;
+    return excluded;
 }
 
 // The file QSettings writes for this one group into an empty file (or one that holds no other keys).
@@ -223,8 +224,13 @@ bool onlyLayoutKeys(const QSettings &settings, const QString &group, const Profi
 {
     const QString prefix = group + QLatin1Char('/');
     const QStringList keys = settings.allKeys();
+    const auto byKey = [](const LayoutEntry &entry, const QString &key) { return entry.key < key; };
     return std::all_of(keys.begin(), keys.end(), [&](const QString &key) {
-        return key.startsWith(prefix) && layout.keys.contains(key.mid(prefix.size()));
+        if (!key.startsWith(prefix))
+            return false;
+        const QString own = key.mid(prefix.size());
+        const auto it = std::lower_bound(layout.entries.begin(), layout.entries.end(), own, byKey);
+        return it != layout.entries.end() && it->key == own;
     });
 }
 
