@@ -242,7 +242,9 @@ bool UnsentMark::set()
             return false;
     }
     m_stamp = StampOf(ConfigIniPath());
-    return DiffMarkText(marked, 0, m_clearText);
+    if (!DiffMarkText(marked, 0, m_clearText))
+        m_clearText.clear();  // clear() takes the long way
+    return true;
 }
 
 bool UnsentMark::prepareClear()

@@ -4,7 +4,6 @@
 // write is on disk when the setter returns and each getter reads the file afresh.
 
 #include "records.h"
-
 #include "stagedfile.h"
 
 #include <QByteArray>

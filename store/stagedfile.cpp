@@ -60,6 +60,11 @@ bool StagedFile::write(const QByteArray &text)
 {
     closeAndRemove();
     const QByteArray target = QFile::encodeName(m_target);
+    // A file made read-only stays as it is, as QSettings leaves it.
+    if (::access(target.constData(), F_OK) == 0 && ::access(target.constData(), W_OK) != 0) {
+        qDebug() << "not replaced, read-only:" << m_target;
+        return false;
+    }
     // O_EXCL on a name of this process: nobody else's file is ever written through.
     for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
         m_tempName = target + '.' + QByteArray::number(qint64(::getpid())) + '.'

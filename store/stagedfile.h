@@ -24,8 +24,9 @@ public:
     StagedFile &operator=(const StagedFile &) = delete;
 
     const QString &target() const { return m_target; }
-    // The whole text into a new temporary file in the target's folder, with the target's
-    // permissions. False (and no temporary file left) when it could not be created or written.
+    // The whole text into a new temporary file in the target's folder (made when missing), with
+    // the target's permissions. False (and no temporary file left) when it could not be created
+    // or written, or when the target may not be written.
     bool write(const QByteArray &text);
     // Puts the written file in the target's place. Its time stamp is made later than the
     // replaced file's, so that QSettings, which tells files apart by size and time, reads the

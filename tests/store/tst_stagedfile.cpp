@@ -72,6 +72,7 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<bool>("written");
         QTest::newRow("read-only folder") << "read-only" << false;
+        QTest::newRow("read-only file") << "read-only file" << false;
         QTest::newRow("folder that cannot be created") << "under a file" << false;
         QTest::newRow("a folder in the file's place") << "folder" << true;
     }
@@ -79,12 +80,15 @@ private slots:
     {
         QFETCH(QString, fault);
         QFETCH(bool, written);
-        if (fault == "read-only" && geteuid() == 0)
-            QSKIP("root writes into read-only folders");
+        if (fault.startsWith("read-only") && geteuid() == 0)
+            QSKIP("root writes into read-only files and folders");
         QString target = m_dir->path() + "/Configs/Config.ini";
         QVERIFY(QDir().mkpath(m_dir->path() + "/Configs"));
         if (fault == "read-only") {
             QVERIFY(QFile::setPermissions(m_dir->path() + "/Configs", QFile::ReadOwner | QFile::ExeOwner));
+        } else if (fault == "read-only file") {
+            QVERIFY(writeFixture(target, "x"));
+            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
         } else if (fault == "under a file") {  // root cannot make a folder there either
             QVERIFY(writeFixture(target, "x"));
             target += "/Profile/a.prof";
