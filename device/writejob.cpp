@@ -7,7 +7,10 @@
 #include "download.h"
 #include "profileio.h"
 #include "settings.h"
+#include "stagedfile.h"
 #include "transport.h"
+
+#include <thread>
 
 KestProcessThread::KestProcessThread() : m_snapshot(g_deviceConfig) {}
 
@@ -34,24 +37,32 @@ void KestProcessThread::run()
 
 quint8 KestProcessThread::runJob()
 {
-    // Files and mouse must never disagree: what cannot be saved is not sent.
-    if (SaveConfig(m_snapshot) != kStoreOk)
+    // Files and mouse must never disagree: what cannot be saved is not sent. The profile files
+    // are written aside here; they take their places while the download runs.
+    StagedWrites staged;
+    if (StageConfig(m_snapshot, staged) != kStoreOk)
         return kJobSaveFailed;
     if (g_deviceAsleep)
-        return kJobAsleep;
+        return staged.commit() ? kJobAsleep : kJobSaveFailed;
     const ChangeMask mask = CompareConfigs(m_snapshot, g_loadedDeviceConfig);
     const int flags = (GetDiff() == 1 || m_fullDownload) ? kChangeAll : mask;
     if (flags == 0)
-        return kJobDone;
+        return staged.commit() ? kJobDone : kJobSaveFailed;
     // Marked before the first report, so that a download cut short by anything (a crash
     // included) is sent whole by the next job, in this run or the next.
-    if (!SetDiff(1))
+    UnsentMark mark;
+    if (!mark.set())
         return kJobSaveFailed;
-    // The files already hold the snapshot: no second save of the profiles.
+    // The disk's share of the job, in the time the download waits for the mouse.
+    bool saved = false;
+    std::thread save([&staged, &mark, &saved] { saved = staged.commit() && mark.prepareClear(); });
     const quint8 result = quint8(DownloadProfile(m_snapshot, flags));
+    save.join();
     // What was sent, not what the pages or status reports changed meanwhile.
     g_loadedDeviceConfig = m_snapshot;
+    if (!saved)
+        return kJobSaveFailed;  // the mark stays: the next job sends every section
     if (result != kSendOk)
-        return result;  // the mark stays: the next job sends every section
-    return SetDiff(0) ? kJobDone : kJobSaveFailed;
+        return result;
+    return mark.clear() ? kJobDone : kJobSaveFailed;
 }

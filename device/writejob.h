@@ -12,7 +12,8 @@
 constexpr quint8 kJobDone = 0;
 constexpr quint8 kJobAsleep = 5;  // 1, 2 and 4 are the transport's failures
 // The configuration could not be saved, or the unsent mark in Config.ini not set: nothing was
-// sent. Also when the mark could not be cleared after a good download (the next start sends all).
+// sent. Also when a file written aside could not take its place during the download, or the
+// mark could not be cleared after it (the mark stays: the next job sends all).
 constexpr quint8 kJobSaveFailed = 6;
 
 class KestProcessThread : public QThread {

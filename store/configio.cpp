@@ -7,6 +7,7 @@
 #include "profilegroup.h"
 #include "profileio.h"
 #include "settings.h"
+#include "stagedfile.h"
 
 #include <QSettings>
 
@@ -103,10 +104,20 @@ void LoadConfig(DeviceConfig &config)
 
 int SaveConfig(const DeviceConfig &config)
 {
+    StagedWrites staged;
+    const int result = StageConfig(config, staged);
+    if (result != kStoreOk)
+        return result;
+    return staged.commit() ? kStoreOk : kStoreWriteFailed;
+}
+
+int StageConfig(const DeviceConfig &config, StagedWrites &staged)
+{
     QString names[kProfileCount];
     usableNames(config, names);
     {
         // Unchanged parts are not written again: most saves change one profile, or none.
+        std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
         QSettings settings(ConfigIniPath(), QSettings::IniFormat);
         if (!holdsConfigGroup(settings, config, names)) {
             writeConfigGroup(settings, config, names);
@@ -117,9 +128,11 @@ int SaveConfig(const DeviceConfig &config)
     // Stops at the first failure: of a configuration that is not sent, as little as possible
     // reaches the disk, where the next start would take it for what the mouse holds.
     for (int i = 0; i < kProfileCount; ++i) {
-        const int result = WriteProfileFile(config.profiles[i], names[i]);
-        if (result != kStoreOk)
+        const int result = StageProfileFile(config.profiles[i], names[i], staged);
+        if (result != kStoreOk) {
+            staged = StagedWrites();  // its temporary files go
             return result;
+        }
     }
     return kStoreOk;
 }

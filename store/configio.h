@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class StagedWrites;
+
 // Reads Config.ini and the five profile files, then refills g_buttonMatrix. The slot file names
 // are kept safe and apart: a missing key keeps the current name, an empty or unsafe name or one
 // an earlier slot has gives "Profile N" (MakeSlotNamesUsable).
@@ -13,6 +15,9 @@ void LoadConfig(DeviceConfig &config);
 // kStoreOk, or the first failure, after which nothing more is written. Files it would not
 // change are left alone.
 int SaveConfig(const DeviceConfig &config);
+// SaveConfig's first part: Config.ini and the profile files that need QSettings are written,
+// the others staged; SaveConfig is this and `staged.commit()`. Nothing staged on a failure.
+int StageConfig(const DeviceConfig &config, StagedWrites &staged);
 int SaveConfigV2(const DeviceConfig &config, const QString &path);
 // A ".conf" file into config; LedMoveOFF and LedSleepTime of every profile keep their values.
 // Slot names as LoadConfig; a name of a listed profile (ReadProfileList) that no slot of config

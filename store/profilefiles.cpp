@@ -77,6 +77,15 @@ int WriteProfileFile(const ProfileRecord &record, const QString &name)
     return WriteProfile(0, record, ProfileFilePath(name));
 }
 
+int StageProfileFile(const ProfileRecord &record, const QString &name, StagedWrites &staged)
+{
+    if (!CheckProfileName(name))
+        return kStoreBadName;
+    if (!EnsureProfileFolder())
+        return kStoreWriteFailed;
+    return StageProfile(record, ProfileFilePath(name), staged);
+}
+
 int ReadProfileFile(ProfileRecord &record, const QString &name)
 {
     if (!CheckProfileName(name))

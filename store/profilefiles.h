@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class StagedWrites;
+
 // CheckFileName for a profile's name.
 inline bool CheckProfileName(const QString &name) { return CheckFileName(name, "profile"); }
 // The file name of slot 0-4 while it has no name of its own: "Profile 1" ... "Profile 5".
@@ -30,6 +32,8 @@ bool EnsureProfileFolder();
 
 // kStoreOk, kStoreBadName (nothing written) or kStoreWriteFailed.
 int WriteProfileFile(const ProfileRecord &record, const QString &name);
+// The same through `staged` (StageProfile): the file may take its place only when it commits.
+int StageProfileFile(const ProfileRecord &record, const QString &name, StagedWrites &staged);
 // kStoreOk, or kStoreBadName with the record untouched.
 int ReadProfileFile(ProfileRecord &record, const QString &name);
 // Writes DefaultProfile.prof, the template of new profiles, from the device description.

@@ -1,16 +1,22 @@
 #include "profileio.h"
 
+#include "initext.h"
 #include "inivalue.h"
 #include "profilegroup.h"
 #include "settings.h"
+#include "stagedfile.h"
 
 #include <QFile>
 #include <QSettings>
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <map>
+#include <memory>
 #include <mutex>
+#include <vector>
 
 namespace {
 
@@ -117,35 +123,125 @@ private:
     const QSettings &m_settings;
 };
 
-// Which file a stat describes: a rewrite through QSettings gives a new inode, an edit in place
-// new times. Zero inode: no regular file there.
-struct FileStamp {
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
+// Where each key's value lies in a record, in the order QSettings writes the keys (sorted),
+// for writing a profile file's text without QSettings.
+struct LayoutEntry {
+    enum Kind { Byte, Signed, Unsigned, Text, Color };
+    QString key;
+    QByteArray line;  // "key="
+    Kind kind;
+    std::ptrdiff_t offset;
 };
 
-bool operator==(const FileStamp &a, const FileStamp &b)
+struct ProfileLayout {
+    std::vector<LayoutEntry> entries;  // sorted by key
+    bool plain = true;  // every key written as it is: the text can be produced here
+};
+
+class LayoutCollector {
+public:
+    LayoutCollector(const ProfileRecord &record, ProfileLayout &layout) : m_record(record), m_layout(layout) {}
+    void number(const QString &key, const quint8 &field, int = 0) { add(key, LayoutEntry::Byte, &field); }
+    void number(const QString &key, const qint32 &field, int = 0) { add(key, LayoutEntry::Signed, &field); }
+    void number(const QString &key, const quint32 &field, int = 0) { add(key, LayoutEntry::Unsigned, &field); }
+    void text(const QString &key, const QString &field) { add(key, LayoutEntry::Text, &field); }
+    void color(const QString &key, const QColor &field) { add(key, LayoutEntry::Color, &field); }
+
+private:
+    void add(const QString &key, LayoutEntry::Kind kind, const void *field)
+    {
+        const std::ptrdiff_t offset =
+            static_cast<const char *>(field) - reinterpret_cast<const char *>(&m_record);
+        m_layout.entries.push_back({key, IniKeyText(key) + '=', kind, offset});
+        m_layout.plain = m_layout.plain && IsPlainIniKey(key);
+    }
+
+    const ProfileRecord &m_record;
+    ProfileLayout &m_layout;
+};
+
+ProfileLayout buildLayout(LedTimes ledTimes)
 {
-    return a.inode == b.inode && a.size == b.size && a.modified.tv_sec == b.modified.tv_sec
-        && a.modified.tv_nsec == b.modified.tv_nsec && a.changed.tv_sec == b.changed.tv_sec
-        && a.changed.tv_nsec == b.changed.tv_nsec;
+    ProfileLayout layout;
+    const ProfileRecord record;
+    LayoutCollector collector(record, layout);
+    visitProfile(record, collector, ledTimes);
+    std::sort(layout.entries.begin(), layout.entries.end(),
+              [](const LayoutEntry &a, const LayoutEntry &b) { return a.key < b.key; });
+    return layout;
 }
 
-FileStamp stampOf(const QString &file)
+// Built at its first use: the program itself only ever needs the first.
+const ProfileLayout &profileLayout(LedTimes ledTimes)
 {
-    struct stat info {};
-    if (::stat(QFile::encodeName(file).constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return {};
-    return {info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+    if (ledTimes == LedTimes::Included) {
+        static const ProfileLayout included = buildLayout(LedTimes::Included);
+        return included;
+    }
+    static const ProfileLayout excluded = buildLayout(LedTimes::Excluded);
+    return excluded;
 }
 
-// The record each group was last written with, and the file as that write left it: while the
-// file is still that one, writing the same record again would give the same file.
+// The file QSettings writes for this one group into an empty file (or one that holds no other keys).
+QByteArray profileText(const QString &group, const ProfileRecord &record, const ProfileLayout &layout)
+{
+    QByteArray text = IniSectionLine(group);
+    text.reserve(int(layout.entries.size()) * 40);
+    const char *base = reinterpret_cast<const char *>(&record);
+    for (const LayoutEntry &entry : layout.entries) {
+        const void *field = base + entry.offset;
+        text += entry.line;
+        switch (entry.kind) {
+        case LayoutEntry::Byte:
+            AppendIniNumber(text, *static_cast<const quint8 *>(field));
+            break;
+        case LayoutEntry::Signed:
+            AppendIniNumber(text, *static_cast<const qint32 *>(field));
+            break;
+        case LayoutEntry::Unsigned:
+            AppendIniNumber(text, *static_cast<const quint32 *>(field));
+            break;
+        case LayoutEntry::Text:
+            AppendIniText(text, *static_cast<const QString *>(field));
+            break;
+        case LayoutEntry::Color:
+            AppendIniColor(text, *static_cast<const QColor *>(field));
+            break;
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+// The text can be produced here for the group, and nothing but the group's keys in the file.
+bool writableAsText(const QString &group, const ProfileLayout &layout)
+{
+    return layout.plain && IsPlainIniKey(group) && !group.contains(QLatin1Char('/'))
+           && group.compare(QLatin1String("general"), Qt::CaseInsensitive) != 0;
+}
+
+bool onlyLayoutKeys(const QSettings &settings, const QString &group, const ProfileLayout &layout)
+{
+    const QString prefix = group + QLatin1Char('/');
+    const QStringList keys = settings.allKeys();
+    const auto byKey = [](const LayoutEntry &entry, const QString &key) { return entry.key < key; };
+    return std::all_of(keys.begin(), keys.end(), [&](const QString &key) {
+        if (!key.startsWith(prefix))
+            return false;
+        const QString own = key.mid(prefix.size());
+        const auto it = std::lower_bound(layout.entries.begin(), layout.entries.end(), own, byKey);
+        return it != layout.entries.end() && it->key == own;
+    });
+}
+
+// The record each group was last written with (or read from it), and the file as that write
+// (or read) found it: while the file is still that one, writing the same record again would
+// give the same file.
 struct WrittenGroup {
     FileStamp stamp;
     ProfileRecord record;
+    bool onlyThisGroup = false;  // the file holds no key but the group's own
+    bool written = true;         // false: read from the file, which may hold more than the record says
 };
 std::mutex g_writtenMutex;  // the write job saves on its own thread
 std::map<QString, WrittenGroup> g_written;
@@ -155,31 +251,93 @@ QString writtenKey(const QString &file, const QString &group, LedTimes ledTimes)
     return file + QLatin1Char('\n') + group + (ledTimes == LedTimes::Included ? QLatin1String("+") : QLatin1String("-"));
 }
 
-int writeProfile(const QString &file, const QString &group, const ProfileRecord &record, LedTimes ledTimes)
+bool missing(const QString &file)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(file).constData(), &info) != 0 && errno == ENOENT;
+}
+
+void remember(const QString &key, const QString &file, const ProfileRecord &record, bool onlyThisGroup)
+{
+    std::lock_guard<std::mutex> lock(g_writtenMutex);
+    g_written[key] = WrittenGroup{StampOf(file), record, onlyThisGroup, true};
+}
+
+// What the store read from a file it did not write in this run (an earlier run's, mostly):
+// the first save can then tell cheaply whether the file holds the group alone.
+void rememberRead(const QString &key, const QString &file, const ProfileRecord &record)
+{
+    const FileStamp stamp = StampOf(file);
+    if (stamp.inode == 0)
+        return;
+    std::lock_guard<std::mutex> lock(g_writtenMutex);
+    WrittenGroup &entry = g_written[key];
+    if (entry.written && entry.stamp == stamp)
+        return;  // our own write: more is known of it
+    entry = WrittenGroup{stamp, record, false, false};
+}
+
+// A file that holds nothing but the group (or nothing at all) gets the text QSettings would
+// write, through `staged`; any other goes through QSettings, which keeps the file's other keys.
+int stageProfile(const QString &file, const QString &group, const ProfileRecord &record, LedTimes ledTimes,
+                 StagedWrites &staged)
 {
     const QString key = writtenKey(file, group, ledTimes);
+    bool onlyThisGroup = false;
+    std::unique_ptr<ProfileRecord> read;
     {
         std::lock_guard<std::mutex> lock(g_writtenMutex);
         const auto it = g_written.find(key);
         if (it != g_written.end()) {
-            if (it->second.stamp.inode != 0 && it->second.stamp == stampOf(file) && it->second.record == record)
+            const bool unchanged = it->second.stamp.inode != 0 && it->second.stamp == StampOf(file);
+            if (unchanged && it->second.written && it->second.record == record)
                 return kStoreOk;
+            onlyThisGroup = unchanged && it->second.onlyThisGroup;
+            if (unchanged && !it->second.written)
+                read = std::make_unique<ProfileRecord>(it->second.record);
             g_written.erase(it);
         }
     }
+    const ProfileLayout &layout = profileLayout(ledTimes);
+    if (!writableAsText(group, layout))
+        read.reset();
+    if (read) {
+        // The file holds the group alone when it is, byte for byte, what writing it would give.
+        QByteArray text;
+        onlyThisGroup = ReadWholeFile(file, text) && text == profileText(group, *read, layout);
+    }
+    if (writableAsText(group, layout) && (onlyThisGroup || missing(file))) {
+        auto text = std::make_unique<StagedFile>(file);
+        if (!text->write(profileText(group, record, layout)))
+            return kStoreWriteFailed;
+        staged.add(std::move(text), [key, file, record] { remember(key, file, record, true); });
+        return kStoreOk;
+    }
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     QSettings settings(file, QSettings::IniFormat);
     WriteProfileGroup(settings, group, record, ledTimes);
     if (!IniFlushed(settings))
         return kStoreWriteFailed;
-    std::lock_guard<std::mutex> lock(g_writtenMutex);
-    g_written[key] = WrittenGroup{stampOf(file), record};
+    remember(key, file, record, onlyLayoutKeys(settings, group, layout));
     return kStoreOk;
+}
+
+int writeProfile(const QString &file, const QString &group, const ProfileRecord &record, LedTimes ledTimes)
+{
+    StagedWrites staged;
+    const int result = stageProfile(file, group, record, ledTimes, staged);
+    if (result != kStoreOk)
+        return result;
+    return staged.commit() ? kStoreOk : kStoreWriteFailed;
 }
 
 void readProfile(const QString &file, const QString &group, ProfileRecord &record, LedTimes ledTimes)
 {
-    QSettings settings(file, QSettings::IniFormat);
-    ReadProfileGroup(settings, group, record, ledTimes);
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        ReadProfileGroup(settings, group, record, ledTimes);
+    }
+    rememberRead(writtenKey(file, group, ledTimes), file, record);
 }
 
 } // namespace
@@ -212,6 +370,11 @@ int WriteProfile(int index, const ProfileRecord &record, const QString &path)
     if (path.isEmpty())
         return writeProfile(ConfigIniPath(), ProfileGroupName(index), record, LedTimes::Included);
     return writeProfile(path, QStringLiteral("PROFILE"), record, LedTimes::Included);
+}
+
+int StageProfile(const ProfileRecord &record, const QString &path, StagedWrites &staged)
+{
+    return stageProfile(path, QStringLiteral("PROFILE"), record, LedTimes::Included, staged);
 }
 
 void ReadProfile(int index, ProfileRecord &record, const QString &path)

@@ -1,12 +1,15 @@
 #pragma once
 // One profile to and from the keys of an INI file: a ".prof" file or Config.ini (WriteProfile /
 // ReadProfile) and a ".conf" configuration file (the V2 pair, without LedMoveOFF and LedSleepTime).
-// Each call works on one QSettings object of its own, so a write is on disk when it returns.
-// A write of the record a group was last written with, to a file nobody changed since, is skipped.
+// A write is on disk when it returns. A write of the record a group was last written with, to a
+// file nobody changed since, is skipped. A file that holds nothing but the group gets the text
+// QSettings would write, produced here (much faster); any other goes through QSettings.
 
 #include "records.h"
 
 #include <QString>
+
+class StagedWrites;
 
 // Result codes of the store's savers.
 constexpr int kStoreOk = 0;
@@ -15,6 +18,10 @@ constexpr int kStoreBadName = 2;      // a profile name that is no safe file nam
 
 // Empty path: group "PROFILE_<index>" of Config.ini; otherwise group "PROFILE" of the path.
 int WriteProfile(int index, const ProfileRecord &record, const QString &path);
+// As WriteProfile into group "PROFILE" of the path, except that a file holding nothing but
+// that group (or missing) is written into a temporary file only, and takes its place when
+// `staged` commits. A file with other keys is written at once through QSettings.
+int StageProfile(const ProfileRecord &record, const QString &path, StagedWrites &staged);
 // Fills every keyed field; missing keys read as 0, empty, the invalid colour, LedMoveOFF 255
 // and LedSleepTime 1. The DPI stage and light mode are kept inside their tables.
 void ReadProfile(int index, ProfileRecord &record, const QString &path);

@@ -30,6 +30,7 @@ int readInt(const QString &file, const QString &key, int fallback = 0)
 
 void writeValue(const QString &file, const QString &key, const QVariant &value)
 {
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     QSettings settings(file, QSettings::IniFormat);
     settings.setValue(key, value);
 }
@@ -147,6 +148,7 @@ void SetProfileID(int index) { writeValue(ConfigIniPath(), "Config/ProfileID", i
 
 void SaveProfileList(const DeviceConfig &config)
 {
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     QSettings settings(ConfigIniPath(), QSettings::IniFormat);
     settings.setValue("Config/ProfileID", int(config.ProfileID));
     settings.setValue("Config/Count", int(config.Count));
@@ -165,13 +167,105 @@ void SaveProfileDpi(const QString &profileName, int stage)
 }
 
 int GetDiff() { return readInt(ConfigIniPath(), "Config/Diff"); }
+
+bool DiffMarkText(const QByteArray &text, int flag, QByteArray &marked)
+{
+    // One "[Config]" section, and "Diff" nowhere but in its one "Diff=<digits>" line (if any):
+    // anything else (comments, other spellings, line ends of another system) is QSettings' to read.
+    if (text.contains('\r'))
+        return false;
+    QList<QByteArray> lines = text.split('\n');
+    int header = -1;
+    int diffLine = -1;
+    bool inConfig = false;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray &line = lines.at(i);
+        if (line.startsWith('[')) {
+            inConfig = line == "[Config]";
+            if (inConfig && header >= 0)
+                return false;
+            if (!inConfig && line.contains("Config"))
+                return false;
+            if (inConfig)
+                header = i;
+            continue;
+        }
+        if (!line.contains("Diff"))
+            continue;
+        if (!inConfig || !line.startsWith("Diff=") || diffLine >= 0)
+            return false;
+        diffLine = i;
+    }
+    if (header < 0)
+        return false;
+    const QByteArray line = "Diff=" + QByteArray::number(flag);
+    if (diffLine < 0) {
+        lines.insert(header + 1, line);
+    } else {
+        const QByteArray value = lines.at(diffLine).mid(5);
+        if (value.isEmpty() || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })
+            || lines.at(diffLine - 1).endsWith('\\'))
+            return false;
+        lines[diffLine] = line;
+    }
+    marked = lines.join('\n');
+    return true;
+}
+
 bool SetDiff(int flag)
 {
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    QByteArray text;
+    QByteArray marked;
+    if (ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked)) {
+        if (marked == text)
+            return true;
+        StagedFile file(ConfigIniPath());
+        return file.write(marked) && file.syncData() && file.commit();
+    }
     QSettings settings(ConfigIniPath(), QSettings::IniFormat);
     if (IniHolds(settings, QStringLiteral("Config/Diff"), flag))
         return true;
     settings.setValue("Config/Diff", flag);
     return IniFlushed(settings);
+}
+
+bool UnsentMark::set()
+{
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    QByteArray text;
+    QByteArray marked;
+    if (!ReadWholeFile(ConfigIniPath(), text) || !DiffMarkText(text, 1, marked))
+        return SetDiff(1);  // m_clearText stays empty: clear() takes the long way too
+    if (marked != text) {
+        m_set = std::make_unique<StagedFile>(ConfigIniPath());
+        if (!m_set->write(marked) || !m_set->commit())
+            return false;
+    }
+    m_stamp = StampOf(ConfigIniPath());
+    if (!DiffMarkText(marked, 0, m_clearText))
+        m_clearText.clear();  // clear() takes the long way
+    return true;
+}
+
+bool UnsentMark::prepareClear()
+{
+    if (m_set && !m_set->syncData())
+        return false;
+    if (m_clearText.isEmpty())
+        return true;
+    m_clear = std::make_unique<StagedFile>(ConfigIniPath());
+    if (!m_clear->write(m_clearText) || !m_clear->syncData())
+        m_clear.reset();
+    return true;
+}
+
+bool UnsentMark::clear()
+{
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    if (m_clear && m_stamp.inode != 0 && StampOf(ConfigIniPath()) == m_stamp && m_clear->commit())
+        return true;
+    return SetDiff(0);
 }
 int GetLangID() { return readInt(LangConfigIniPath(), "Config/LangID"); }
 void SetLangID(int index) { writeValue(LangConfigIniPath(), "Config/LangID", index); }

@@ -3,6 +3,7 @@
 #include "configio.h"
 #include "downloadfixture.h"
 #include "profilefiles.h"
+#include "stagedfile.h"
 #include "writejob.h"
 
 #include <QDirIterator>
@@ -387,6 +388,40 @@ private slots:
         QStringList lines = failedJob(outcome);
         lines += nextJobAndDisk();
         QCOMPARE(lines, kFailedThenSent);
+    }
+
+    // A profile file written aside that cannot take its place while the download runs: the
+    // job reports the save as failed once the mouse is done, the unsent mark stays, and the
+    // next job sends every section and saves the file.
+    void fileNotPutInPlaceDuringDownload()
+    {
+        DownloadFixture fixture;
+        savedSampleWithEdit();
+        QVERIFY(SetDiff(0));
+        const QString file = ProfileFilePath("Profile 1");
+        bool inTheWay = false;
+        SetBeforeStagedCommitForTesting([&](const QString &target) {
+            if (target != file)
+                return;
+            inTheWay = true;
+            QFile::remove(file);
+            QDir().mkpath(file + "/in the way");
+        });
+        const JobOutcome outcome = runJob();
+        SetBeforeStagedCommitForTesting({});
+        QCOMPARE(outcome.result, 6);
+        QCOMPARE(outcome.signalled, 1);
+        QVERIFY(inTheWay);
+        QCOMPARE(SimEndCount(), 1);
+        QCOMPARE(quint8(SimDpiStage(2)[1]), quint8(77));
+        QCOMPARE(GetDiff(), 1);
+        QCOMPARE(g_loadedDeviceConfig.profiles[0].dpiInfo[2].x, 77u);
+
+        QVERIFY(QDir(file).removeRecursively());
+        SimClearLog();
+        QCOMPARE(runJob().result, 0);
+        QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
+        QCOMPARE(describe("then", afterRestart()), QString("then: disk 77, diff 0"));
     }
 
     // The busy dialog may drop the job as soon as it signalled: deleting it then is safe.

@@ -1,6 +1,8 @@
 // Profile files in Configs/Profile: names that stay inside the folder, round trips, the template.
 #include "profilefiles.h"
+#include "profilegroup.h"
 #include "profileio.h"
+#include "stagedfile.h"
 #include "storefixture.h"
 
 #include <QSettings>
@@ -79,6 +81,56 @@ private slots:
         }
         const QSettings file(GetConfigDir() + "/Profile/DefaultProfile.prof", QSettings::IniFormat);
         QCOMPARE(file.value("PROFILE/pollrate").toInt(), description.isEmpty() ? 1 : 3);
+    }
+
+    // A file that holds its profile alone is written aside and put in place when the staged
+    // writes commit, one of an earlier run included once it was read; a file with other keys
+    // is written at once, through QSettings, and keeps them.
+    void staging_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("aside");
+        QTest::newRow("no file") << "" << true;
+        QTest::newRow("written in this run") << "this run" << true;
+        QTest::newRow("an earlier run's, read") << "earlier run" << true;
+        QTest::newRow("an earlier run's, not read") << "unread" << false;
+        QTest::newRow("with another key") << "other key" << false;
+    }
+    void staging()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, aside);
+        const QString path = ProfileFilePath("Game");
+        ProfileRecord record = sampleProfile(4);
+        if (before == "this run") {
+            QCOMPARE(WriteProfileFile(record, "Game"), kStoreOk);
+        } else if (!before.isEmpty()) {
+            // As another process's QSettings leaves it: nothing of it is known to this one.
+            QSettings settings(path, QSettings::IniFormat);
+            WriteProfileGroup(settings, "PROFILE", record, LedTimes::Included);
+            if (before == "other key")
+                settings.setValue("PROFILE/comment", "mine");
+        }
+        if (before == "earlier run" || before == "other key") {
+            ProfileRecord read;
+            QCOMPARE(ReadProfileFile(read, "Game"), kStoreOk);
+        }
+        QByteArray old;
+        ReadWholeFile(path, old);
+
+        record.dpiInfo[3].x += 5;
+        StagedWrites staged;
+        QCOMPARE(StageProfileFile(record, "Game", staged), kStoreOk);
+        QCOMPARE(staged.empty(), !aside);
+        QByteArray now;
+        ReadWholeFile(path, now);
+        QCOMPARE(now == old, aside);
+        QVERIFY(staged.commit());
+        ProfileRecord read;
+        QCOMPARE(ReadProfileFile(read, "Game"), kStoreOk);
+        QCOMPARE(profileDifference(read, record), QString());
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("PROFILE/comment").toString(),
+                 QString(before == "other key" ? "mine" : ""));
     }
 
     void unwritableFolderIsReported()

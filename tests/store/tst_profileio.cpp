@@ -1,8 +1,29 @@
 // One profile through a ".prof" file, a group of Config.ini and a ".conf" group, and back.
+#include "profilegroup.h"
 #include "profileio.h"
 #include "storefixture.h"
 
 #include <QSettings>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("cannot read " + path.toUtf8());
+}
+
+// The same profile as QSettings itself writes it into `path`, over what the file holds.
+QByteArray writtenByQSettings(const QString &path, const ProfileRecord &record)
+{
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        WriteProfileGroup(settings, "PROFILE", record, LedTimes::Included);
+    }
+    return fileBytes(path);
+}
+
+} // namespace
 
 enum class Target { ProfFile, ConfigIni, ConfFile };
 Q_DECLARE_METATYPE(Target)
@@ -134,6 +155,77 @@ private slots:
         QCOMPARE(read.dpiInfo[0].x, stageX);
         QCOMPARE(read.buttonInfo[0].Fun, fun);
         QCOMPARE(read.LedMoveOFF, quint8(255));
+    }
+
+    // A profile file that holds nothing else is written without QSettings: byte for byte the
+    // text QSettings writes, into an empty file and over its own earlier text alike.
+    void textAsQSettingsWritesIt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("sample") << "" << QColor(1, 2, 3);
+        QTest::newRow("quotes and backslashes") << "a \"b\" c\\d" << QColor();
+        QTest::newRow("separators") << "one;two,three=four" << QColor(255, 255, 255, 0);
+        QTest::newRow("spaces at the ends") << " spaced " << QColor(Qt::red);
+        QTest::newRow("accents and wide characters") << QString::fromUtf8("Fran\u00e7ais \u4e2d\u6587 \U0001F600") << QColor(0, 0, 0);
+        QTest::newRow("hex digits after an escape") << QString::fromUtf8("\u00e9abc \u00e99 x\u00e0F") << QColor(10, 20, 30);
+        QTest::newRow("control characters") << QString("tab\there\nline\r\x01" "\x1f" "7\x7f") << QColor::fromHsv(100, 200, 50);
+        QTest::newRow("NUL") << QString::fromLatin1("a\0b", 3) << QColor(9, 9, 9);
+        QTest::newRow("at sign") << "@Variant(x)" << QColor(7, 7, 7);
+        QTest::newRow("key-like text") << "[PROFILE]\\x=1" << QColor(200, 0, 100);
+    }
+    void textAsQSettingsWritesIt()
+    {
+        QFETCH(QString, text);
+        QFETCH(QColor, color);
+        ProfileRecord record = sampleProfile(5);
+        record.buttonInfo[3].macroname = text;
+        record.ProfileName = text;
+        record.ledModes[2].RGB = color;
+        const QString fast = m_dir->path() + "/Profile/fast.prof";
+        const QString slow = m_dir->path() + "/slow.prof";
+        QCOMPARE(WriteProfile(0, record, fast), kStoreOk);
+        QCOMPARE(fileBytes(fast), writtenByQSettings(slow, record));
+
+        record.dpiInfo[2].x += 1000;
+        record.buttonInfo[3].macroname += "2";
+        QCOMPARE(WriteProfile(0, record, fast), kStoreOk);
+        QCOMPARE(fileBytes(fast), writtenByQSettings(slow, record));
+
+        ProfileRecord read;
+        ReadProfile(0, read, fast);
+        QCOMPARE(profileDifference(read, record), QString());
+    }
+
+    // Keys of somebody else's stay where a profile is written, however often.
+    void otherKeysKept()
+    {
+        const QString file = m_dir->path() + "/Profile/mixed.prof";
+        QVERIFY(writeFixture(file, "[Other]\nkept=1\n\n[PROFILE]\npollrate=3\nextra=yes\n"));
+        ProfileRecord record = sampleProfile(2);
+        for (int round = 0; round < 3; ++round) {
+            record.dpiInfo[1].x = quint32(round);
+            QCOMPARE(WriteProfile(0, record, file), kStoreOk);
+        }
+        const QSettings ini(file, QSettings::IniFormat);
+        QCOMPARE(ini.value("Other/kept").toString(), QString("1"));
+        QCOMPARE(ini.value("PROFILE/extra").toString(), QString("yes"));
+        QCOMPARE(ini.value("PROFILE/DPI_INFO_1_x").toString(), QString("2"));
+    }
+
+    // Saves in quick succession, to files of the same size: QSettings, which caches each file
+    // and tells versions apart by size and time, reads every one of them.
+    void quickSavesReadBack()
+    {
+        const QString file = m_dir->path() + "/Profile/quick.prof";
+        ProfileRecord record = sampleProfile(1);
+        for (int i = 0; i < 30; ++i) {
+            record.dpiInfo[0].x = quint32(10 + i % 2);
+            QCOMPARE(WriteProfile(0, record, file), kStoreOk);
+            ProfileRecord read;
+            ReadProfile(0, read, file);
+            QCOMPARE(read.dpiInfo[0].x, record.dpiInfo[0].x);
+        }
     }
 
     void unwritableFileIsReported()

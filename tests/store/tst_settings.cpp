@@ -103,6 +103,83 @@ private slots:
         QVERIFY(!SetDiff(1));
     }
 
+    // The mark is changed by one line of the file's text where the file is laid out plainly,
+    // by QSettings otherwise: either way QSettings reads back what it would have written.
+    void diffMarkReadsAsQSettingsWritesIt_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("byLine");
+        const QByteArray plain = "[Config]\nBattery=80\nDiff=0\nModel=M7\n\n[Mouse_List]\n0=M7\n";
+        QTest::newRow("as QSettings writes it") << plain << true;
+        QTest::newRow("no mark yet") << QByteArray("[Config]\nBattery=80\n\n[FONT_LIST]\nLANGNUM=2\n") << true;
+        QTest::newRow("mark set") << QByteArray("[Config]\nDiff=1\n") << true;
+        QTest::newRow("no end of line") << QByteArray("[Mouse_List]\n0=M7\n\n[Config]\nDiff=0") << true;
+        QTest::newRow("several digits") << QByteArray("[Config]\nDiff=10\n") << true;
+        QTest::newRow("no Config section") << QByteArray("[Mouse_List]\n0=M7\n") << false;
+        QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("Windows line ends") << QByteArray("[Config]\r\nDiff=0\r\nModel=M7\r\n") << false;
+        QTest::newRow("spaced") << QByteArray("[Config]\nDiff = 0\n") << false;
+        QTest::newRow("quoted") << QByteArray("[Config]\nDiff=\"0\"\n") << false;
+        QTest::newRow("two Config sections") << QByteArray("[Config]\nDiff=0\n[Config]\nModel=M7\n") << false;
+        QTest::newRow("in General") << QByteArray("[General]\nConfig\\Diff=0\n[Config]\nModel=M7\n") << false;
+        QTest::newRow("in another section") << QByteArray("[Other]\nDiff=0\n[Config]\nModel=M7\n") << false;
+        QTest::newRow("in a comment") << QByteArray("[Config]\n; Diff=1 sends all\nDiff=0\n") << false;
+        QTest::newRow("continued line") << QByteArray("[Config]\nModel=M7\\\nDiff=0\n") << false;
+    }
+    void diffMarkReadsAsQSettingsWritesIt()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, byLine);
+        QByteArray marked;
+        QCOMPARE(DiffMarkText(content, 1, marked), byLine);
+        const QString reference = m_dir->path() + "/reference.ini";
+        QFile file(reference);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        QSettings(reference, QSettings::IniFormat).setValue("Config/Diff", 1);
+        writeFile("Config.ini", content);
+        QVERIFY(SetDiff(1));
+        const QSettings expected(reference, QSettings::IniFormat);
+        const QSettings saved(ConfigIniPath(), QSettings::IniFormat);
+        QCOMPARE(saved.allKeys(), expected.allKeys());
+        for (const QString &key : expected.allKeys())
+            QCOMPARE(saved.value(key), expected.value(key));
+        QCOMPARE(GetDiff(), 1);
+    }
+
+    // Marks set in quick succession, each by one digit of an equally long file: QSettings,
+    // which caches the file and tells versions apart by size and time, reads every one.
+    void quickMarksReadBack()
+    {
+        writeFile("Config.ini", "[Config]\nDiff=0\nModel=M7\n");
+        for (int i = 0; i < 40; ++i) {
+            QVERIFY(SetDiff(i % 2));
+            QCOMPARE(GetDiff(), i % 2);
+        }
+        for (int i = 0; i < 40; ++i) {
+            UnsentMark mark;
+            QVERIFY(mark.set());
+            QCOMPARE(GetDiff(), 1);
+            QVERIFY(mark.prepareClear());
+            QVERIFY(mark.clear());
+            QCOMPARE(GetDiff(), 0);
+        }
+    }
+
+    // Config.ini changed between setting the mark and clearing it: the change is kept.
+    void clearedMarkKeepsLaterChanges()
+    {
+        writeFile("Config.ini", "[Config]\nDiff=0\nModel=M7\n");
+        UnsentMark mark;
+        QVERIFY(mark.set());
+        QVERIFY(mark.prepareClear());
+        SetBattery(55);
+        QVERIFY(mark.clear());
+        QCOMPARE(GetDiff(), 0);
+        QCOMPARE(GetBattery(), 55);
+        QCOMPARE(QSettings(ConfigIniPath(), QSettings::IniFormat).value("Config/Model").toString(), QString("M7"));
+    }
+
     void profileListIsOneBased()
     {
         DeviceConfig config;

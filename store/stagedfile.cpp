@@ -1,0 +1,175 @@
+#include "stagedfile.h"
+
+#include "storelogging.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<unsigned> g_tempCounter{0};
+std::function<void(const QString &)> g_beforeCommit;
+
+qint64 millisecondsOf(const timespec &t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; }
+
+bool writeAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+} // namespace
+
+std::recursive_mutex &StoreWriteMutex()
+{
+    static std::recursive_mutex mutex;
+    return mutex;
+}
+
+StagedFile::StagedFile(const QString &target) : m_target(target) {}
+
+StagedFile::~StagedFile() { closeAndRemove(); }
+
+void StagedFile::closeAndRemove()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    if (!m_tempName.isEmpty())
+        ::unlink(m_tempName.constData());
+    m_tempName.clear();
+}
+
+bool StagedFile::write(const QByteArray &text)
+{
+    closeAndRemove();
+    const QByteArray target = QFile::encodeName(m_target);
+    // A file made read-only stays as it is, as QSettings leaves it.
+    if (::access(target.constData(), F_OK) == 0 && ::access(target.constData(), W_OK) != 0) {
+        qCWarning(lcStore) << "not replaced, read-only:" << m_target;
+        return false;
+    }
+    // O_EXCL on a name of this process: nobody else's file is ever written through.
+    for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+        m_tempName = target + '.' + QByteArray::number(qint64(::getpid())) + '.'
+                     + QByteArray::number(g_tempCounter.fetch_add(1)) + '~';
+        m_fd = ::open(m_tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // A missing folder is made, as QSettings makes it.
+        if (m_fd < 0 && errno == ENOENT && attempt == 0 && QDir().mkpath(QFileInfo(m_target).absolutePath()))
+            continue;
+        if (m_fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (m_fd < 0) {
+        m_tempName.clear();
+        qCWarning(lcStore) << "cannot create a file beside" << m_target << ":" << strerror(errno);
+        return false;
+    }
+    struct stat old {};
+    if (::stat(target.constData(), &old) == 0)
+        ::fchmod(m_fd, old.st_mode & 07777);  // as QSettings keeps them
+    if (!writeAll(m_fd, text.constData(), text.size())) {
+        qCWarning(lcStore) << "cannot write beside" << m_target << ":" << strerror(errno);
+        closeAndRemove();
+        return false;
+    }
+    return true;
+}
+
+bool StagedFile::commit()
+{
+    if (m_fd < 0 || m_tempName.isEmpty())
+        return false;
+    const QByteArray target = QFile::encodeName(m_target);
+    struct stat old {};
+    struct stat written {};
+    if (::stat(target.constData(), &old) == 0 && ::fstat(m_fd, &written) == 0
+        && millisecondsOf(written.st_mtim) <= millisecondsOf(old.st_mtim)) {
+        // File times move in steps of a few milliseconds: two saves within one step would
+        // look like the same file to QSettings when their sizes agree.
+        const qint64 later = millisecondsOf(old.st_mtim) + 1;
+        const timespec times[2] = {{0, UTIME_OMIT}, {time_t(later / 1000), long(later % 1000) * 1000000}};
+        ::futimens(m_fd, times);
+    }
+    if (::rename(m_tempName.constData(), target.constData()) != 0) {
+        qCWarning(lcStore) << "cannot replace" << m_target << ":" << strerror(errno);
+        closeAndRemove();
+        return false;
+    }
+    m_tempName.clear();  // it is the target now
+    return true;
+}
+
+bool StagedFile::syncData()
+{
+    if (m_fd < 0)
+        return false;
+    if (::fdatasync(m_fd) == 0)
+        return true;
+    qCWarning(lcStore) << "cannot sync" << m_target << ":" << strerror(errno);
+    return false;
+}
+
+void StagedWrites::add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit)
+{
+    m_entries.push_back({std::move(file), std::move(afterCommit)});
+}
+
+bool StagedWrites::commit()
+{
+    std::vector<Entry> entries;
+    entries.swap(m_entries);
+    for (Entry &entry : entries) {
+        if (!entry.file->syncData())
+            return false;  // the temporary files go with `entries`
+        if (g_beforeCommit)
+            g_beforeCommit(entry.file->target());
+        std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+        if (!entry.file->commit())
+            return false;
+        if (entry.afterCommit)
+            entry.afterCommit();
+    }
+    return true;
+}
+
+bool operator==(const FileStamp &a, const FileStamp &b)
+{
+    return a.inode == b.inode && a.size == b.size && a.modifiedNs == b.modifiedNs && a.changedNs == b.changedNs;
+}
+
+FileStamp StampOf(const QString &file)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(file).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    const auto ns = [](const timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return {quint64(info.st_ino), qint64(info.st_size), ns(info.st_mtim), ns(info.st_ctim)};
+}
+
+bool ReadWholeFile(const QString &path, QByteArray &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    text = file.readAll();
+    return file.error() == QFile::NoError;
+}
+
+void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }

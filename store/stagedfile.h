@@ -1,0 +1,82 @@
+#pragma once
+// Files replaced whole, in two steps: the new text goes to a temporary file beside the file
+// (write), which later takes its place by rename (commit). A crash leaves the old file or the
+// new one, never half of one, and the slow part (the sync to disk) can run apart from the write.
+// Every writer of the store that does not go through QSettings replaces files this way.
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// Held by the store's writers of Config.ini and the profile files, so that a file is never
+// read, changed and replaced by two threads of the program at once.
+std::recursive_mutex &StoreWriteMutex();
+
+class StagedFile {
+public:
+    explicit StagedFile(const QString &target);
+    ~StagedFile();  // removes a temporary file that was not committed
+    StagedFile(const StagedFile &) = delete;
+    StagedFile &operator=(const StagedFile &) = delete;
+
+    const QString &target() const { return m_target; }
+    // The whole text into a new temporary file in the target's folder (made when missing), with
+    // the target's permissions. False (and no temporary file left) when it could not be created
+    // or written, or when the target may not be written.
+    bool write(const QByteArray &text);
+    // Puts the written file in the target's place. Its time stamp is made later than the
+    // replaced file's, so that QSettings, which tells files apart by size and time, reads the
+    // new text again.
+    bool commit();
+    // The written file's data on disk, before or after the commit.
+    bool syncData();
+
+private:
+    void closeAndRemove();
+
+    QString m_target;
+    QByteArray m_tempName;  // encoded path; empty when there is no temporary file
+    int m_fd = -1;
+};
+
+// The staged files of one save, committed together, each followed by what its writer records.
+class StagedWrites {
+public:
+    void add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit = {});
+    bool empty() const { return m_entries.empty(); }
+    // Syncs and puts each file in place, in the order added, each under StoreWriteMutex (the
+    // sync outside it); stops at the first failure, after which the rest are removed. Nothing
+    // is left to commit afterwards.
+    bool commit();
+
+private:
+    struct Entry {
+        std::unique_ptr<StagedFile> file;
+        std::function<void()> afterCommit;
+    };
+    std::vector<Entry> m_entries;
+};
+
+// Which file a stat describes: a rewrite through QSettings or a StagedFile gives a new inode,
+// an edit in place new times. Zero inode: no regular file there.
+struct FileStamp {
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+};
+bool operator==(const FileStamp &a, const FileStamp &b);
+inline bool operator!=(const FileStamp &a, const FileStamp &b) { return !(a == b); }
+FileStamp StampOf(const QString &file);
+
+// The file's whole contents; false when it cannot be read (a missing file included).
+bool ReadWholeFile(const QString &path, QByteArray &text);
+
+// ---- testing ----
+// Called on the committing thread just before each file of a StagedWrites takes its place,
+// with the file's path: tests change the disk there. An empty function removes it.
+void SetBeforeStagedCommitForTesting(std::function<void(const QString &target)> hook);

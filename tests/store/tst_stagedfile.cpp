@@ -1,0 +1,115 @@
+// Files replaced whole through a temporary file beside them, on a real folder.
+#include "stagedfile.h"
+#include "storefixture.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+QByteArray contents(const QString &path)
+{
+    QByteArray text;
+    return ReadWholeFile(path, text) ? text : QByteArray("unreadable");
+}
+
+} // namespace
+
+class StagedFileTest : public QObject {
+    Q_OBJECT
+    QScopedPointer<QTemporaryDir> m_dir;
+
+private slots:
+    void init()
+    {
+        m_dir.reset(new QTemporaryDir);
+        QVERIFY(m_dir->isValid());
+    }
+
+    // The target keeps its permissions; nothing else is left in the folder.
+    void replacesTheFileWhole()
+    {
+        const QString target = m_dir->path() + "/Config.ini";
+        QVERIFY(writeFixture(target, "old text, longer than the new one"));
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        StagedFile file(target);
+        QVERIFY(file.write("new"));
+        QCOMPARE(contents(target), QByteArray("old text, longer than the new one"));
+        QVERIFY(file.syncData());
+        QVERIFY(file.commit());
+        QCOMPARE(contents(target), QByteArray("new"));
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, 0640u);
+        QCOMPARE(entries(m_dir->path()), QStringList{"Config.ini"});
+    }
+
+    // A file written but never committed goes with its object.
+    void uncommittedFileRemoved()
+    {
+        {
+            StagedFile file(m_dir->path() + "/a.prof");
+            QVERIFY(file.write("text"));
+            QCOMPARE(entries(m_dir->path()).size(), 1);
+        }
+        QCOMPARE(entries(m_dir->path()), QStringList());
+        StagedWrites staged;
+        auto file = std::make_unique<StagedFile>(m_dir->path() + "/b.prof");
+        QVERIFY(file->write("text"));
+        staged.add(std::move(file));
+        staged = StagedWrites();
+        QCOMPARE(entries(m_dir->path()), QStringList());
+    }
+
+    // Disks that refuse: each failure is reported, and the folder keeps what it held.
+    void refusedWritesLeaveNoTrace_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("read-only folder") << "read-only" << false;
+        QTest::newRow("read-only file") << "read-only file" << false;
+        QTest::newRow("folder that cannot be created") << "under a file" << false;
+        QTest::newRow("a folder in the file's place") << "folder" << true;
+    }
+    void refusedWritesLeaveNoTrace()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, written);
+        if (fault.startsWith("read-only") && geteuid() == 0)
+            QSKIP("root writes into read-only files and folders");
+        QString target = m_dir->path() + "/Configs/Config.ini";
+        QVERIFY(QDir().mkpath(m_dir->path() + "/Configs"));
+        if (fault == "read-only") {
+            QVERIFY(QFile::setPermissions(m_dir->path() + "/Configs", QFile::ReadOwner | QFile::ExeOwner));
+        } else if (fault == "read-only file") {
+            QVERIFY(writeFixture(target, "x"));
+            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+        } else if (fault == "under a file") {  // root cannot make a folder there either
+            QVERIFY(writeFixture(target, "x"));
+            target += "/Profile/a.prof";
+        } else {
+            QVERIFY(writeFixture(target + "/inside", "x"));
+        }
+        const QStringList before = entries(m_dir->path() + "/Configs");
+
+        StagedWrites staged;
+        auto file = std::make_unique<StagedFile>(target);
+        QCOMPARE(file->write("text"), written);
+        if (written) {
+            bool recorded = false;
+            staged.add(std::move(file), [&recorded] { recorded = true; });
+            QVERIFY(!staged.commit());
+            QVERIFY(!recorded);
+        }
+        QFile::setPermissions(m_dir->path() + "/Configs", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(entries(m_dir->path() + "/Configs"), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(StagedFileTest)
+#include "tst_stagedfile.moc"
