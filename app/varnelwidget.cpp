@@ -97,6 +97,8 @@ VarnelWidget::VarnelWidget(QWidget *parent) : QWidget(parent)
     m_iPlugIn = 0;
     m_charging = 0;
 
+    // Before any child exists: set last, it would polish every page a second time.
+    setStyleSheet("*{outline:0px;}");
     registerHidNotification();
     SetHidOwnerWindow(this);
     connectBatteryThreads();
@@ -186,7 +188,6 @@ VarnelWidget::VarnelWidget(QWidget *parent) : QWidget(parent)
     m_profileNameEdit->setText(g_deviceConfig.profileFiles[slot]);
 
     CreateDefaultProfileFile();
-    setStyleSheet("*{outline:0px;}");
 
     const QIcon icon(AppDir() + "/skin/icon.ico");
     createActions();

@@ -1,15 +1,18 @@
 // Start-up and responsiveness of the main window, with the simulated receiver plugged in.
 //   start-up: from the process start to the first expose of the main window (median and
-//             worst of several runs of this program as a child process);
+//             worst of several runs of this program as a child process), in a folder the
+//             parent prepares: one with nothing but a description (the first start), and a
+//             copy of the sample device with its skin and five profiles (a user's start);
 //   stall:    the longest gap between ticks of a 1 ms timer on the GUI thread while a full
 //             download (every section) runs behind the busy dialog.
-// Goals: start-up under 400 ms; no stall over 50 ms.
+// Goals: start-up under 100 ms; no stall over 50 ms.
 #include "mousesim.h"
 #include "settings.h"
 #include "varnelwidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -21,7 +24,7 @@
 namespace {
 
 constexpr int kStartupRuns = 7;
-constexpr int kStartupGoalMs = 400;
+constexpr int kStartupGoalMs = 100;
 constexpr int kStallGoalMs = 50;
 constexpr int kReplyLatencyMs = 3;  // a mouse answers each report within a few ms
 
@@ -31,13 +34,22 @@ void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &m
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+// A folder with a description and nothing else, as before the program's first start.
 void install(const QString &dir)
 {
-    SetAppDir(dir);
     QSettings description(dir + "/DefaultProfile.bin", QSettings::IniFormat);
     description.setValue("PROFILE/ProductName", "Bench Mouse");
     QSettings config(dir + "/Configs/Config.ini", QSettings::IniFormat);
     config.setValue("Mouse_List/0", "Bench Mouse");
+}
+
+// The sample device beside this program (skin, translations, description, settings).
+bool copySample(const QString &self, const QString &dir)
+{
+    QProcess copy;
+    const QString from = QFileInfo(self).absolutePath();
+    copy.start("cp", {"-R", from + "/skin", from + "/lang", from + "/DefaultProfile.bin", from + "/Configs", dir});
+    return copy.waitForFinished(30000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0;
 }
 
 // Says "exposed" on stdout when the window first reaches the screen.
@@ -62,7 +74,7 @@ int childStartup(int argc, char *argv[])
 {
     qInstallMessageHandler(dropDebugLines);
     QApplication app(argc, argv);
-    install(QString::fromLocal8Bit(argv[2]));
+    SetAppDir(QString::fromLocal8Bit(argv[2]));
     SimPlugReceiver();
     // The receiver is there before the program starts: its plug is no hot-plug event.
     QCoreApplication::sendPostedEvents();
@@ -74,11 +86,19 @@ int childStartup(int argc, char *argv[])
     return app.exec();
 }
 
-int measureStartup(const char *self)
+int measureStartup(const char *self, const char *label, bool sample)
 {
     QList<qint64> times;
     for (int run = 0; run < kStartupRuns; ++run) {
         QTemporaryDir dir;
+        if (sample) {
+            if (!copySample(QString::fromLocal8Bit(self), dir.path())) {
+                std::printf("start-up: no sample device beside %s\n", self);
+                return 1;
+            }
+        } else {
+            install(dir.path());
+        }
         QProcess child;
         QElapsedTimer clock;
         clock.start();
@@ -96,8 +116,9 @@ int measureStartup(const char *self)
         times << exposedAt;
     }
     std::sort(times.begin(), times.end());
-    std::printf("start-up to window exposed: median %lld ms, worst %lld ms (%d runs; goal < %d ms)\n",
-                times.at(times.size() / 2), times.last(), kStartupRuns, kStartupGoalMs);
+    const qint64 median = times.at(times.size() / 2);
+    std::printf("start-up to window exposed, %s: median %lld ms, worst %lld ms (%d runs; goal < %d ms) %s\n", label,
+                median, times.last(), kStartupRuns, kStartupGoalMs, median < kStartupGoalMs ? "met" : "missed");
     return 0;
 }
 
@@ -107,6 +128,7 @@ int measureStall(int argc, char *argv[])
     QApplication app(argc, argv);
     QTemporaryDir dir;
     install(dir.path());
+    SetAppDir(dir.path());
     SimPlugReceiver();
     QCoreApplication::sendPostedEvents();
     SimSetReplyDelay(kReplyLatencyMs);
@@ -147,7 +169,8 @@ int main(int argc, char *argv[])
     if (argc > 2 && qstrcmp(argv[1], "--startup-child") == 0)
         return childStartup(argc, argv);
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    const int startup = measureStartup(argv[0]);
+    const int startup = measureStartup(argv[0], "first start", false)
+                        | measureStartup(argv[0], "sample device", true);
     const int stall = measureStall(argc, argv);
     return startup | stall;
 }

@@ -100,5 +100,5 @@ int CreateDefaultProfileFile()
     InitProfileDefaults(record, 0);
     if (!EnsureProfileFolder())
         return kStoreWriteFailed;
-    return WriteProfile(0, record, ProfileFilePath(QStringLiteral("DefaultProfile")));
+    return ReplaceProfileFile(record, ProfileFilePath(QStringLiteral("DefaultProfile")));
 }

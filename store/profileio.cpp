@@ -6,13 +6,18 @@
 #include "settings.h"
 #include "stagedfile.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QSettings>
+#include <QVariant>
 
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <charconv>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -124,36 +129,65 @@ private:
 };
 
 // Where each key's value lies in a record, in the order QSettings writes the keys (sorted),
-// for writing a profile file's text without QSettings.
+// for writing a profile file's text without QSettings. The keys' lines share one buffer: a
+// string each would cost the start-up thousands of allocations.
 struct LayoutEntry {
-    enum Kind { Byte, Signed, Unsigned, Text, Color };
-    QString key;
-    QByteArray line;  // "key="
+    enum Kind : quint8 { Byte, Signed, Unsigned, Text, Color };
+    int lineStart;  // in ProfileLayout::lines: the key as the file spells it, then '='
+    int lineSize;
     Kind kind;
+    int fallback;  // what a number reads as when its key is missing
     std::ptrdiff_t offset;
 };
 
 struct ProfileLayout {
+    QByteArray lines;
     std::vector<LayoutEntry> entries;  // sorted by key
     bool plain = true;  // every key written as it is: the text can be produced here
 };
 
+// The order of QString's operator< for plain keys, read back from their lines: the file
+// spells '/' as a backslash, which sorts elsewhere.
+bool keyLess(const char *a, int aSize, const char *b, int bSize)
+{
+    const auto unspelled = [](char c) { return c == '\\' ? '/' : c; };
+    const int common = std::min(aSize, bSize);
+    const auto differ = std::mismatch(a, a + common, b).first;
+    if (differ == a + common)
+        return aSize < bSize;
+    return unspelled(*differ) < unspelled(b[differ - a]);
+}
+
 class LayoutCollector {
 public:
     LayoutCollector(const ProfileRecord &record, ProfileLayout &layout) : m_record(record), m_layout(layout) {}
-    void number(const QString &key, const quint8 &field, int = 0) { add(key, LayoutEntry::Byte, &field); }
-    void number(const QString &key, const qint32 &field, int = 0) { add(key, LayoutEntry::Signed, &field); }
-    void number(const QString &key, const quint32 &field, int = 0) { add(key, LayoutEntry::Unsigned, &field); }
+    void number(const QString &key, const quint8 &field, int fallback = 0) { add(key, LayoutEntry::Byte, &field, fallback); }
+    void number(const QString &key, const qint32 &field, int fallback = 0)
+    {
+        add(key, LayoutEntry::Signed, &field, fallback);
+    }
+    void number(const QString &key, const quint32 &field, int fallback = 0)
+    {
+        add(key, LayoutEntry::Unsigned, &field, fallback);
+    }
     void text(const QString &key, const QString &field) { add(key, LayoutEntry::Text, &field); }
     void color(const QString &key, const QColor &field) { add(key, LayoutEntry::Color, &field); }
 
 private:
-    void add(const QString &key, LayoutEntry::Kind kind, const void *field)
+    void add(const QString &key, LayoutEntry::Kind kind, const void *field, int fallback = 0)
     {
         const std::ptrdiff_t offset =
             static_cast<const char *>(field) - reinterpret_cast<const char *>(&m_record);
-        m_layout.entries.push_back({key, IniKeyText(key) + '=', kind, offset});
-        m_layout.plain = m_layout.plain && IsPlainIniKey(key);
+        const int start = m_layout.lines.size();
+        if (IsPlainIniKey(key)) {
+            for (const QChar c : key)
+                m_layout.lines += c == QLatin1Char('/') ? '\\' : char(c.unicode());
+        } else {
+            m_layout.plain = false;
+            m_layout.lines += IniKeyText(key);
+        }
+        m_layout.lines += '=';
+        m_layout.entries.push_back({start, m_layout.lines.size() - start, kind, fallback, offset});
     }
 
     const ProfileRecord &m_record;
@@ -163,11 +197,15 @@ private:
 ProfileLayout buildLayout(LedTimes ledTimes)
 {
     ProfileLayout layout;
+    layout.lines.reserve(320 * 1024);
+    layout.entries.reserve(9000);
     const ProfileRecord record;
     LayoutCollector collector(record, layout);
     visitProfile(record, collector, ledTimes);
-    std::sort(layout.entries.begin(), layout.entries.end(),
-              [](const LayoutEntry &a, const LayoutEntry &b) { return a.key < b.key; });
+    const char *lines = layout.lines.constData();
+    std::sort(layout.entries.begin(), layout.entries.end(), [lines](const LayoutEntry &a, const LayoutEntry &b) {
+        return keyLess(lines + a.lineStart, a.lineSize - 1, lines + b.lineStart, b.lineSize - 1);
+    });
     return layout;
 }
 
@@ -190,7 +228,7 @@ QByteArray profileText(const QString &group, const ProfileRecord &record, const 
     const char *base = reinterpret_cast<const char *>(&record);
     for (const LayoutEntry &entry : layout.entries) {
         const void *field = base + entry.offset;
-        text += entry.line;
+        text.append(layout.lines.constData() + entry.lineStart, entry.lineSize);
         switch (entry.kind) {
         case LayoutEntry::Byte:
             AppendIniNumber(text, *static_cast<const quint8 *>(field));
@@ -222,15 +260,22 @@ bool writableAsText(const QString &group, const ProfileLayout &layout)
 
 bool onlyLayoutKeys(const QSettings &settings, const QString &group, const ProfileLayout &layout)
 {
+    if (!layout.plain)
+        return false;  // cannot tell: as if the file held more
     const QString prefix = group + QLatin1Char('/');
     const QStringList keys = settings.allKeys();
-    const auto byKey = [](const LayoutEntry &entry, const QString &key) { return entry.key < key; };
+    const char *lines = layout.lines.constData();
     return std::all_of(keys.begin(), keys.end(), [&](const QString &key) {
-        if (!key.startsWith(prefix))
-            return false;
         const QString own = key.mid(prefix.size());
-        const auto it = std::lower_bound(layout.entries.begin(), layout.entries.end(), own, byKey);
-        return it != layout.entries.end() && it->key == own;
+        if (!key.startsWith(prefix) || !IsPlainIniKey(own))
+            return false;
+        const QByteArray spelled = IniKeyText(own);
+        const auto byKey = [lines](const LayoutEntry &entry, const QByteArray &k) {
+            return keyLess(lines + entry.lineStart, entry.lineSize - 1, k.constData(), k.size());
+        };
+        const auto it = std::lower_bound(layout.entries.begin(), layout.entries.end(), spelled, byKey);
+        return it != layout.entries.end() && it->lineSize - 1 == spelled.size()
+               && std::equal(spelled.begin(), spelled.end(), lines + it->lineStart);
     });
 }
 
@@ -331,11 +376,190 @@ int writeProfile(const QString &file, const QString &group, const ProfileRecord 
     return staged.commit() ? kStoreOk : kStoreWriteFailed;
 }
 
+int replaceProfile(const QString &file, const QString &group, const ProfileRecord &record, LedTimes ledTimes)
+{
+    const ProfileLayout &layout = profileLayout(ledTimes);
+    if (!writableAsText(group, layout)) {
+        // QSettings keeps other keys: gone first, the file is the group's alone.
+        if (!missing(file) && !QFile::remove(file))
+            return kStoreWriteFailed;
+        return writeProfile(file, group, record, ledTimes);
+    }
+    const QString key = writtenKey(file, group, ledTimes);
+    const QByteArray text = profileText(group, record, layout);
+    QByteArray current;
+    if (ReadWholeFile(file, current) && current == text) {
+        remember(key, file, record, true);
+        return kStoreOk;
+    }
+    StagedWrites staged;
+    auto written = std::make_unique<StagedFile>(file);
+    if (!written->write(text))
+        return kStoreWriteFailed;
+    staged.add(std::move(written), [key, file, record] { remember(key, file, record, true); });
+    return staged.commit() ? kStoreOk : kStoreWriteFailed;
+}
+
+// What a key's value reads as: numbers as IniInt takes them, narrowed to the field.
+template <typename Field>
+void setNumber(void *field, qint64 number)
+{
+    *static_cast<Field *>(field) = Field(int(quint32(quint64(number))));
+}
+
+void setDefault(char *base, const LayoutEntry &entry)
+{
+    void *field = base + entry.offset;
+    switch (entry.kind) {
+    case LayoutEntry::Byte: setNumber<quint8>(field, entry.fallback); break;
+    case LayoutEntry::Signed: setNumber<qint32>(field, entry.fallback); break;
+    case LayoutEntry::Unsigned: setNumber<quint32>(field, entry.fallback); break;
+    case LayoutEntry::Text: static_cast<QString *>(field)->clear(); break;
+    case LayoutEntry::Color: *static_cast<QColor *>(field) = QColor(); break;
+    }
+}
+
+// The value text as QSettings' unescaping gives it for the escapes and quotes its writer uses;
+// false for anything else, which QSettings reads instead.
+bool unescapeValue(const char *v, int n, QString &out)
+{
+    out.clear();
+    // One quoted run around the whole value holds ';', ',' and '=' as they are.
+    const bool quoted = n >= 2 && v[0] == '"' && v[n - 1] == '"';
+    if (quoted) {
+        ++v;
+        n -= 2;
+    }
+    for (int i = 0; i < n; ++i) {
+        const char c = v[i];
+        if (c == '"' || (!quoted && (c == ';' || c == ',')))
+            return false;
+        if (c != '\\') {
+            out += QLatin1Char(c);
+            continue;
+        }
+        if (++i == n)
+            return false;
+        switch (v[i]) {
+        case 'a': out += QLatin1Char('\a'); break;
+        case 'b': out += QLatin1Char('\b'); break;
+        case 'f': out += QLatin1Char('\f'); break;
+        case 'n': out += QLatin1Char('\n'); break;
+        case 'r': out += QLatin1Char('\r'); break;
+        case 't': out += QLatin1Char('\t'); break;
+        case 'v': out += QLatin1Char('\v'); break;
+        case '"':
+        case '\\': out += QLatin1Char(v[i]); break;
+        case '0':
+            if (i + 1 < n && v[i + 1] >= '0' && v[i + 1] <= '7')
+                return false;  // a longer octal escape
+            out += QChar(0);
+            break;
+        case 'x': {
+            uint code = 0;
+            int digits = 0;
+            for (; i + 1 < n && digits < 4; ++digits) {
+                const char h = v[i + 1];
+                const int d = (h >= '0' && h <= '9') ? h - '0' : (h >= 'a' && h <= 'f') ? h - 'a' + 10
+                              : (h >= 'A' && h <= 'F') ? h - 'A' + 10 : -1;
+                if (d < 0)
+                    break;
+                code = code * 16 + uint(d);
+                ++i;
+            }
+            if (digits == 0 || (i + 1 < n && std::isxdigit(static_cast<unsigned char>(v[i + 1]))))
+                return false;
+            out += QChar(code);
+            break;
+        }
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+bool parseValue(char *base, const LayoutEntry &entry, const char *v, int n)
+{
+    void *field = base + entry.offset;
+    switch (entry.kind) {
+    case LayoutEntry::Byte:
+    case LayoutEntry::Signed:
+    case LayoutEntry::Unsigned: {
+        qint64 number = 0;
+        const auto parsed = std::from_chars(v, v + n, number);
+        if (parsed.ec != std::errc() || parsed.ptr != v + n || n == 0)
+            return false;
+        if (entry.kind == LayoutEntry::Byte)
+            setNumber<quint8>(field, number);
+        else if (entry.kind == LayoutEntry::Signed)
+            setNumber<qint32>(field, number);
+        else
+            setNumber<quint32>(field, number);
+        return true;
+    }
+    case LayoutEntry::Text: {
+        QString &text = *static_cast<QString *>(field);
+        return unescapeValue(v, n, text) && !text.startsWith(QLatin1Char('@'));
+    }
+    case LayoutEntry::Color: {
+        QString text;
+        if (!unescapeValue(v, n, text) || !text.startsWith(QLatin1String("@Variant(")) || !text.endsWith(QLatin1Char(')')))
+            return false;
+        const QByteArray data = text.mid(9, text.size() - 10).toLatin1();
+        QDataStream stream(data);
+        stream.setVersion(QDataStream::Qt_4_0);
+        QVariant value;
+        stream >> value;
+        if (stream.status() != QDataStream::Ok || value.userType() != QMetaType::QColor)
+            return false;
+        *static_cast<QColor *>(field) = value.value<QColor>();
+        return true;
+    }
+    }
+    return false;
+}
+
+// A file as this program writes it (the group alone, every key in order) is read here, many
+// times faster than through QSettings, and a missing one as an empty one. Only when writing the
+// record read gives the file back byte for byte is the reading taken: then QSettings would read
+// the same. Anything else is left to QSettings.
+bool readOwnText(const QString &file, const QString &group, ProfileRecord &record, LedTimes ledTimes)
+{
+    const ProfileLayout &layout = profileLayout(ledTimes);
+    if (!writableAsText(group, layout))
+        return false;
+    char *base = reinterpret_cast<char *>(&record);
+    if (missing(file)) {
+        for (const LayoutEntry &entry : layout.entries)
+            setDefault(base, entry);
+        return true;
+    }
+    QByteArray text;
+    if (!ReadWholeFile(file, text))
+        return false;
+    const QByteArray header = IniSectionLine(group);
+    if (!text.startsWith(header))
+        return false;
+    const char *lines = layout.lines.constData();
+    int pos = header.size();
+    for (const LayoutEntry &entry : layout.entries) {
+        if (text.size() - pos < entry.lineSize || std::memcmp(text.constData() + pos, lines + entry.lineStart, size_t(entry.lineSize)) != 0)
+            return false;
+        pos += entry.lineSize;
+        const int end = text.indexOf('\n', pos);
+        if (end < 0 || !parseValue(base, entry, text.constData() + pos, end - pos))
+            return false;
+        pos = end + 1;
+    }
+    return pos == text.size() && profileText(group, record, layout) == text;
+}
+
 void readProfile(const QString &file, const QString &group, ProfileRecord &record, LedTimes ledTimes)
 {
-    {
+    if (!readOwnText(file, group, record, ledTimes)) {
         QSettings settings(file, QSettings::IniFormat);
-        ReadProfileGroup(settings, group, record, ledTimes);
+        ReadProfileGroup(settings, group, record, ledTimes);  // every keyed field, the parsed ones too
     }
     rememberRead(writtenKey(file, group, ledTimes), file, record);
 }
@@ -370,6 +594,11 @@ int WriteProfile(int index, const ProfileRecord &record, const QString &path)
     if (path.isEmpty())
         return writeProfile(ConfigIniPath(), ProfileGroupName(index), record, LedTimes::Included);
     return writeProfile(path, QStringLiteral("PROFILE"), record, LedTimes::Included);
+}
+
+int ReplaceProfileFile(const ProfileRecord &record, const QString &path)
+{
+    return replaceProfile(path, QStringLiteral("PROFILE"), record, LedTimes::Included);
 }
 
 int StageProfile(const ProfileRecord &record, const QString &path, StagedWrites &staged)

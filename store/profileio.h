@@ -22,6 +22,9 @@ int WriteProfile(int index, const ProfileRecord &record, const QString &path);
 // that group (or missing) is written into a temporary file only, and takes its place when
 // `staged` commits. A file with other keys is written at once through QSettings.
 int StageProfile(const ProfileRecord &record, const QString &path, StagedWrites &staged);
+// Group "PROFILE" of the path as the file's only content: the file is made anew (any other key
+// goes), and left untouched when it already holds exactly that.
+int ReplaceProfileFile(const ProfileRecord &record, const QString &path);
 // Fills every keyed field; missing keys read as 0, empty, the invalid colour, LedMoveOFF 255
 // and LedSleepTime 1. The DPI stage and light mode are kept inside their tables.
 void ReadProfile(int index, ProfileRecord &record, const QString &path);

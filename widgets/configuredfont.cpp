@@ -3,6 +3,7 @@
 #include "keycodes.h"
 #include "scale.h"
 #include "settings.h"
+#include "stagedfile.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -11,10 +12,24 @@
 
 ConfiguredFontEntry ReadConfiguredFont()
 {
-    QSettings config(ConfigIniPath(), QSettings::IniFormat);
+    // Asked for by every control as it is built: the file is read again only once it changed
+    // (or the language did), not once per control.
+    struct Read {
+        QString path;
+        FileStamp stamp;
+        int langId = -1;
+        ConfiguredFontEntry entry;
+    };
+    static Read last;
+    const QString path = ConfigIniPath();
+    const FileStamp stamp = StampOf(path);
+    if (stamp.inode != 0 && last.path == path && last.stamp == stamp && last.langId == g_langId)
+        return last.entry;
+    QSettings config(path, QSettings::IniFormat);
     ConfiguredFontEntry entry;
     entry.family = config.value(QString("FONT_LIST/FONT_%1").arg(g_langId)).toString();
     entry.size = config.value(QString("FONT_LIST/FONT_SIZE_%1").arg(g_langId)).toInt();
+    last = Read{path, stamp, g_langId, entry};
     return entry;
 }
 

@@ -63,24 +63,47 @@ private slots:
     void defaultProfileFile_data()
     {
         QTest::addColumn<QByteArray>("description");  // empty: none
-        QTest::newRow("built-in defaults") << QByteArray();
-        QTest::newRow("from the description") << QByteArray("[PROFILE]\npollrate=3\ndpi=2\nDPI_INFO_0_xy=40\n");
+        QTest::addColumn<QByteArray>("earlier");      // an earlier run's file; empty: none
+        QTest::newRow("built-in defaults") << QByteArray() << QByteArray();
+        QTest::newRow("from the description")
+            << QByteArray("[PROFILE]\npollrate=3\ndpi=2\nDPI_INFO_0_xy=40\n") << QByteArray();
+        QTest::newRow("over a file with other keys")
+            << QByteArray() << QByteArray("[Other]\nkept=1\n\n[PROFILE]\npollrate=9\ncomment=old\n");
     }
+    // The file is made anew: the defaults and nothing else, as QSettings writes them into an
+    // empty file; a second call finds it so and leaves it alone.
     void defaultProfileFile()
     {
         QFETCH(QByteArray, description);
+        QFETCH(QByteArray, earlier);
+        const QString path = GetConfigDir() + "/Profile/DefaultProfile.prof";
         if (!description.isEmpty())
             QVERIFY(writeFixture(descriptionPath(), description));
+        if (!earlier.isEmpty())
+            QVERIFY(writeFixture(path, earlier));
         ProfileRecord expected;
         InitProfileDefaults(expected);
+        FileStamp first;
         for (int round = 0; round < 2; ++round) {
             QCOMPARE(CreateDefaultProfileFile(), kStoreOk);
             ProfileRecord read;
-            ReadProfile(0, read, GetConfigDir() + "/Profile/DefaultProfile.prof");
+            ReadProfile(0, read, path);
             QCOMPARE(profileDifference(read, expected), QString());
+            if (round == 0)
+                first = StampOf(path);
         }
-        const QSettings file(GetConfigDir() + "/Profile/DefaultProfile.prof", QSettings::IniFormat);
-        QCOMPARE(file.value("PROFILE/pollrate").toInt(), description.isEmpty() ? 1 : 3);
+        QVERIFY(StampOf(path) == first);
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("PROFILE/pollrate").toInt(), description.isEmpty() ? 1 : 3);
+
+        QTemporaryDir fresh;
+        const QString reference = fresh.path() + "/reference.prof";
+        {
+            QSettings settings(reference, QSettings::IniFormat);
+            WriteProfileGroup(settings, "PROFILE", expected, LedTimes::Included);
+        }
+        QByteArray made, wanted;
+        QVERIFY(ReadWholeFile(path, made) && ReadWholeFile(reference, wanted));
+        QCOMPARE(made, wanted);
     }
 
     // A file that holds its profile alone is written aside and put in place when the staged

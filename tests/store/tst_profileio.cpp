@@ -23,6 +23,15 @@ QByteArray writtenByQSettings(const QString &path, const ProfileRecord &record)
     return fileBytes(path);
 }
 
+// What QSettings itself reads from the file's group "PROFILE".
+ProfileRecord readByQSettings(const QString &path)
+{
+    ProfileRecord record = sampleProfile(2);
+    QSettings settings(path, QSettings::IniFormat);
+    ReadProfileGroup(settings, "PROFILE", record, LedTimes::Included);
+    return record;
+}
+
 } // namespace
 
 enum class Target { ProfFile, ConfigIni, ConfFile };
@@ -195,6 +204,53 @@ private slots:
         ProfileRecord read;
         ReadProfile(0, read, fast);
         QCOMPARE(profileDifference(read, record), QString());
+        QCOMPARE(profileDifference(read, readByQSettings(fast)), QString());
+    }
+
+    // The program's own files are read without QSettings; a file edited by hand anywhere reads
+    // exactly as QSettings reads it.
+    void editedFilesReadAsQSettingsReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::newRow("as written") << QByteArray() << QByteArray();
+        // "from" ending in '=': that whole line becomes "to".
+        QTest::newRow("too wide a byte") << QByteArray("\npollrate=") << QByteArray("\npollrate=300");
+        QTest::newRow("leading zero") << QByteArray("\ndpi=") << QByteArray("\ndpi=02");
+        QTest::newRow("quoted text") << QByteArray("\nProfileName=") << QByteArray("\nProfileName=\"a;b\"");
+        QTest::newRow("list") << QByteArray("\nProfileName=") << QByteArray("\nProfileName=a,b");
+        QTest::newRow("octal escape") << QByteArray("\nProfileName=") << QByteArray("\nProfileName=\\101x");
+        QTest::newRow("unknown escape") << QByteArray("\nProfileName=") << QByteArray("\nProfileName=\\q");
+        QTest::newRow("long hex escape") << QByteArray("\nProfileName=") << QByteArray("\nProfileName=\\x00041");
+        QTest::newRow("colour as a name") << QByteArray("LED_MODE_0_RGB=") << QByteArray("LED_MODE_0_RGB=#102030");
+        QTest::newRow("key left out") << QByteArray("\nacee=") << QByteArray();
+        QTest::newRow("key added") << QByteArray("\nacee=") << QByteArray("\nacee=1\nextra=5");
+        QTest::newRow("CRLF line ends") << QByteArray("\n") << QByteArray("\r\n");
+        QTest::newRow("second section") << QByteArray("[PROFILE]\n") << QByteArray("[Other]\nacee=7\n\n[PROFILE]\n");
+        QTest::newRow("line cut short") << QByteArray("\nscrollspeed=") << QByteArray("\nscroll");
+    }
+    void editedFilesReadAsQSettingsReadsThem()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        const QString path = m_dir->path() + "/Profile/edited.prof";
+        ProfileRecord record = sampleProfile(3);
+        record.ProfileName = "Game";
+        QCOMPARE(WriteProfile(0, record, path), kStoreOk);
+        QByteArray text = fileBytes(path);
+        const int at = text.indexOf(from);
+        QVERIFY(at >= 0);
+        if (from.endsWith('=')) {
+            const int end = text.indexOf('\n', at + 1);
+            text.replace(at, (end < 0 ? text.size() : end) - at, to);
+        } else if (!from.isEmpty()) {
+            text.replace(from, to);
+        }
+        QVERIFY(writeFixture(path, text));
+        const ProfileRecord expected = readByQSettings(path);
+        ProfileRecord read = sampleProfile(1);
+        ReadProfile(0, read, path);
+        QCOMPARE(profileDifference(read, expected), QString());
     }
 
     // Keys of somebody else's stay where a profile is written, however often.
