@@ -22,6 +22,7 @@
 #include "scale.h"
 #include "sensordpi.h"
 #include "windowhelpers.h"
+#include "skinimages.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -46,7 +47,7 @@ constexpr Qt::ImageConversionFlags kSkinFlags = Qt::ThresholdDither | Qt::AvoidD
 
 QPixmap loadSkin(const QString &name)
 {
-    return QPixmap(AppDir() + name, nullptr, kSkinFlags);
+    return SkinPixmap(AppDir() + name, kSkinFlags);
 }
 
 // Upper bounds of the logical-DPI ratio for the scale steps 0-15; above the last, step 16.
@@ -71,6 +72,7 @@ VarnelWidget::VarnelWidget(QWidget *parent) : QWidget(parent)
     resize(400, 300);
     setWindowTitle(QCoreApplication::translate("VarnelWidget", "VarnelWidget"));
 
+    PreloadSkinImages(AppDir() + "/skin");
     m_bgPixmaps[0] = loadSkin("/skin/cfgMainback.png");
     m_bat1Pixmap = loadSkin("/skin/bat1.png");
     m_bat2Pixmap = loadSkin("/skin/bat2.png");

@@ -12,6 +12,7 @@
 #include "lightingfiles.h"
 #include "scale.h"
 #include "settings.h"
+#include "skinimages.h"
 
 #include <QBitmap>
 #include <QIntValidator>
@@ -53,7 +54,7 @@ QFont dialogFont()
 
 void loadBackground(QDialog *dialog, QPixmap &background)
 {
-    const QPixmap source(AppDir() + "/skin/dlg_gun.png");
+    const QPixmap source = SkinPixmap(AppDir() + "/skin/dlg_gun.png");
     if (source.isNull())
         return;
     background = source.scaled(dialog->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -189,7 +190,7 @@ KestGunsetDialog::KestGunsetDialog(QWidget *parent, double scale, Qt::WindowFlag
 {
     setFixedSize(scaled(619, scale), scaled(400, scale));
     loadBackground(this, m_background);
-    m_bullet.load(AppDir() + "/skin/gunset_bullet.png");
+    m_bullet = SkinPixmap(AppDir() + "/skin/gunset_bullet.png");
     setWindowTitle("Gun Set");
     setupUi();
     ShowBulletColumns();

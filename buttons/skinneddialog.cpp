@@ -2,6 +2,7 @@
 
 #include "scale.h"
 #include "settings.h"
+#include "skinimages.h"
 
 #include <QPainter>
 
@@ -9,7 +10,7 @@ KestSkinnedDialog::KestSkinnedDialog(QWidget *parent, int width, int height)
     : QDialog(parent), m_dScaleFactor(getScaleFactor())
 {
     setFixedSize(scaled(width, m_dScaleFactor), scaled(height, m_dScaleFactor));
-    m_background.load(AppDir() + "/skin/dlg.png");
+    m_background = SkinPixmap(AppDir() + "/skin/dlg.png");
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlag(Qt::FramelessWindowHint);
 }

@@ -4,6 +4,7 @@
 #include "macrosteps.h"
 #include "scale.h"
 #include "settings.h"
+#include "skinimages.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -36,7 +37,7 @@ void KestMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
         const int top = r.top() + int((r.height() - 20 * s) / 2);
         auto icon = m_icons.find(cell.icon);
         if (icon == m_icons.end())
-            icon = m_icons.insert(cell.icon, QPixmap(AppDir() + cell.icon));
+            icon = m_icons.insert(cell.icon, SkinPixmap(AppDir() + cell.icon));
         painter->drawPixmap(QRect(r.left() + scaled(cell.iconX, s), top, scaled(cell.iconWidth, s), scaled(20, s)),
                             *icon);
     }

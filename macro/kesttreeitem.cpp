@@ -4,6 +4,7 @@
 #include "macrologging.h"
 #include "myintvalidator.h"
 #include "scale.h"
+#include "skinimages.h"
 
 #include <QDebug>
 #include <QLineEdit>
@@ -16,12 +17,12 @@ KestTreeItem::KestTreeItem(const QString &normalImage, const QString &hoverImage
     qCDebug(lcMacro) << normalImage;
     qCDebug(lcMacro) << hoverImage;
     qCDebug(lcMacro) << pressedImage;
-    m_source[0].load(normalImage);
-    const bool hover = m_source[1].load(hoverImage);
-    const bool pressed = m_source[2].load(pressedImage);
-    if (!hover || !pressed) {
-        m_source[1].load(normalImage);
-        m_source[2].load(normalImage);
+    m_source[0] = SkinPixmap(normalImage);
+    m_source[1] = SkinPixmap(hoverImage);
+    m_source[2] = SkinPixmap(pressedImage);
+    if (m_source[1].isNull() || m_source[2].isNull()) {
+        m_source[1] = m_source[0];
+        m_source[2] = m_source[0];
     }
     scaleImages();
     setAttribute(Qt::WA_NoSystemBackground, true);

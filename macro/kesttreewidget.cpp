@@ -4,6 +4,7 @@
 #include "macrologging.h"
 #include "scale.h"
 #include "settings.h"
+#include "skinimages.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -28,7 +29,7 @@ KestTreeWidget::KestTreeWidget(QWidget *parent) : QTreeWidget(parent)
 {
     for (int state = 0; state < kStates; ++state)
         for (int row = 0; row < kTopRows; ++row)
-            m_source[state][row].load(AppDir() + rowImage(state, row));
+            m_source[state][row] = SkinPixmap(AppDir() + rowImage(state, row));
     headerItem()->setTextAlignment(0, Qt::AlignCenter);
     header()->setStyleSheet(
         "QHeaderView::section{background-color:rgb(50,50,50);color:white;}QHeaderView::section{border:0px}");

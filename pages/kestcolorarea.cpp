@@ -9,6 +9,7 @@
 #include "scale.h"
 #include "settings.h"
 #include "svcolorarea.h"
+#include "skinimages.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -118,7 +119,7 @@ KestColorArea::KestColorArea(QWidget *parent, double scale) : QDialog(parent), m
 {
     const double s = scale;
     setFixedSize(scaled(400, s), scaled(258, s));
-    m_background.load(AppDir() + "/skin/dlg.png");
+    m_background = SkinPixmap(AppDir() + "/skin/dlg.png");
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 

@@ -4,6 +4,7 @@
 #include "kestlabel.h"
 #include "scale.h"
 #include "settings.h"
+#include "skinimages.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,7 +51,7 @@ KestMessageBox::KestMessageBox(int type, const QString &title, const QString &he
 {
     const double s = getScaleFactor();
     setFixedSize(scaled(478, s), scaled(309, s));
-    m_background.load(AppDir() + "/skin/dlg.png");
+    m_background = SkinPixmap(AppDir() + "/skin/dlg.png");
     if (watch)
         m_pWatchedOwner = parent;
     setAttribute(Qt::WA_TranslucentBackground);

@@ -3,6 +3,7 @@
 #include "dialogbuttons.h"
 #include "kestlabel.h"
 #include "settings.h"
+#include "skinimages.h"
 
 #include <QBitmap>
 #include <QHBoxLayout>
@@ -20,7 +21,7 @@ KestPopBox::KestPopBox(int buttonMode, const QString &title, const QString &text
     : QDialog(nullptr), m_buttonMode(buttonMode)
 {
     setFixedSize(478, 309);
-    m_pixmap.load(AppDir() + "/skin/dlg.png");
+    m_pixmap = SkinPixmap(AppDir() + "/skin/dlg.png");
     const QBitmap shape = m_pixmap.mask();
     if (!shape.isNull())  // an opaque background has no mask; an empty one would hide the box
         setMask(shape);

@@ -3,6 +3,7 @@
 #include "configuredfont.h"
 #include "devicedefaults.h"
 #include "settings.h"
+#include "skinimages.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -68,7 +69,7 @@ void KestPushButton::loadStateImages(const QStringList &imagePaths)
         return;
     m_stateImages.clear();
     for (const QString &path : imagePaths)
-        m_stateImages.append(QPixmap(path));
+        m_stateImages.append(SkinPixmap(path));
     m_stateImages[0] = dimmed(m_stateImages[0]);
     update();
 }
