@@ -142,6 +142,8 @@ void PreloadSkinImages(const QString &folder)
 
 QPixmap SkinPixmap(const QString &path, Qt::ImageConversionFlags flags)
 {
+    if (path.isEmpty())
+        return QPixmap();  // "no image", as QPixmap takes it, without a warning
     PixmapCache &cache = pixmapCache();
     const QString clean = QDir::cleanPath(path);
     const QString key = clean + QLatin1Char('\n') + QString::number(int(flags));
