@@ -267,6 +267,7 @@ bool UnsentMark::clear()
         return true;
     return SetDiff(0);
 }
+
 int GetLangID() { return readInt(LangConfigIniPath(), "Config/LangID"); }
 void SetLangID(int index) { writeValue(LangConfigIniPath(), "Config/LangID", index); }
 
