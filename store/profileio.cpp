@@ -286,7 +286,7 @@ struct WrittenGroup {
     FileStamp stamp;
     ProfileRecord record;
     bool onlyThisGroup = false;  // the file holds no key but the group's own
-    bool written = true;         // false: read from the file, which may hold more than the record says
+    bool written = true;         // false: read from a file that may hold more than the record says
 };
 std::mutex g_writtenMutex;  // the write job saves on its own thread
 std::map<QString, WrittenGroup> g_written;
@@ -309,8 +309,9 @@ void remember(const QString &key, const QString &file, const ProfileRecord &reco
 }
 
 // What the store read from a file it did not write in this run (an earlier run's, mostly):
-// the first save can then tell cheaply whether the file holds the group alone.
-void rememberRead(const QString &key, const QString &file, const ProfileRecord &record)
+// the first save can then tell cheaply whether the file holds the group alone. A file read as
+// the program's own text is what writing the record gives: known as well as an own write.
+void rememberRead(const QString &key, const QString &file, const ProfileRecord &record, bool ownText)
 {
     const FileStamp stamp = StampOf(file);
     if (stamp.inode == 0)
@@ -319,7 +320,7 @@ void rememberRead(const QString &key, const QString &file, const ProfileRecord &
     WrittenGroup &entry = g_written[key];
     if (entry.written && entry.stamp == stamp)
         return;  // our own write: more is known of it
-    entry = WrittenGroup{stamp, record, false, false};
+    entry = WrittenGroup{stamp, record, ownText, ownText};
 }
 
 // A file that holds nothing but the group (or nothing at all) gets the text QSettings would
@@ -557,11 +558,12 @@ bool readOwnText(const QString &file, const QString &group, ProfileRecord &recor
 
 void readProfile(const QString &file, const QString &group, ProfileRecord &record, LedTimes ledTimes)
 {
-    if (!readOwnText(file, group, record, ledTimes)) {
+    const bool ownText = readOwnText(file, group, record, ledTimes);
+    if (!ownText) {
         QSettings settings(file, QSettings::IniFormat);
         ReadProfileGroup(settings, group, record, ledTimes);  // every keyed field, the parsed ones too
     }
-    rememberRead(writtenKey(file, group, ledTimes), file, record);
+    rememberRead(writtenKey(file, group, ledTimes), file, record, ownText);
 }
 
 } // namespace
