@@ -11,6 +11,7 @@
 #include "profilefiles.h"
 #include "profileio.h"
 #include "scale.h"
+#include "../store/sizelimit.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -361,6 +362,68 @@ private slots:
         QTemporaryDir folder;
         dialog.exportCheckedMacros(folder.path());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"c.MSMACRO", "here.MSMACRO"}));
+    }
+
+    // An export that fails keeps the file it was to replace, and says so.
+    void failedExportKeepsTheOldFile_data()
+    {
+        QTest::addColumn<bool>("macroFileMissing");
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("macro file missing") << true << false;
+        QTest::newRow("disk full") << false << true;
+    }
+    void failedExportKeepsTheOldFile()
+    {
+        QFETCH(bool, macroFileMissing);
+        QFETCH(bool, diskFull);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        if (!macroFileMissing)
+            writeMacro("m", QVector<MacroStep>(60, {6, 0, 5}));
+        QTemporaryDir outside;
+        const QString target = outside.filePath("out.MSMACRO");
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        MacroDialog dialog(nullptr);
+        dialog.m_pList->setCurrentRow(0);
+        Boxes boxes;
+        {
+            std::unique_ptr<FileSizeLimit> full(diskFull ? new FileSizeLimit(64) : nullptr);
+            dialog.exportMacro(target);
+        }
+        QCOMPARE(boxes.texts, QStringList{"The file could not be written."});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{"out.MSMACRO"});  // nothing left beside it
+    }
+
+    // A batch export keeps files of the same name in the folder and names, once, what it left.
+    void batchExportKeepsExistingFiles()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "a"}, {"MACRO_LIST/1", "b"}, {"MACRO_LIST/2", "c"}, {"MACRO_LIST/3", "d"}});
+        for (const char *name : {"a", "b", "c", "d"})
+            writeMacro(name, {{6, 0, 5}});
+        QTemporaryDir folder;
+        for (const char *kept : {"a.MSMACRO", "c.MSMACRO"}) {
+            QFile file(folder.filePath(kept));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("mine");
+        }
+        MacroDialog dialog(nullptr);
+        dialog.m_pBatchCheck->click();
+        for (int row = 0; row < dialog.m_pList->count(); ++row)
+            qobject_cast<QCheckBox *>(dialog.m_pList->itemWidget(dialog.m_pList->item(row)))->setChecked(true);
+        Boxes boxes;
+        dialog.exportCheckedMacros(folder.path());
+        QCOMPARE(boxes.texts, QStringList{"These macros were not written: a, c"});
+        for (const char *kept : {"a.MSMACRO", "c.MSMACRO"}) {
+            QFile file(folder.filePath(kept));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("mine"));
+        }
+        QCOMPARE(QSettings(folder.filePath("b.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
+        QCOMPARE(QSettings(folder.filePath("d.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
     }
 
     // GUN SET: the dialog's pattern becomes a listed macro under a free name, loaded with
