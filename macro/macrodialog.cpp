@@ -858,8 +858,7 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
         RemoveKeyboardHook();
         const MoveView view = DecodeMove(dataH, dataL);
         m_pStepMoveButton->setButtonText(tr(kMoveTexts[view.direction]));
-        const QSignalBlocker block(m_pStepDistanceEdit);  // showing is no edit
-        m_pStepDistanceEdit->setText(QString::number(view.distance));
+        showStoredDistance(view.distance);
     } else if (type == kStepDelay) {
         qCDebug(lcMacro, "CurrentChanged 4");
         m_pStepDelayCaption->show();
@@ -871,6 +870,17 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
     } else {
         RemoveKeyboardHook();
     }
+}
+
+// A file's distance may exceed what typing allows (121 up is 135): shown as stored, with the
+// validator bounding only what is typed.
+void MacroDialog::showStoredDistance(int distance)
+{
+    const QSignalBlocker block(m_pStepDistanceEdit);  // showing is no edit
+    const QValidator *validator = m_pStepDistanceEdit->validator();
+    m_pStepDistanceEdit->setValidator(nullptr);
+    m_pStepDistanceEdit->setText(QString::number(distance));
+    m_pStepDistanceEdit->setValidator(validator);
 }
 
 void MacroDialog::HideStepEditors(bool hide)

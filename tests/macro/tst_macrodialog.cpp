@@ -199,6 +199,38 @@ private slots:
         QCOMPARE(int(file.steps[0].dataL), 44);
     }
 
+    // A stored distance opens as stored, past what typing allows; typing stays bounded.
+    void storedDistanceShown_data()
+    {
+        QTest::addColumn<int>("dataH");
+        QTest::addColumn<int>("dataL");
+        QTest::addColumn<QString>("direction");
+        QTest::addColumn<QString>("distance");
+        QTest::newRow("up 135") << 121 << 0 << "MOVE UP" << "135";
+        QTest::newRow("left 135") << 0 << 121 << "MOVE LEFT" << "135";
+        QTest::newRow("left 56") << 0 << 200 << "MOVE LEFT" << "56";
+        QTest::newRow("down 120") << 120 << 0 << "MOVE DOWN" << "120";
+    }
+    void storedDistanceShown()
+    {
+        QFETCH(int, dataH);
+        QFETCH(int, dataL);
+        QFETCH(QString, direction);
+        QFETCH(QString, distance);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {{2, quint8(dataH), quint8(dataL)}});
+        MacroDialog dialog(nullptr);
+        dialog.m_pTable->selectRow(0);
+        dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(0, 0), QItemSelectionModel::NoUpdate);
+        click(dialog.m_pEditButton);
+        QCOMPARE(dialog.m_pStepMoveButton->buttonText(), direction);
+        QCOMPARE(dialog.m_pStepDistanceEdit->text(), distance);
+        QCOMPARE(rows(dialog), QString("2,%1,%2").arg(dataH).arg(dataL));
+        dialog.m_pStepDistanceEdit->selectAll();
+        QTest::keyClicks(dialog.m_pStepDistanceEdit, "500");
+        QCOMPARE(dialog.m_pStepDistanceEdit->text(), QString("120"));
+    }
+
     void moveAndDeleteRows()
     {
         MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
