@@ -10,6 +10,7 @@
 #include "kestpushbutton.h"
 #include "profilefiles.h"
 #include "profileio.h"
+#include "stagedfile.h"
 #include "windowhelpers.h"
 #include "writejob.h"
 
@@ -142,9 +143,8 @@ void VarnelWidget::exportProfile(const QString &path)
     if (!sourceFile.isEmpty() && QFileInfo(path).canonicalFilePath() == sourceFile)
         return;
     SetMouseName(GetCurrentProductName(), source);
-    // The file dialog has asked before an existing file is replaced.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if ((QFile::exists(path) && !QFile::remove(path)) || !QFile::copy(source, path))
+    // The file dialog has asked before an existing file is replaced; a failed copy keeps it.
+    if (!CopyIntoPlace(source, path))
         showMessage(2, QObject::tr("The file could not be written."));
 }
 

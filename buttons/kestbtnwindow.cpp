@@ -488,9 +488,15 @@ void KestBtnWindow::endAssignment(KestPushButton *button)
 void KestBtnWindow::InsertKeyPair(int position, int keyCode)
 {
     const int entry = EditedEntry();
-    if (entry < 0 || !m_pProfile || position < 0 || position > kKeySteps - 2)
+    if (entry >= 0 && m_pProfile)
+        insertKeyPair(m_pProfile->buttonInfo[entry], position, keyCode);
+}
+
+void KestBtnWindow::insertKeyPair(ButtonInfo &info, int position, int keyCode)
+{
+    if (position < 0 || position > kKeySteps - 2)
         return;
-    KeyInfo *steps = m_pProfile->buttonInfo[entry].keyInfo;
+    KeyInfo *steps = info.keyInfo;
     int usage = 0;
     KeyCodeToHidUsage(keyCode, usage);
     KeyInfo kept[kKeySteps];
@@ -537,9 +543,18 @@ void KestBtnWindow::onFunctionChosen()
     endAssignment(button);
 }
 
+// The mouse may switch profile while a dialog runs, and the page then shows another record:
+// the caption is written only while the page shows the record it belongs to.
+void KestBtnWindow::showCaption(const ProfileRecord *record, KestPushButton *button, const QString &caption)
+{
+    if (record == m_pProfile)
+        button->setButtonText(caption);
+}
+
 void KestBtnWindow::runDialogFunction(int id, int entry, KestPushButton *button)
 {
-    ButtonInfo &info = m_pProfile->buttonInfo[entry];
+    ProfileRecord *const record = m_pProfile;  // the result goes here, whatever the page shows by then
+    ButtonInfo &info = record->buttonInfo[entry];
     const QString text = m_pActions[id]->text();
     button->setButtonText(text);
     bool assigned = false;
@@ -565,7 +580,7 @@ void KestBtnWindow::runDialogFunction(int id, int entry, KestPushButton *button)
             int n = 0;
             for (int g = 0; g < kComboGroups; ++g) {
                 if (dialog.comboState[g] != 0)
-                    InsertKeyPair(n++, dialog.comboCodes[g][0]);
+                    insertKeyPair(info, n++, dialog.comboCodes[g][0]);
             }
             info.Fun = kFunComboKey;
             assigned = true;
@@ -610,12 +625,13 @@ void KestBtnWindow::runDialogFunction(int id, int entry, KestPushButton *button)
         break;
     }
     // A cancelled dialog leaves the entry as it was: so does its caption.
-    button->setButtonText(assigned ? text : CaptionFor(entry, info));
+    showCaption(record, button, assigned ? text : CaptionFor(entry, info));
 }
 
 bool KestBtnWindow::runMacroFunction(int id, int entry, KestPushButton *button)
 {
-    ButtonInfo &info = m_pProfile->buttonInfo[entry];
+    ProfileRecord *const record = m_pProfile;
+    ButtonInfo &info = record->buttonInfo[entry];
     const bool gunFile = id == ActGunFile;
     const qint32 code = kActions[id].code;
     if (gunFile && entry == 0) {
@@ -642,14 +658,14 @@ bool KestBtnWindow::runMacroFunction(int id, int entry, KestPushButton *button)
     if (!accepted) {
         if (name.isEmpty())
             return true;
-        button->setButtonText(name);
+        showCaption(record, button, name);
         return false;
     }
     info.Fun = code;
     info.LoopNumber = dialog.repeatCount();
     info.Res1 = quint8(dialog.selectedMode());
     info.macroname = dialog.macroName;
-    button->setButtonText(dialog.macroName);
+    showCaption(record, button, dialog.macroName);
     LoadMacroSteps(info.macroname, info);
     return true;
 }

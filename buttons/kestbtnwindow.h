@@ -102,4 +102,6 @@ private:
     // True when the function was assigned or the dialog was left so that the assignment ends.
     bool runMacroFunction(int action, int entry, KestPushButton *button);
     void endAssignment(KestPushButton *button);
+    static void insertKeyPair(ButtonInfo &info, int position, int keyCode);
+    void showCaption(const ProfileRecord *record, KestPushButton *button, const QString &caption);
 };

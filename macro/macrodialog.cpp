@@ -21,6 +21,7 @@
 #include "profileio.h"
 #include "scale.h"
 #include "settings.h"
+#include "stagedfile.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -105,15 +106,13 @@ void renameMacroReferences(const QString &oldName, const QString &newName)
     }
 }
 
-// QFile::copy neither replaces nor makes folders.
+// Replaces `to` only by a complete copy: a failure keeps the old file.
 bool copyReplacing(const QString &from, const QString &to)
 {
-    if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath())
+    const QString source = QFileInfo(from).canonicalFilePath();
+    if (!source.isEmpty() && source == QFileInfo(to).canonicalFilePath())
         return true;  // the file itself
-    QDir().mkpath(QFileInfo(to).absolutePath());
-    if (QFile::exists(to) && !QFile::remove(to))
-        return false;
-    return QFile::copy(from, to);
+    return CopyIntoPlace(from, to);
 }
 
 // The macro name of an imported file: its name less a final ".MSMACRO".
@@ -859,8 +858,7 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
         RemoveKeyboardHook();
         const MoveView view = DecodeMove(dataH, dataL);
         m_pStepMoveButton->setButtonText(tr(kMoveTexts[view.direction]));
-        const QSignalBlocker block(m_pStepDistanceEdit);  // showing is no edit
-        m_pStepDistanceEdit->setText(QString::number(view.distance));
+        showStoredDistance(view.distance);
     } else if (type == kStepDelay) {
         qCDebug(lcMacro, "CurrentChanged 4");
         m_pStepDelayCaption->show();
@@ -872,6 +870,17 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
     } else {
         RemoveKeyboardHook();
     }
+}
+
+// A file's distance may exceed what typing allows (121 up is 135): shown as stored, with the
+// validator bounding only what is typed.
+void MacroDialog::showStoredDistance(int distance)
+{
+    const QSignalBlocker block(m_pStepDistanceEdit);  // showing is no edit
+    const QValidator *validator = m_pStepDistanceEdit->validator();
+    m_pStepDistanceEdit->setValidator(nullptr);
+    m_pStepDistanceEdit->setText(QString::number(distance));
+    m_pStepDistanceEdit->setValidator(validator);
 }
 
 void MacroDialog::HideStepEditors(bool hide)
@@ -1374,22 +1383,24 @@ void MacroDialog::exportMacro(const QString &path)
         showWriteFailure();
 }
 
+// A file of the same name in the folder is kept; the macros not written are named once.
 void MacroDialog::exportCheckedMacros(const QString &directory)
 {
     if (directory.isEmpty())
         return;
+    QStringList notWritten;
     for (int row = 0; row < m_pList->count(); ++row) {
         QListWidgetItem *item = m_pList->item(row);
         auto *box = qobject_cast<QCheckBox *>(m_pList->itemWidget(item));
         if (!box || !box->isChecked())
             continue;
         const QString name = rowName(item);
-        if (!IsSafeFileName(name) ||
-            !copyReplacing(MacroFilePath(name), QDir(directory).filePath(name + kMacroSuffix))) {
-            showWriteFailure();
-            return;
-        }
+        const QString target = QDir(directory).filePath(name + kMacroSuffix);
+        if (!IsSafeFileName(name) || QFileInfo::exists(target) || !CopyIntoPlace(MacroFilePath(name), target))
+            notWritten << name;
     }
+    if (!notWritten.isEmpty())
+        showBox(2, tr("Warning"), tr("These macros were not written: %1").arg(notWritten.join(", ")));
 }
 
 // --------------------------------------------------------------- events

@@ -206,6 +206,7 @@ private:
     QString rowName(const QListWidgetItem *item) const;
     int showBox(int kind, const QString &heading, const QString &message);
     void showWriteFailure();
+    void showStoredDistance(int distance);
     bool refuseName(const QString &name);
     void applyLoadedSettings(const MacroFile &macro);
 

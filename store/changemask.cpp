@@ -63,17 +63,15 @@ bool buttonsDiffer(const ProfileRecord &working, const ProfileRecord &written)
     return false;
 }
 
-// Only the entry of the light mode in use is compared. A mode outside the table is
-// reported through badIndex instead of being compared.
+// The lighting table the mouse gets holds the entries of every effect, not only the running
+// one's: a change to any of them must reach it. A mode outside the table is reported through
+// badIndex.
 bool lightingDiffer(const ProfileRecord &a, const ProfileRecord &b, bool &badIndex)
 {
     if (a.LedMode != b.LedMode)
         return true;
-    if (a.LedMode >= kLedModes) {
-        badIndex = true;
-        return false;
-    }
-    return !(a.ledModes[a.LedMode] == b.ledModes[a.LedMode]);
+    badIndex = a.LedMode >= kLedModes;
+    return !std::equal(a.ledModes, a.ledModes + kLedModes, b.ledModes);
 }
 
 } // namespace

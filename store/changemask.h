@@ -14,7 +14,7 @@ constexpr ChangeMask kChangeAll = 0x0F;
 
 // Compares the working image with the last-written one: the report rates, scroll speeds
 // and sensor bytes of the whole mouse, light-off and sleep time (profile 0's), the current
-// profile's DPI stage, stages and buttons, and the light mode and lighting entry in use of
+// profile's DPI stage, stages and buttons, and the light mode and every lighting entry of
 // the lighting profile (LightingProfileIndex). Another current-profile index than the
 // last-written one sets every bit. A macro button of code 200 whose macro file carries a
 // write sign counts as changed, and that sign is cleared: the only side effect. A

@@ -172,4 +172,13 @@ bool ReadWholeFile(const QString &path, QByteArray &text)
     return file.error() == QFile::NoError;
 }
 
+bool CopyIntoPlace(const QString &from, const QString &to)
+{
+    QByteArray text;
+    if (!ReadWholeFile(from, text))
+        return false;
+    StagedFile copy(to);
+    return copy.write(text) && copy.syncData() && copy.commit();
+}
+
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }

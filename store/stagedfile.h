@@ -76,6 +76,11 @@ FileStamp StampOf(const QString &file);
 // The file's whole contents; false when it cannot be read (a missing file included).
 bool ReadWholeFile(const QString &path, QByteArray &text);
 
+// A copy of the file `from` put in place of `to` once complete, through a StagedFile: `to` is
+// the old file or the whole copy, never half of one nor gone. False, with `to` as it was, when
+// `from` cannot be read or the copy cannot be written.
+bool CopyIntoPlace(const QString &from, const QString &to);
+
 // ---- testing ----
 // Called on the committing thread just before each file of a StagedWrites takes its place,
 // with the file's path: tests change the disk there. An empty function removes it.

@@ -1179,6 +1179,10 @@
         <translation>The file could not be written.</translation>
     </message>
     <message>
+        <source>These macros were not written: %1</source>
+        <translation>These macros were not written: %1</translation>
+    </message>
+    <message>
         <source>Please input file name.</source>
         <translation>Please input file name.</translation>
     </message>

@@ -1179,6 +1179,10 @@
         <translation>Le fichier n'a pas pu être écrit.</translation>
     </message>
     <message>
+        <source>These macros were not written: %1</source>
+        <translation>Ces macros n'ont pas été écrites : %1</translation>
+    </message>
+    <message>
         <source>Please input file name.</source>
         <translation>Veuillez saisir un nom de fichier.</translation>
     </message>

@@ -214,6 +214,47 @@ private slots:
         QCOMPARE(page()->m_pFrontButtons[1]->buttonText(), QString("Copy"));
     }
 
+    // The mouse switches profile while a dialog runs: the answer goes to the record the dialog
+    // was opened for, and the page keeps the captions of the record it now shows.
+    void profileSwitchedDuringADialog_data()
+    {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("function");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("single key") << QStringList{"Advance", "SINGLE KEY"} << "keypad 8" << int(kFunSingleKey)
+                                    << "SINGLE KEY";
+        QTest::newRow("combo key") << QStringList{"Advance", "COMBO KEY"} << "LCtrl+C" << int(kFunComboKey)
+                                   << "COMBO KEY";
+        QTest::newRow("macro") << QStringList{"Macro Manager", "Keys"} << "macro mode 0" << int(kFunMacro)
+                               << "Keys";
+    }
+    void profileSwitchedDuringADialog()
+    {
+        QFETCH(QStringList, path);
+        QFETCH(QString, input);
+        QFETCH(int, function);
+        QFETCH(QString, caption);
+        startWindow([](const QString &) {
+            WriteMacroFile("Keys", MacroFile());
+            AddToMacroList("Keys");
+        });
+        const ProfileRecord &opened = g_deviceConfig.profiles[0];
+        const ProfileRecord &other = g_deviceConfig.profiles[1];
+        const QStringList modals = pressRow(1, path, [this, input, &other](QWidget *dialog) {
+            m_window->slotRefreshStatus(1, other.dpi, other.pollrate, 0);
+            answer(input, dialog);
+        });
+        QCOMPARE(modals.size(), 1);
+        QCOMPARE(g_deviceConfig.ProfileID, quint8(1));
+        QCOMPARE(opened.buttonInfo[1].Fun, function);
+        QCOMPARE(other.buttonInfo[1].Fun, kFunRight);
+        QCOMPARE(other.buttonInfo[1].keyInfo[0].map, quint8(0));  // no combo step in the other record
+        QCOMPARE(page()->m_pFrontButtons[1]->buttonText(), QString("Right"));
+        m_window->slotRefreshStatus(0, opened.dpi, opened.pollrate, 0);
+        QCOMPARE(page()->m_pFrontButtons[1]->buttonText(), caption);
+    }
+
     // Twelve buttons need more than the scroll area's height.
     void manyButtonsScroll()
     {

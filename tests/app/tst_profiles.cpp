@@ -8,6 +8,7 @@
 #include "profilefiles.h"
 #include "profileio.h"
 #include "windowhelpers.h"
+#include "../store/sizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -289,6 +290,27 @@ private slots:
         m_window->importProfile(exported);
         QCOMPARE(watcher.texts, QStringList{"Profile Exist!"});
         Q_UNUSED(name)
+    }
+
+    // An export that cannot be written whole keeps the file it was to replace, and says so.
+    void failedExportKeepsTheOldFile()
+    {
+        const QString folder = m_session->install.path() + "/out";
+        const QString target = folder + "/Shared.prof";
+        m_window->exportProfile(target);  // the profile's own file exists and names the mouse
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("mine");
+        old.close();
+        BoxWatcher watcher;
+        {
+            const FileSizeLimit full(64);
+            m_window->exportProfile(target);
+        }
+        QCOMPARE(watcher.texts, QStringList{"The file could not be written."});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("mine"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Shared.prof"});
     }
 
     void importOfOtherMouseRefused()

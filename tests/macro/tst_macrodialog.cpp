@@ -11,6 +11,7 @@
 #include "profilefiles.h"
 #include "profileio.h"
 #include "scale.h"
+#include "../store/sizelimit.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -198,6 +199,38 @@ private slots:
         QCOMPARE(int(file.steps[0].dataL), 44);
     }
 
+    // A stored distance opens as stored, past what typing allows; typing stays bounded.
+    void storedDistanceShown_data()
+    {
+        QTest::addColumn<int>("dataH");
+        QTest::addColumn<int>("dataL");
+        QTest::addColumn<QString>("direction");
+        QTest::addColumn<QString>("distance");
+        QTest::newRow("up 135") << 121 << 0 << "MOVE UP" << "135";
+        QTest::newRow("left 135") << 0 << 121 << "MOVE LEFT" << "135";
+        QTest::newRow("left 56") << 0 << 200 << "MOVE LEFT" << "56";
+        QTest::newRow("down 120") << 120 << 0 << "MOVE DOWN" << "120";
+    }
+    void storedDistanceShown()
+    {
+        QFETCH(int, dataH);
+        QFETCH(int, dataL);
+        QFETCH(QString, direction);
+        QFETCH(QString, distance);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {{2, quint8(dataH), quint8(dataL)}});
+        MacroDialog dialog(nullptr);
+        dialog.m_pTable->selectRow(0);
+        dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(0, 0), QItemSelectionModel::NoUpdate);
+        click(dialog.m_pEditButton);
+        QCOMPARE(dialog.m_pStepMoveButton->buttonText(), direction);
+        QCOMPARE(dialog.m_pStepDistanceEdit->text(), distance);
+        QCOMPARE(rows(dialog), QString("2,%1,%2").arg(dataH).arg(dataL));
+        dialog.m_pStepDistanceEdit->selectAll();
+        QTest::keyClicks(dialog.m_pStepDistanceEdit, "500");
+        QCOMPARE(dialog.m_pStepDistanceEdit->text(), QString("120"));
+    }
+
     void moveAndDeleteRows()
     {
         MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
@@ -361,6 +394,68 @@ private slots:
         QTemporaryDir folder;
         dialog.exportCheckedMacros(folder.path());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"c.MSMACRO", "here.MSMACRO"}));
+    }
+
+    // An export that fails keeps the file it was to replace, and says so.
+    void failedExportKeepsTheOldFile_data()
+    {
+        QTest::addColumn<bool>("macroFileMissing");
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("macro file missing") << true << false;
+        QTest::newRow("disk full") << false << true;
+    }
+    void failedExportKeepsTheOldFile()
+    {
+        QFETCH(bool, macroFileMissing);
+        QFETCH(bool, diskFull);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        if (!macroFileMissing)
+            writeMacro("m", QVector<MacroStep>(60, {6, 0, 5}));
+        QTemporaryDir outside;
+        const QString target = outside.filePath("out.MSMACRO");
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        MacroDialog dialog(nullptr);
+        dialog.m_pList->setCurrentRow(0);
+        Boxes boxes;
+        {
+            std::unique_ptr<FileSizeLimit> full(diskFull ? new FileSizeLimit(64) : nullptr);
+            dialog.exportMacro(target);
+        }
+        QCOMPARE(boxes.texts, QStringList{"The file could not be written."});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{"out.MSMACRO"});  // nothing left beside it
+    }
+
+    // A batch export keeps files of the same name in the folder and names, once, what it left.
+    void batchExportKeepsExistingFiles()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "a"}, {"MACRO_LIST/1", "b"}, {"MACRO_LIST/2", "c"}, {"MACRO_LIST/3", "d"}});
+        for (const char *name : {"a", "b", "c", "d"})
+            writeMacro(name, {{6, 0, 5}});
+        QTemporaryDir folder;
+        for (const char *kept : {"a.MSMACRO", "c.MSMACRO"}) {
+            QFile file(folder.filePath(kept));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("mine");
+        }
+        MacroDialog dialog(nullptr);
+        dialog.m_pBatchCheck->click();
+        for (int row = 0; row < dialog.m_pList->count(); ++row)
+            qobject_cast<QCheckBox *>(dialog.m_pList->itemWidget(dialog.m_pList->item(row)))->setChecked(true);
+        Boxes boxes;
+        dialog.exportCheckedMacros(folder.path());
+        QCOMPARE(boxes.texts, QStringList{"These macros were not written: a, c"});
+        for (const char *kept : {"a.MSMACRO", "c.MSMACRO"}) {
+            QFile file(folder.filePath(kept));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("mine"));
+        }
+        QCOMPARE(QSettings(folder.filePath("b.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
+        QCOMPARE(QSettings(folder.filePath("d.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
     }
 
     // GUN SET: the dialog's pattern becomes a listed macro under a free name, loaded with

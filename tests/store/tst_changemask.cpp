@@ -105,8 +105,13 @@ private slots:
         QTest::newRow("button Res4") << Change([](DeviceConfig &c) { c.profiles[1].buttonInfo[7].Res4 = 1; }) << 4 << false;
         QTest::newRow("macro name of a plain macro button")
             << Change([](DeviceConfig &c) { c.profiles[1].buttonInfo[2].macroname = "other"; }) << 0 << false;
+        // The lighting table holds every effect's entry, not only the running one's.
         QTest::newRow("colour of an entry not in use")
-            << Change([](DeviceConfig &c) { c.profiles[1].ledModes[5].RGB = QColor(0, 0, 255); }) << 0 << false;
+            << Change([](DeviceConfig &c) { c.profiles[1].ledModes[2].RGB = QColor(0, 0, 255); }) << 8 << false;
+        QTest::newRow("breathing speed of an entry not in use")
+            << Change([](DeviceConfig &c) { c.profiles[1].ledModes[2].breath = 5; }) << 8 << false;
+        QTest::newRow("breathing speed, other profile")
+            << Change([](DeviceConfig &c) { c.profiles[2].ledModes[2].breath = 5; }) << 0 << false;
         QTest::newRow("colour of the entry in use")
             << Change([](DeviceConfig &c) { c.profiles[1].ledModes[3].RGB = QColor(0, 0, 255); }) << 8 << false;
         QTest::newRow("colour of another profile")
