@@ -28,8 +28,8 @@ public:
     const QString &target() const { return m_target; }
     // The temporary file while there is one: read it back before the commit.
     QString writtenPath() const { return QFile::decodeName(m_tempName); }
-    // The whole text into a new temporary file in the target's folder (made when missing), with
-    // the target's permissions. False (and no temporary file left) when it could not be created
+    // The whole text into a new temporary file in the target's folder (made when missing; the
+    // linked file's folder for a link), with the target's permissions. False (and no temporary file left) when it could not be created
     // or written, or when the target may not be written.
     bool write(const QByteArray &text);
     // Puts the written file in the target's place. Its time stamp is made later than the

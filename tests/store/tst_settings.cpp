@@ -24,6 +24,28 @@ class SettingsTest : public QObject {
         file.write(content);
     }
 
+    QString referencePath() const { return m_dir->path() + "/reference.ini"; }
+
+    // Config.ini and a reference copy beside it, both holding `content`.
+    void writeWithReference(const QByteArray &content)
+    {
+        QFile file(referencePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        writeFile("Config.ini", content);
+    }
+
+    // Config.ini reads as the reference does once QSettings has set its Config/Diff to flag.
+    void compareWithReference(int flag)
+    {
+        QSettings(referencePath(), QSettings::IniFormat).setValue("Config/Diff", flag);
+        const QSettings expected(referencePath(), QSettings::IniFormat);
+        const QSettings saved(ConfigIniPath(), QSettings::IniFormat);
+        QCOMPARE(saved.allKeys(), expected.allKeys());
+        for (const QString &key : expected.allKeys())
+            QCOMPARE(saved.value(key), expected.value(key));
+    }
+
 private slots:
     // Each case gets its own directory: QSettings caches files per path.
     void init()
@@ -137,18 +159,9 @@ private slots:
         QFETCH(bool, byLine);
         QByteArray marked;
         QCOMPARE(DiffMarkText(content, 1, marked), byLine);
-        const QString reference = m_dir->path() + "/reference.ini";
-        QFile file(reference);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        QSettings(reference, QSettings::IniFormat).setValue("Config/Diff", 1);
-        writeFile("Config.ini", content);
+        writeWithReference(content);
         QVERIFY(SetDiff(1));
-        const QSettings expected(reference, QSettings::IniFormat);
-        const QSettings saved(ConfigIniPath(), QSettings::IniFormat);
-        QCOMPARE(saved.allKeys(), expected.allKeys());
-        for (const QString &key : expected.allKeys())
-            QCOMPARE(saved.value(key), expected.value(key));
+        compareWithReference(1);
         QCOMPARE(GetDiff(), 1);
     }
 
@@ -158,31 +171,17 @@ private slots:
     void unsentMarkReadsAsQSettingsWritesIt()
     {
         QFETCH(QByteArray, content);
-        const QString reference = m_dir->path() + "/reference.ini";
-        QFile file(reference);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        writeFile("Config.ini", content);
-        const auto sameAsReference = [&reference](int flag) {
-            QSettings(reference, QSettings::IniFormat).setValue("Config/Diff", flag);
-            const QSettings expected(reference, QSettings::IniFormat);
-            const QSettings saved(ConfigIniPath(), QSettings::IniFormat);
-            if (saved.allKeys() != expected.allKeys())
-                return false;
-            for (const QString &key : expected.allKeys()) {
-                if (saved.value(key) != expected.value(key))
-                    return false;
-            }
-            return true;
-        };
+        writeWithReference(content);
         UnsentMark mark;
         QVERIFY(mark.set());
         QCOMPARE(GetDiff(), 1);
-        QVERIFY(sameAsReference(1));
+        compareWithReference(1);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(mark.prepareClear());
         QVERIFY(mark.clear());
         QCOMPARE(GetDiff(), 0);
-        QVERIFY(sameAsReference(0));
+        compareWithReference(0);
     }
 
     // Config.ini as a symbolic link: the mark goes into the file it leads to, and it stays a link.
