@@ -1,4 +1,5 @@
 #include "instanceguard.h"
+#include "leftovers.h"
 #include "quitsignals.h"
 #include "settings.h"
 #include "varnelwidget.h"
@@ -45,6 +46,8 @@ int main(int argc, char *argv[])
         QCoreApplication::exit(1);
         return 1;
     }
+    // No other copy for this product runs now to own what lies in our folders.
+    RemoveStoreLeftovers();
 
     VarnelWidget window;
     if (window.m_iConnectedCount != 0) {

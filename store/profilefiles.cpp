@@ -40,7 +40,11 @@ void MakeSlotNamesUsable(QString (&names)[kProfileCount], const QStringList &tak
     }
 }
 
-QString ProfileListIniPath() { return GetConfigDir() + "/" + GetCurrentProductName() + "/Config.ini"; }
+QString ProfileListIniPath()
+{
+    const QString product = GetCurrentProductName();
+    return CheckFileName(product, "product") ? GetConfigDir() + "/" + product + "/Config.ini" : QString();
+}
 
 QStringList ReadProfileList()
 {

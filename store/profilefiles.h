@@ -19,7 +19,8 @@ QString DefaultSlotFileName(int slot);
 void MakeSlotNamesUsable(QString (&names)[kProfileCount], const QStringList &taken = QStringList());
 
 // The product folder's Config.ini (GetConfigDir() + "/" + product name), which keeps the
-// user's list of profile files in group PROFILE_LIST.
+// user's list of profile files in group PROFILE_LIST. Empty when the product name is no safe
+// file name: QSettings then reads nothing and writes nowhere.
 QString ProfileListIniPath();
 // Entries 1 to "PROFILE_LIST/Count", read no further than the group has keys; a missing entry
 // or a name that is no safe file name is skipped.

@@ -212,16 +212,46 @@ bool DiffMarkText(const QByteArray &text, int flag, QByteArray &marked)
     return true;
 }
 
+namespace {
+
+// QSettings reads the staged text as Config.ini with Config/Diff = flag, and nothing else
+// changed: a line edit can be fooled by what QSettings reads otherwise (escaped key names,
+// quoted values that span lines).
+bool readsAsMarked(const StagedFile &staged, int flag)
+{
+    const QSettings before(ConfigIniPath(), QSettings::IniFormat);
+    const QSettings after(staged.writtenPath(), QSettings::IniFormat);
+    const QString diffKey = QStringLiteral("Config/Diff");
+    if (after.status() != QSettings::NoError || !IniHolds(after, diffKey, flag))
+        return false;
+    QStringList keys = before.allKeys();
+    QStringList markedKeys = after.allKeys();
+    keys.removeAll(diffKey);
+    markedKeys.removeAll(diffKey);
+    if (keys != markedKeys)
+        return false;
+    return std::all_of(keys.cbegin(), keys.cend(), [&](const QString &key) { return before.value(key) == after.value(key); });
+}
+
+// The marked text written beside Config.ini, when QSettings reads it as marked; null otherwise.
+std::unique_ptr<StagedFile> stageMarkText(const QByteArray &text, int flag)
+{
+    auto staged = std::make_unique<StagedFile>(ConfigIniPath());
+    if (!staged->write(text) || !readsAsMarked(*staged, flag))
+        return nullptr;
+    return staged;
+}
+
+} // namespace
+
 bool SetDiff(int flag)
 {
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     QByteArray text;
     QByteArray marked;
-    if (ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked)) {
-        if (marked == text)
-            return true;
-        StagedFile file(ConfigIniPath());
-        return file.write(marked) && file.syncData() && file.commit();
+    if (ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked) && marked != text) {
+        if (const auto file = stageMarkText(marked, flag))
+            return file->syncData() && file->commit();
     }
     QSettings settings(ConfigIniPath(), QSettings::IniFormat);
     if (IniHolds(settings, QStringLiteral("Config/Diff"), flag))
@@ -235,16 +265,21 @@ bool UnsentMark::set()
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     QByteArray text;
     QByteArray marked;
-    if (!ReadWholeFile(ConfigIniPath(), text) || !DiffMarkText(text, 1, marked))
-        return SetDiff(1);  // m_clearText stays empty: clear() takes the long way too
+    QByteArray cleared;
+    if (!ReadWholeFile(ConfigIniPath(), text) || !DiffMarkText(text, 1, marked) || !DiffMarkText(marked, 0, cleared))
+        return SetDiff(1);  // m_clear stays empty: clear() takes the long way too
     if (marked != text) {
-        m_set = std::make_unique<StagedFile>(ConfigIniPath());
-        if (!m_set->write(marked) || !m_set->commit())
-            return false;
+        m_set = stageMarkText(marked, 1);
+        if (!m_set)
+            return SetDiff(1);
+    } else if (!IniHolds(QSettings(ConfigIniPath(), QSettings::IniFormat), QStringLiteral("Config/Diff"), 1)) {
+        return SetDiff(1);
     }
+    // Written and read back here, synced while the download runs: QSettings stays on this thread.
+    m_clear = stageMarkText(cleared, 0);
+    if (m_set && !m_set->commit())
+        return false;
     m_stamp = StampOf(ConfigIniPath());
-    if (!DiffMarkText(marked, 0, m_clearText))
-        m_clearText.clear();  // clear() takes the long way
     return true;
 }
 
@@ -252,10 +287,7 @@ bool UnsentMark::prepareClear()
 {
     if (m_set && !m_set->syncData())
         return false;
-    if (m_clearText.isEmpty())
-        return true;
-    m_clear = std::make_unique<StagedFile>(ConfigIniPath());
-    if (!m_clear->write(m_clearText) || !m_clear->syncData())
+    if (m_clear && !m_clear->syncData())
         m_clear.reset();
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <atomic>
 #include <cerrno>
@@ -16,6 +17,16 @@ namespace {
 
 std::atomic<unsigned> g_tempCounter{0};
 std::function<void(const QString &)> g_beforeCommit;
+
+// The file a path stands for: symbolic links followed to the end, as QSettings writes through
+// them, so that a link keeps pointing at the file that receives the changes.
+QString linkedFile(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
 
 qint64 millisecondsOf(const timespec &t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; }
 
@@ -59,19 +70,20 @@ void StagedFile::closeAndRemove()
 bool StagedFile::write(const QByteArray &text)
 {
     closeAndRemove();
-    const QByteArray target = QFile::encodeName(m_target);
+    m_file = linkedFile(m_target);
+    const QByteArray target = QFile::encodeName(m_file);
     // A file made read-only stays as it is, as QSettings leaves it.
     if (::access(target.constData(), F_OK) == 0 && ::access(target.constData(), W_OK) != 0) {
         qCWarning(lcStore) << "not replaced, read-only:" << m_target;
         return false;
     }
+    const QString folder = QFileInfo(m_file).absolutePath();
     // O_EXCL on a name of this process: nobody else's file is ever written through.
     for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
-        m_tempName = target + '.' + QByteArray::number(qint64(::getpid())) + '.'
-                     + QByteArray::number(g_tempCounter.fetch_add(1)) + '~';
+        m_tempName = QFile::encodeName(folder + '/' + StagedTempName(::getpid(), g_tempCounter.fetch_add(1)));
         m_fd = ::open(m_tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         // A missing folder is made, as QSettings makes it.
-        if (m_fd < 0 && errno == ENOENT && attempt == 0 && QDir().mkpath(QFileInfo(m_target).absolutePath()))
+        if (m_fd < 0 && errno == ENOENT && attempt == 0 && QDir().mkpath(folder))
             continue;
         if (m_fd < 0 && errno != EEXIST)
             break;
@@ -96,7 +108,7 @@ bool StagedFile::commit()
 {
     if (m_fd < 0 || m_tempName.isEmpty())
         return false;
-    const QByteArray target = QFile::encodeName(m_target);
+    const QByteArray target = QFile::encodeName(m_file);
     struct stat old {};
     struct stat written {};
     if (::stat(target.constData(), &old) == 0 && ::fstat(m_fd, &written) == 0
@@ -179,6 +191,23 @@ bool CopyIntoPlace(const QString &from, const QString &to)
         return false;
     StagedFile copy(to);
     return copy.write(text) && copy.syncData() && copy.commit();
+}
+
+QString StagedTempName(qint64 pid, quint32 counter)
+{
+    return QStringLiteral(".staged.%1.%2~").arg(pid).arg(counter);
+}
+
+qint64 StagedFileOwner(const QString &fileName)
+{
+    // Ours, and whatever QSettings made beside one of ours (its lock, its own temporary file);
+    // older versions named theirs after the target.
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:\\.staged\\.(\\d+)\\.\\d+~(?:\\..*)?|.+\\.(?:ini|prof)\\.(\\d+)\\.\\d+~)$"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch())
+        return 0;
+    return (match.capturedLength(1) > 0 ? match.captured(1) : match.captured(2)).toLongLong();
 }
 
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }

@@ -3,8 +3,10 @@
 // (write), which later takes its place by rename (commit). A crash leaves the old file or the
 // new one, never half of one, and the slow part (the sync to disk) can run apart from the write.
 // Every writer of the store that does not go through QSettings replaces files this way.
+// A target that is a symbolic link is not replaced: the file it leads to is, as QSettings does.
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <functional>
@@ -24,8 +26,10 @@ public:
     StagedFile &operator=(const StagedFile &) = delete;
 
     const QString &target() const { return m_target; }
-    // The whole text into a new temporary file in the target's folder (made when missing), with
-    // the target's permissions. False (and no temporary file left) when it could not be created
+    // The temporary file while there is one: read it back before the commit.
+    QString writtenPath() const { return QFile::decodeName(m_tempName); }
+    // The whole text into a new temporary file in the target's folder (made when missing; the
+    // linked file's folder for a link), with the target's permissions. False (and no temporary file left) when it could not be created
     // or written, or when the target may not be written.
     bool write(const QByteArray &text);
     // Puts the written file in the target's place. Its time stamp is made later than the
@@ -39,6 +43,7 @@ private:
     void closeAndRemove();
 
     QString m_target;
+    QString m_file;  // the target, links followed
     QByteArray m_tempName;  // encoded path; empty when there is no temporary file
     int m_fd = -1;
 };
@@ -80,6 +85,13 @@ bool ReadWholeFile(const QString &path, QByteArray &text);
 // the old file or the whole copy, never half of one nor gone. False, with `to` as it was, when
 // `from` cannot be read or the copy cannot be written.
 bool CopyIntoPlace(const QString &from, const QString &to);
+
+// The name of a temporary file of StagedFile, whatever the target's name: a name the name
+// check accepts always saves, however long the process id and the count of files staged.
+QString StagedTempName(qint64 pid, quint32 counter);
+// The process id in the name of a temporary file of ours (also of older versions,
+// "<target>.<pid>.<n>~"), or of a file QSettings made beside one of them; 0 for other names.
+qint64 StagedFileOwner(const QString &fileName);
 
 // ---- testing ----
 // Called on the committing thread just before each file of a StagedWrites takes its place,

@@ -60,6 +60,32 @@ private slots:
         QCOMPARE(profileDifference(read, record), QString());
     }
 
+    // The product's list file is found by the product name from Config.ini: a name that is no
+    // file name reads no list, wherever its path would lead, and the list is kept nowhere.
+    void productNameIsChecked_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("reached");  // where the joined path leads, under the data folder
+        QTest::newRow("empty: Config.ini itself") << "" << "Configs/Config.ini";
+        QTest::newRow("parent") << ".." << "Config.ini";
+        QTest::newRow("subfolder") << "Profile/x" << "Configs/Profile/x/Config.ini";
+    }
+    void productNameIsChecked()
+    {
+        QFETCH(QString, product);
+        QFETCH(QString, reached);
+        const QString listFile = m_dir->path() + "/" + reached;
+        QSettings list(listFile, QSettings::IniFormat);
+        list.setValue("PROFILE_LIST/Count", 1);
+        list.setValue("PROFILE_LIST/1", "Elsewhere");
+        list.sync();
+        SetCurrentProductName(product);
+        QCOMPARE(ProfileListIniPath(), QString());
+        QCOMPARE(ReadProfileList(), QStringList());
+        SetCurrentProductName("Test Mouse");
+        QCOMPARE(ProfileListIniPath(), GetConfigDir() + "/Test Mouse/Config.ini");
+    }
+
     void defaultProfileFile_data()
     {
         QTest::addColumn<QByteArray>("description");  // empty: none

@@ -24,6 +24,28 @@ class SettingsTest : public QObject {
         file.write(content);
     }
 
+    QString referencePath() const { return m_dir->path() + "/reference.ini"; }
+
+    // Config.ini and a reference copy beside it, both holding `content`.
+    void writeWithReference(const QByteArray &content)
+    {
+        QFile file(referencePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        writeFile("Config.ini", content);
+    }
+
+    // Config.ini reads as the reference does once QSettings has set its Config/Diff to flag.
+    void compareWithReference(int flag)
+    {
+        QSettings(referencePath(), QSettings::IniFormat).setValue("Config/Diff", flag);
+        const QSettings expected(referencePath(), QSettings::IniFormat);
+        const QSettings saved(ConfigIniPath(), QSettings::IniFormat);
+        QCOMPARE(saved.allKeys(), expected.allKeys());
+        for (const QString &key : expected.allKeys())
+            QCOMPARE(saved.value(key), expected.value(key));
+    }
+
 private slots:
     // Each case gets its own directory: QSettings caches files per path.
     void init()
@@ -125,6 +147,11 @@ private slots:
         QTest::newRow("in another section") << QByteArray("[Other]\nDiff=0\n[Config]\nModel=M7\n") << false;
         QTest::newRow("in a comment") << QByteArray("[Config]\n; Diff=1 sends all\nDiff=0\n") << false;
         QTest::newRow("continued line") << QByteArray("[Config]\nModel=M7\\\nDiff=0\n") << false;
+        // Laid out plainly to the eye, read otherwise by QSettings.
+        QTest::newRow("escaped key name") << QByteArray("[Config]\nD%69ff=0\nModel=M7\n") << true;
+        QTest::newRow("escaped key name after the mark") << QByteArray("[Config]\nDiff=0\nD%69ff=0\n") << true;
+        QTest::newRow("in a quoted value") << QByteArray("[Config]\nModel=\"M7\nDiff=0\nend\"\n") << true;
+        QTest::newRow("header in a quoted value") << QByteArray("[Other]\nX=\"a\n[Config]\nb\"\n") << true;
     }
     void diffMarkReadsAsQSettingsWritesIt()
     {
@@ -132,19 +159,51 @@ private slots:
         QFETCH(bool, byLine);
         QByteArray marked;
         QCOMPARE(DiffMarkText(content, 1, marked), byLine);
-        const QString reference = m_dir->path() + "/reference.ini";
-        QFile file(reference);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        QSettings(reference, QSettings::IniFormat).setValue("Config/Diff", 1);
-        writeFile("Config.ini", content);
+        writeWithReference(content);
         QVERIFY(SetDiff(1));
-        const QSettings expected(reference, QSettings::IniFormat);
-        const QSettings saved(ConfigIniPath(), QSettings::IniFormat);
-        QCOMPARE(saved.allKeys(), expected.allKeys());
-        for (const QString &key : expected.allKeys())
-            QCOMPARE(saved.value(key), expected.value(key));
+        compareWithReference(1);
         QCOMPARE(GetDiff(), 1);
+    }
+
+    // The mark around a download, on the same files: set, then cleared, QSettings reads what
+    // it would have written, and every other key as it was.
+    void unsentMarkReadsAsQSettingsWritesIt_data() { diffMarkReadsAsQSettingsWritesIt_data(); }
+    void unsentMarkReadsAsQSettingsWritesIt()
+    {
+        QFETCH(QByteArray, content);
+        writeWithReference(content);
+        UnsentMark mark;
+        QVERIFY(mark.set());
+        QCOMPARE(GetDiff(), 1);
+        compareWithReference(1);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(mark.prepareClear());
+        QVERIFY(mark.clear());
+        QCOMPARE(GetDiff(), 0);
+        compareWithReference(0);
+    }
+
+    // Config.ini as a symbolic link: the mark goes into the file it leads to, and it stays a link.
+    void markWritesThroughALink()
+    {
+        const QString real = m_dir->path() + "/elsewhere/Config.ini";
+        QVERIFY(QDir().mkpath(m_dir->path() + "/elsewhere"));
+        QFile file(real);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Config]\nDiff=0\nModel=M7\n") > 0);
+        file.close();
+        QVERIFY(QDir().mkpath(GetConfigDir()));
+        QVERIFY(QFile::link("../elsewhere/Config.ini", ConfigIniPath()));
+        UnsentMark mark;
+        QVERIFY(mark.set());
+        QCOMPARE(QSettings(real, QSettings::IniFormat).value("Config/Diff").toInt(), 1);
+        QVERIFY(mark.prepareClear());
+        QVERIFY(mark.clear());
+        QVERIFY(SetDiff(1));
+        QVERIFY(QFileInfo(ConfigIniPath()).isSymLink());
+        QCOMPARE(QSettings(real, QSettings::IniFormat).value("Config/Diff").toInt(), 1);
+        QCOMPARE(QSettings(real, QSettings::IniFormat).value("Config/Model").toString(), QString("M7"));
+        QCOMPARE(QDir(GetConfigDir()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"Config.ini"});
     }
 
     // Marks set in quick succession, each by one digit of an equally long file: QSettings,

@@ -1,4 +1,5 @@
 // Files replaced whole through a temporary file beside them, on a real folder.
+#include "filenames.h"
 #include "stagedfile.h"
 #include "storefixture.h"
 
@@ -108,6 +109,73 @@ private slots:
         }
         QFile::setPermissions(m_dir->path() + "/Configs", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(entries(m_dir->path() + "/Configs"), before);
+    }
+
+    // Every name the name check accepts saves, with the longest suffix we add; the temporary
+    // name stays as short with the longest process id Debian gives (pid_max 4194304).
+    void longestNamesSave_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("80 CJK characters") << QString(80, QChar(0x6F22));
+        QTest::newRow("240 bytes of ASCII") << QString(kMaxFileNameBytes, 'a');
+    }
+    void longestNamesSave()
+    {
+        QFETCH(QString, name);
+        QVERIFY(IsSafeFileName(name));
+        QCOMPARE(name.toUtf8().size(), kMaxFileNameBytes);
+        const QString target = m_dir->path() + "/" + name + ".MSMACRO";
+        StagedFile file(target);
+        QVERIFY(file.write("text"));
+        QCOMPARE(QFileInfo(file.writtenPath()).absolutePath(), m_dir->path());
+        QVERIFY(QFileInfo(file.writtenPath()).fileName().size() <= StagedTempName(4194303, 4294967295u).size());
+        QVERIFY(file.commit());
+        QCOMPARE(contents(target), QByteArray("text"));
+        QCOMPARE(entries(m_dir->path()), QStringList{name + ".MSMACRO"});
+        QCOMPARE(StagedFileOwner(StagedTempName(4194303, 4294967295u)), qint64(4194303));
+    }
+
+    // A target that is a symbolic link keeps being one: the file it leads to takes the text,
+    // in that file's folder.
+    void linksAreWrittenThrough_data()
+    {
+        QTest::addColumn<QString>("link");     // where the link points, relative or absolute
+        QTest::addColumn<bool>("chained");     // through a second link
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("relative") << "../real/Game.prof" << false << true;
+        QTest::newRow("absolute") << "REAL/Game.prof" << false << true;
+        QTest::newRow("a link to a link") << "../real/Game.prof" << true << true;
+        QTest::newRow("to a missing file") << "../real/Game.prof" << false << false;
+    }
+    void linksAreWrittenThrough()
+    {
+        QFETCH(QString, link);
+        QFETCH(bool, chained);
+        QFETCH(bool, targetExists);
+        const QString linkFolder = m_dir->path() + "/Profile";
+        const QString realFolder = m_dir->path() + "/real";
+        QVERIFY(QDir().mkpath(linkFolder) && QDir().mkpath(realFolder));
+        const QString real = realFolder + "/Game.prof";
+        if (targetExists)
+            QVERIFY(writeFixture(real, "old"));
+        link.replace("REAL", realFolder);
+        QString target = linkFolder + "/Game.prof";
+        if (chained) {
+            QCOMPARE(::symlink(QFile::encodeName(link).constData(), QFile::encodeName(linkFolder + "/inner.prof").constData()), 0);
+            link = "inner.prof";
+        }
+        QCOMPARE(::symlink(QFile::encodeName(link).constData(), QFile::encodeName(target).constData()), 0);
+
+        StagedWrites staged;
+        auto file = std::make_unique<StagedFile>(target);
+        QVERIFY(file->write("new"));
+        staged.add(std::move(file));
+        QVERIFY(staged.commit());
+        QVERIFY(QFileInfo(target).isSymLink());
+        QCOMPARE(contents(real), QByteArray("new"));
+        QCOMPARE(contents(target), QByteArray("new"));
+        QCOMPARE(entries(realFolder), QStringList{"Game.prof"});
+        QCOMPARE(entries(linkFolder).size(), chained ? 2 : 1);
     }
 };
 
