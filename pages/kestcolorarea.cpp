@@ -202,6 +202,8 @@ void KestColorArea::applyScale(double scale)
     m_pRBox->setGeometry(ScaledRect(s, 275, 91, 55, 20));
     m_pGBox->setGeometry(ScaledRect(s, 275, 121, 55, 20));
     m_pBBox->setGeometry(ScaledRect(s, 275, 151, 55, 20));
+    for (QSpinBox *box : {m_pRBox, m_pGBox, m_pBBox})
+        FitSpinBoxText(box);
     for (int i = 0; i < kQuickColorCount; ++i)
         m_pQuickColors[i]->setGeometry(ScaledRect(s, 40 + 24 * i, 182, 23, 23));
     m_pOkButton->setGeometry(ScaledRect(s, 60, 220, 100, 30));

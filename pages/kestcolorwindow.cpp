@@ -278,8 +278,7 @@ void KestColorWindow::applyScale(double scale)
     const QString sheet = ThemeSliderStyleSheet(scale, CurrentThemeColor());
     for (KestSlider *slider : {m_pSleepSlider, m_pBrightnessSlider, m_pSpeedSlider})
         slider->setStyleSheet(sheet);
-    for (KestAction *action : m_pActions)
-        applyConfiguredFont(action);
+    FitMenuTexts(m_pEffectMenu);
     if (m_pRecord)
         showEffectControls(m_pRecord->LedMode);
 }
@@ -299,6 +298,7 @@ void KestColorWindow::updateTexts()
     showMinutes(SleepProfile().LedSleepTime);
     for (int i = 0; i < kLedModes; ++i)
         m_pActions[i]->setText(QObject::tr(kEffectNames[i]));
+    FitMenuTexts(m_pEffectMenu);
     if (m_pRecord)
         showEffectControls(m_pRecord->LedMode);
 }

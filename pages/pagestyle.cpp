@@ -3,8 +3,10 @@
 #include "configuredfont.h"
 
 #include <QCheckBox>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionSpinBox>
 
 #include "scale.h"
 #include "settings.h"
@@ -63,4 +65,21 @@ void FitCheckBoxText(QCheckBox *box)
     option.text = box->text();
     const int room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
     box->setFont(FittedFont(ConfiguredFont(), box->text(), room));
+}
+
+void FitSpinBoxText(QSpinBox *box)
+{
+    // The edit field as the box lays it out, from its geometry: a hidden box has had no
+    // resize event yet.
+    QStyleOptionSpinBox option;
+    option.initFrom(box);
+    option.frame = box->hasFrame();
+    option.buttonSymbols = box->buttonSymbols();
+    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField | QStyle::SC_SpinBoxUp
+                         | QStyle::SC_SpinBoxDown;
+    const QRect field = box->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, box);
+    // The line edit keeps 2 px clear on each side and scrolls once text and cursor need more.
+    constexpr int kEditMargins = 2 * 2 + 1;
+    const QString widest = box->prefix() + QString::number(box->maximum()) + box->suffix();
+    box->setFont(FittedFont(ConfiguredFont(), widest, field.width() - kEditMargins));
 }

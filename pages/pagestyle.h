@@ -8,6 +8,7 @@
 #include <QString>
 
 class QCheckBox;
+class QSpinBox;
 class QWidget;
 
 // "background-color: rgba(33,35,35,0.5)" as a styled background.
@@ -23,3 +24,6 @@ QRect ScaledRect(double scale, int x, int y, int width, int height);
 // The language's font on a check box, narrowed where its caption would not fit beside the
 // indicator (long translations); call after its text or geometry changes.
 void FitCheckBoxText(QCheckBox *box);
+// The language's font on a spin box, narrowed where its widest value (prefix, maximum,
+// suffix) would not fit the edit field; call after its geometry changes.
+void FitSpinBoxText(QSpinBox *box);

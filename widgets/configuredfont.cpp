@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QSettings>
 #include <QWidget>
 
@@ -66,5 +67,19 @@ QFont FittedFont(QFont font, const QString &text, int width)
 }
 
 void applyConfiguredFont(QAction *action) { action->setFont(ConfiguredFont()); }
+
+void FitMenuTexts(QMenu *menu)
+{
+    const QFont font = ConfiguredFont();
+    int widest = 0;
+    for (QAction *action : menu->actions()) {
+        action->setFont(font);
+        widest = qMax(widest, QFontMetrics(font).horizontalAdvance(action->text()));
+    }
+    // The hint is the widest entry with the style's margins, or the fixed width when that is more.
+    const int room = menu->width() - (menu->sizeHint().width() - widest);
+    for (QAction *action : menu->actions())
+        action->setFont(FittedFont(font, action->text(), room));
+}
 
 void applyConfiguredMenuFont(QWidget *widget) { widget->setFont(ConfiguredFont()); }

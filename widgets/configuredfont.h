@@ -7,6 +7,7 @@
 #include <QString>
 
 class QAction;
+class QMenu;
 class QWidget;
 
 struct ConfiguredFontEntry {
@@ -27,5 +28,9 @@ QFont ConfiguredFont();
 QFont FittedFont(QFont font, const QString &text, int width);
 
 void applyConfiguredFont(QAction *action);
+// Each entry of a menu of fixed width in the configured font, narrowed (as FittedFont) where
+// its text would not fit beside what the style adds to an entry; call after the texts or
+// the width change.
+void FitMenuTexts(QMenu *menu);
 // The same for a widget; the program itself does not call it.
 void applyConfiguredMenuFont(QWidget *widget);

@@ -48,7 +48,9 @@ int KestLabel::paintPixelSize() const
 QFont KestLabel::paintFont() const
 {
     const ConfiguredFontEntry entry = ReadConfiguredFont();
-    return ScaledFont(entry.family, unscaledSize(entry.size));
+    const QFont font = ScaledFont(entry.family, unscaledSize(entry.size));
+    // A long one-line text is narrowed rather than cut; wrapped text has the lines for it.
+    return m_bWrapText ? font : FittedFont(font, m_text, contentsRect().width());
 }
 
 void KestLabel::mousePressEvent(QMouseEvent *) { emit EnterSignal(this); }

@@ -15,6 +15,7 @@ public:
     QString labelText() const { return m_text; }
     void setDarkBackground(bool on) { m_bDarkBackground = on; }
     void setTextWrap(bool on) { m_bWrapText = on; }
+    bool textWraps() const { return m_bWrapText; }
     // Paints at this size instead of the configured one.
     void setFontSize(int size);
     // Subtracts this amount from the size before scaling.
@@ -23,7 +24,8 @@ public:
     void setNumber(int number);
     // The pixel size the next paint uses (configured or fixed size, less the reduction, scaled).
     int paintPixelSize() const;
-    // The font the next paint uses: the configured family at paintPixelSize().
+    // The font the next paint uses: the configured family at paintPixelSize(), narrowed
+    // where a one-line text would not fit (as FittedFont).
     QFont paintFont() const;
 
     QString m_text;

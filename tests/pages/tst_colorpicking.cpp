@@ -4,12 +4,15 @@
 
 #include "defaultcolorarea.h"
 #include "hcolorarea.h"
+#include "keycodes.h"
 #include "kestcolorarea.h"
 #include "previewcolorarea.h"
 #include "scale.h"
 #include "svcolorarea.h"
 
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QToolButton>
@@ -206,6 +209,63 @@ private slots:
         QVERIFY(bar.barPixmap().height() >= HColorArea::kTopMargin + bar.barHeight());
         const QImage image = bar.barPixmap().toImage();
         QVERIFY(qAlpha(image.pixel(10, HColorArea::kTopMargin + bar.barHeight() - 2)) > 0);
+    }
+
+    // The R, G and B boxes show their prefix and three digits whole in each language's
+    // configured font at each scale: a value set from a colour, and one typed into the box,
+    // where the line edit would otherwise scroll the prefix away.
+    void valueBoxesShowThreeDigits_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<double>("scale");
+        for (const int language : {0, 1}) {
+            for (const double scale : {1.0, 1.25, 1.5, 2.0})
+                QTest::addRow("language %d at %g", language, scale) << language << scale;
+        }
+    }
+    void valueBoxesShowThreeDigits()
+    {
+        QFETCH(int, language);
+        QFETCH(double, scale);
+        QSettings committed(QStringLiteral(SOURCE_ROOT "/resources/device/Configs/Config.ini"), QSettings::IniFormat);
+        QVariantMap fonts;
+        for (const QString &key : {QString("FONT_%1").arg(language), QString("FONT_SIZE_%1").arg(language)})
+            fonts.insert("FONT_LIST/" + key, committed.value("FONT_LIST/" + key));
+        QVERIFY(!fonts.first().toString().isEmpty());
+        m_fixture = std::make_unique<PageFixture>(QVariantMap(), fonts);
+        const int previousLanguage = g_langId;
+        g_langId = language;
+        const auto restore = qScopeGuard([previousLanguage] { g_langId = previousLanguage; });
+        setScaleFactor(scale);
+        KestColorArea dialog(nullptr, scale);
+        dialog.setColor(QColor(255, 255, 255));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (QSpinBox *box : {dialog.m_pRBox, dialog.m_pGBox, dialog.m_pBBox}) {
+            auto *edit = box->findChild<QLineEdit *>();
+            QVERIFY(edit);
+            for (const bool typed : {false, true}) {
+                if (typed) {
+                    box->setFocus();
+                    edit->setCursorPosition(edit->text().size());
+                    for (int i = 0; i < 3; ++i)
+                        QTest::keyClick(edit, Qt::Key_Backspace);
+                    QTest::keyClicks(edit, "100");
+                    QCOMPARE(box->value(), 100);
+                }
+                QCOMPARE(edit->text(), box->prefix() + QString::number(box->value()));
+                // QLineEdit keeps 2 px clear on each side and one more for the cursor.
+                const int room = edit->contentsRect().width() - 2 * 2 - 1;
+                const int needed = QFontMetrics(edit->font()).horizontalAdvance(edit->text());
+                QVERIFY2(needed <= room, qPrintable(QString("%1 \"%2\": %3 px in %4 px")
+                                                        .arg(box->objectName(), edit->text())
+                                                        .arg(needed)
+                                                        .arg(room)));
+                // Painted with the cursor at the end, the prefix has not scrolled out of sight.
+                edit->grab();
+                QCOMPARE(edit->cursorPositionAt(QPoint(edit->contentsRect().left() + 3, edit->height() / 2)), 0);
+            }
+        }
     }
 
     void okAndCancel_data()
