@@ -51,8 +51,8 @@ private slots:
         QTemporaryDir install, runtime;
         QVERIFY(QFile::copy(SIM_EXECUTABLE, install.path() + "/program"));
         QProcess copy;
-        copy.start("cp", {"-R", BIN_DIR "/skin", BIN_DIR "/lang", BIN_DIR "/DefaultProfile.bin", BIN_DIR "/Configs",
-                          install.path()});
+        // No skin: only the device description and settings matter here.
+        copy.start("cp", {"-R", BIN_DIR "/DefaultProfile.bin", BIN_DIR "/Configs", install.path()});
         QVERIFY(copy.waitForFinished() && copy.exitCode() == 0);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
