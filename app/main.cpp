@@ -1,3 +1,4 @@
+#include "applogging.h"
 #include "instanceguard.h"
 #include "leftovers.h"
 #include "quitsignals.h"
@@ -34,6 +35,7 @@ QString readProductName()
 
 int main(int argc, char *argv[])
 {
+    InstallMessageHandler();
     QApplication app(argc, argv);
     setHighDpiAttributes();
     // Names the data folder of an installed copy, whatever the executable is called.

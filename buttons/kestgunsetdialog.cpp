@@ -57,7 +57,7 @@ void loadBackground(QDialog *dialog, QPixmap &background)
     const QPixmap source = SkinPixmap(AppDir() + "/skin/dlg_gun.png");
     if (source.isNull())
         return;
-    background = source.scaled(dialog->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    background = StretchedSkinPixmap(source, dialog->size());
     dialog->setMask(background.mask());
 }
 

@@ -52,7 +52,7 @@ void KestTreeItem::scaleImages()
 {
     const double s = getScaleFactor();
     for (int i = 0; i < 3; ++i)
-        m_images[i] = m_source[i].scaled(scaled(148, s), scaled(24, s), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        m_images[i] = StretchedSkinPixmap(m_source[i], QSize(scaled(148, s), scaled(24, s)));
 }
 
 void KestTreeItem::SetItemText(const QString &text)

@@ -44,8 +44,7 @@ void KestTreeWidget::InitStyle()
     const double s = getScaleFactor();
     for (int state = 0; state < kStates; ++state)
         for (int row = 0; row < kTopRows; ++row)
-            m_scaled[state][row] = m_source[state][row].scaled(scaled(150, s), scaled(25, s), Qt::IgnoreAspectRatio,
-                                                                Qt::FastTransformation);
+            m_scaled[state][row] = StretchedSkinPixmap(m_source[state][row], QSize(scaled(150, s), scaled(25, s)));
     setStyleSheet(QString::asprintf("QTreeWidget{background-color:rgb(30,30,30);font-size:%dpx;height:%d;}*{outline:"
                                     "0px;}QTreeWidget{border:0px white;}QTreeWidget::Item{height:%d;border:0px white;}",
                                     scaled(10, s), scaled(434, s), scaled(30, s)));

@@ -4,6 +4,7 @@
 #include "devicedefaults.h"
 #include "hostmousesettings.h"
 #include "kestlabel.h"
+#include "kestmessagebox.h"
 #include "kestpushbutton.h"
 #include "kestslider.h"
 #include "pageslogging.h"
@@ -222,8 +223,12 @@ void KestPointSpeed::checkbtn_clicked()
 
 void KestPointSpeed::btn_clicked()
 {
-    if (sender() == m_pSettingsButton)
-        OpenHostMouseSettings();
+    if (sender() != m_pSettingsButton || OpenHostMouseSettings())
+        return;
+    KestMessageBox box(2, QString(), QObject::tr("Warning"),
+                       QObject::tr("No mouse settings program of the desktop could be started."), this, false,
+                       Qt::FramelessWindowHint);
+    box.exec();
 }
 
 void KestPointSpeed::resizeEvent(QResizeEvent *event)

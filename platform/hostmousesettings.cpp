@@ -37,9 +37,9 @@ bool OpenHostMouseSettings()
             arguments << QString::fromLatin1(entry.argument);
         if (QProcess::startDetached(path, arguments))
             return true;
+        // A desktop's program left behind by another desktop may be broken: try the next.
         qCDebug(lcPlatform) << "could not start" << path;
-        return false;
     }
-    qCDebug(lcPlatform, "no mouse settings program found");
+    qCDebug(lcPlatform, "no mouse settings program could be started");
     return false;
 }

@@ -162,3 +162,10 @@ QPixmap SkinPixmap(const QString &path, Qt::ImageConversionFlags flags)
     cache.paths.insert(clean);
     return pixmap;
 }
+
+QPixmap StretchedSkinPixmap(const QPixmap &source, const QSize &size)
+{
+    if (source.isNull())
+        return QPixmap();
+    return source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}

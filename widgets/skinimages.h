@@ -11,3 +11,7 @@ void PreloadSkinImages(const QString &folder);
 
 // What QPixmap(path, nullptr, flags) gives, decoded once per run and file version (GUI thread only).
 QPixmap SkinPixmap(const QString &path, Qt::ImageConversionFlags flags = Qt::AutoColor);
+
+// source stretched to size; a missing image stays missing (scaling it would only print Qt's
+// warning, and that at every restyle).
+QPixmap StretchedSkinPixmap(const QPixmap &source, const QSize &size);

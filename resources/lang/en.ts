@@ -172,6 +172,10 @@
         <translation>The file could not be written.</translation>
     </message>
     <message>
+        <source>No mouse settings program of the desktop could be started.</source>
+        <translation>No mouse settings program of the desktop could be started.</translation>
+    </message>
+    <message>
         <source>Save Config File</source>
         <translation>Save Config File</translation>
     </message>

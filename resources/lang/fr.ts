@@ -172,6 +172,10 @@
         <translation>Le fichier n'a pas pu être écrit.</translation>
     </message>
     <message>
+        <source>No mouse settings program of the desktop could be started.</source>
+        <translation>Aucun programme de réglage de la souris de ce bureau n'a pu être lancé.</translation>
+    </message>
+    <message>
         <source>Save Config File</source>
         <translation>Enregistrer le fichier de configuration</translation>
     </message>

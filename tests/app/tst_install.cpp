@@ -14,6 +14,9 @@
 namespace {
 
 const QString kName = PROGRAM_NAME;
+const QString kId = PROGRAM_ID;
+const QString kDesktopEntry = "/share/applications/" + kId + ".desktop";
+const QString kMetainfo = "/share/metainfo/" + kId + ".metainfo.xml";
 
 bool run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr)
 {
@@ -85,18 +88,61 @@ private slots:
                                     "/share/" + kName + "/Configs/Profile/DefaultProfile.prof",
                                     "/share/" + kName + "/skin/icon.ico", "/share/" + kName + "/lang/en.qm",
                                     "/share/" + kName + "/lang/fr.qm", QString("/lib/udev/rules.d/70-veskaro-m7.rules"),
-                                    "/share/applications/" + kName + ".desktop",
-                                    "/share/icons/hicolor/256x256/apps/" + kName + ".png"})
+                                    kDesktopEntry, kMetainfo})
             QVERIFY2(QFileInfo(p + file).isFile(), qPrintable(file));
         QVERIFY(QFileInfo(p + "/bin/" + kName).isExecutable());
-        QCOMPARE(QImage(p + "/share/icons/hicolor/256x256/apps/" + kName + ".png").size(), QSize(256, 256));
 
         const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
         if (validator.isEmpty())
             QSKIP("desktop-file-validate is missing: scripts/setup installs desktop-file-utils");
         QByteArray output;
-        QVERIFY(run(validator, {p + "/share/applications/" + kName + ".desktop"}, &output));
+        QVERIFY(run(validator, {p + kDesktopEntry}, &output));
         QCOMPARE(output, QByteArray());
+    }
+
+    // The icon in each size a desktop looks up, drawn at that size.
+    void icons_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            QTest::newRow(qPrintable(QString::number(size))) << size;
+    }
+    void icons()
+    {
+        QFETCH(int, size);
+        const QString icon = QString("%1/share/icons/hicolor/%2x%2/apps/%3.png").arg(m_prefix.path()).arg(size).arg(kName);
+        const QImage image(icon);
+        QCOMPARE(image.size(), QSize(size, size));
+        // Scaled, not left blank: the icon's centre is drawn.
+        QVERIFY(qAlpha(image.pixel(size / 2, size / 2)) > 0);
+    }
+
+    // The AppStream description: valid, and naming the installed desktop entry and icon.
+    void metainfo()
+    {
+        QFile file(m_prefix.path() + kMetainfo);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.contains("<id>" + kId + "</id>"));
+        QVERIFY(text.contains("<launchable type=\"desktop-id\">" + kId + ".desktop</launchable>"));
+        QVERIFY(text.contains("<icon type=\"stock\">" + kName + "</icon>"));
+        const QString validator = QStandardPaths::findExecutable("appstreamcli");
+        if (validator.isEmpty())
+            QSKIP("appstreamcli is missing: scripts/setup installs appstream");
+        QByteArray output;
+        QVERIFY2(run(validator, {"validate", "--no-net", file.fileName()}, &output), output.constData());
+    }
+
+    // UDEV_RULES_DIR puts the rule where udev reads it, whatever the prefix; alone, as its own
+    // component. (Without it the rule goes under the prefix: installedFiles.)
+    void udevRulesDir()
+    {
+        QTemporaryDir build, prefix, rules;
+        QVERIFY(run(CMAKE_COMMAND, {"-S", SOURCE_ROOT, "-B", build.path(), "-DBUILD_TESTING=OFF",
+                                    "-DUDEV_RULES_DIR=" + rules.path() + "/rules.d"}));
+        QVERIFY(run(CMAKE_COMMAND, {"--install", build.path(), "--prefix", prefix.path(), "--component", "udev"}));
+        QVERIFY(QFileInfo(rules.path() + "/rules.d/70-veskaro-m7.rules").isFile());
+        QVERIFY(!QFileInfo::exists(prefix.path() + "/lib"));
     }
 
     // Where the settings go: `layout` is the installed prefix, or a folder holding the

@@ -510,6 +510,32 @@ private slots:
         QVERIFY(dialog.m_pGunSetButton->isHidden());
     }
 
+    // The fixture has no skin: the editor and its command tree are drawn, shown and restyled
+    // without a single message.
+    void missingSkinPrintsNothing()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {{kStepKeyPress, 0, 4}, {kStepMove, 0, 5}});
+        static QStringList messages;
+        messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &text) { messages << text; });
+        {
+            MacroDialog dialog(nullptr);
+            dialog.resize(665, 467);
+            dialog.show();
+            click(dialog.m_pMouseActionButton);
+            dialog.grab();
+            setScaleFactor(2.0);
+            dialog.UpdateLanguage();
+            dialog.resize(1330, 934);
+            dialog.grab();
+            setScaleFactor(1.0);
+        }
+        qInstallMessageHandler(previous);
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+    }
+
     // Every shown control has a place of its own inside the page, in each face of the page:
     // the list, the command tree, and the step editor of each kind of step.
     void controlsDoNotOverlap_data()

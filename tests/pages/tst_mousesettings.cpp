@@ -3,6 +3,7 @@
 #include "pagefixture.h"
 
 #include "kestlabel.h"
+#include "kestmessagebox.h"
 #include "kestpointspeed.h"
 #include "kestpushbutton.h"
 #include "kestslider.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QSpinBox>
+#include <QTranslator>
 #include <QtTest>
 
 class MouseSettingsTest : public QObject
@@ -104,16 +106,58 @@ private slots:
         QCOMPARE(int(record.scrollspeed), 7);
     }
 
+    // Programs in PATH in the order the button tries them: "works" records its name and
+    // arguments, "broken" names an interpreter that does not exist. Where none starts, a box
+    // says so.
+    void buttonStartsTheDesktopSettings_data()
+    {
+        QTest::addColumn<QStringList>("programs");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("started");
+        QTest::addColumn<QString>("message");
+        const QString none = "No mouse settings program of the desktop could be started.";
+        QTest::newRow("first") << QStringList{"gnome-control-center works", "xfce4-mouse-settings works"} << "en"
+                               << "gnome-control-center mouse" << QString();
+        QTest::newRow("broken, then one that starts")
+            << QStringList{"gnome-control-center broken", "xfce4-mouse-settings works"} << "en"
+            << "xfce4-mouse-settings" << QString();
+        QTest::newRow("only broken") << QStringList{"gnome-control-center broken", "cinnamon-settings broken"}
+                                     << "en" << QString() << none;
+        QTest::newRow("none") << QStringList() << "en" << QString() << none;
+        QTest::newRow("none, French") << QStringList() << "fr" << QString()
+                                      << "Aucun programme de réglage de la souris de ce bureau n'a pu être lancé.";
+    }
     void buttonStartsTheDesktopSettings()
     {
+        QFETCH(QStringList, programs);
+        QFETCH(QString, language);
+        QFETCH(QString, started);
+        QFETCH(QString, message);
         PageFixture fixture({}, {});
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(LANG_DIR "/") + language + ".qm"));
+        QCoreApplication::installTranslator(&translator);
         QTemporaryDir bin;
-        const QString out = bin.path() + "/arguments";
-        QFile script(bin.path() + "/gnome-control-center");
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QString("#!/bin/sh\necho \"$@\" > '%1'\n").arg(out).toUtf8());
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString out = bin.path() + "/started";
+        for (const QString &entry : programs) {
+            const QStringList parts = entry.split(' ');
+            QFile script(bin.path() + "/" + parts[0]);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            const QString interpreter = parts[1] == "works" ? "/bin/sh" : bin.path() + "/absent-shell";
+            script.write(QString("#!%1\necho %2 \"$@\" > '%3'\n").arg(interpreter, parts[0], out).toUtf8());
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QStringList shown;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&shown] {
+            if (auto *box = qobject_cast<KestMessageBox *>(QApplication::activeModalWidget())) {
+                auto *label = box->findChild<KestLabel *>("msgBoxInfoLabel2");
+                shown << (label ? label->m_text : QString());
+                box->done(1);
+            }
+        });
+        watcher.start(5);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", bin.path().toUtf8());
         ProfileRecord record;
@@ -122,11 +166,15 @@ private slots:
         page.show();
         QTest::mouseClick(page.m_pSettingsButton, Qt::LeftButton);
         qputenv("PATH", path);
-        auto written = [&out] {
-            QFile result(out);
-            return result.open(QIODevice::ReadOnly) ? result.readAll().trimmed() : QByteArray();
-        };
-        QTRY_COMPARE(written(), QByteArray("mouse"));
+        QCoreApplication::removeTranslator(&translator);
+        if (!started.isEmpty()) {
+            auto written = [&out] {
+                QFile result(out);
+                return result.open(QIODevice::ReadOnly) ? result.readAll().trimmed() : QByteArray();
+            };
+            QTRY_COMPARE(written(), started.toUtf8());
+        }
+        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
     }
 };
 
