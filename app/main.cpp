@@ -1,3 +1,4 @@
+#include "configuredfont.h"
 #include "instanceguard.h"
 #include "quitsignals.h"
 #include "settings.h"
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setHighDpiAttributes();
+    SubstituteMissingFonts();
     // Names the data folder of an installed copy, whatever the executable is called.
     QCoreApplication::setApplicationName(kProgramName);
 

@@ -68,3 +68,8 @@ QFont FittedFont(QFont font, const QString &text, int width)
 void applyConfiguredFont(QAction *action) { action->setFont(ConfiguredFont()); }
 
 void applyConfiguredMenuFont(QWidget *widget) { widget->setFont(ConfiguredFont()); }
+
+void SubstituteMissingFonts()
+{
+    QFont::insertSubstitution("Consolas", "Liberation Mono");
+}

@@ -26,6 +26,10 @@ QFont ConfiguredFont();
 // keeps the font as it is.
 QFont FittedFont(QFont font, const QString &text, int width);
 
+// The dialog buttons ask for "Consolas", which Debian lacks; its fallback draws O like 0. Maps
+// it to Liberation Mono (fonts-liberation), whose zero is dotted. Once the application exists.
+void SubstituteMissingFonts();
+
 void applyConfiguredFont(QAction *action);
 // The same for a widget; the program itself does not call it.
 void applyConfiguredMenuFont(QWidget *widget);
