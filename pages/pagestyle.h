@@ -7,13 +7,13 @@
 #include <QRect>
 #include <QString>
 
+#include "skincheckbox.h"
+
 class QCheckBox;
 class QWidget;
 
 // "background-color: rgba(33,35,35,0.5)" as a styled background.
 void ApplyPageBackground(QWidget *widget);
-// The check box drawn with the skin's checkbox1-1/checkbox1-2 images, stretched to the scale.
-QString SkinCheckBoxStyleSheet(double scale);
 // A slider whose groove is the theme colour left of the handle and grey right of it; the
 // round handle stands as tall as it is wide at every scale.
 QString ThemeSliderStyleSheet(double scale, const QColor &color);
