@@ -4,6 +4,7 @@
 
 #include "applogging.h"
 #include "configio.h"
+#include "filedialogs.h"
 #include "kestbtnwindow.h"
 #include "kestmessagebox.h"
 #include "kestprocessdialog.h"
@@ -17,24 +18,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
-
-namespace {
-
-// Qt's dialog on Linux keeps a typed name as it is: the filter's suffix is added to a name
-// without one, and the dialog asks before replacing the file that is then written.
-QString askSaveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &suffix)
-{
-    QFileDialog dialog(parent, caption, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
-}
-
-} // namespace
 
 int VarnelWidget::showMessage(int type, const QString &text)
 {
@@ -111,7 +95,7 @@ void VarnelWidget::resetAllProfiles()
 
 void VarnelWidget::saveConfigFile()
 {
-    const QString path = askSaveFileName(this, QObject::tr("Save Config File"), QObject::tr("Config File(*.conf)"), "conf");
+    const QString path = AskSaveFileName(this, QObject::tr("Save Config File"), QString(), QObject::tr("Config File(*.conf)"), "conf");
     if (path.isEmpty())
         return;
     SetMouseName(GetCurrentProductName(), path);
@@ -197,17 +181,17 @@ void VarnelWidget::onProfileButtonClicked()
     } else if (button == m_pCopyButton) {
         copyProfile();
     } else if (button == m_pLoadButton) {
-        const QString path = QFileDialog::getOpenFileName(this, QObject::tr("Load Config File"), QString(), QObject::tr("Config File(*.conf)"));
+        const QString path = AskOpenFileName(this, QObject::tr("Load Config File"), QObject::tr("Config File(*.conf)"));
         if (!path.isEmpty())
             loadConfigFile(path);
     } else if (button == m_pSaveButton) {
         saveConfigFile();
     } else if (button == m_pExportButton) {
-        const QString path = askSaveFileName(this, QObject::tr("Save Profile File"), QObject::tr("Profile File(*.prof)"), "prof");
+        const QString path = AskSaveFileName(this, QObject::tr("Save Profile File"), QString(), QObject::tr("Profile File(*.prof)"), "prof");
         if (!path.isEmpty())
             exportProfile(path);
     } else if (button == m_pImportButton) {
-        const QString path = QFileDialog::getOpenFileName(this, QObject::tr("Load Profile File"), QString(), QObject::tr("Profile File(*.prof)"));
+        const QString path = AskOpenFileName(this, QObject::tr("Load Profile File"), QObject::tr("Profile File(*.prof)"));
         if (!path.isEmpty())
             importProfile(path);
     } else if (button == m_pResetButton) {

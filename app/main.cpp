@@ -1,4 +1,5 @@
 #include "applogging.h"
+#include "configuredfont.h"
 #include "instanceguard.h"
 #include "leftovers.h"
 #include "quitsignals.h"
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     InstallMessageHandler();
     QApplication app(argc, argv);
     setHighDpiAttributes();
+    SubstituteMissingFonts();
     // Names the data folder of an installed copy, whatever the executable is called.
     QCoreApplication::setApplicationName(kProgramName);
 

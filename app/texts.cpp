@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QTranslator>
 
@@ -106,9 +107,20 @@ void VarnelWidget::onLanguageChosen()
     m_pLanguageButton->setButtonText(m_pLanguageActions[m_langId]->text());
     SetLangID(m_langId);
     if (loaded) {
+        loadQtTranslation(m_langId);
         QCoreApplication::installTranslator(m_pTranslator);
         updateTexts();
     }
+}
+
+// Qt's file of the language from the system's translations folder (qttranslations5-l10n);
+// without one, Qt's texts stay English rather than keep the previous language.
+void VarnelWidget::loadQtTranslation(int langIndex)
+{
+    if (m_pQtTranslator->load("qtbase_" + m_langFiles[langIndex], QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_pQtTranslator);
+    else
+        QCoreApplication::removeTranslator(m_pQtTranslator);
 }
 
 void VarnelWidget::updateWheelMarkImages()

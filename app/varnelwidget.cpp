@@ -122,6 +122,7 @@ VarnelWidget::VarnelWidget(QWidget *parent) : QWidget(parent)
     g_frenchLangIndex = GetFrenchLangIndex();
 
     m_pTranslator = new QTranslator;
+    m_pQtTranslator = new QTranslator;
     GetFontList(m_fontList);
     m_langCount = qBound(0, int(m_fontList.count), kFontListSize);
     for (int i = 0; i < kFontListSize; ++i) {
@@ -134,8 +135,10 @@ VarnelWidget::VarnelWidget(QWidget *parent) : QWidget(parent)
     if (m_langCount < 2)
         m_pLanguageButton->hide();
 
-    if (m_pTranslator->load(AppDir() + "/lang/" + m_langFiles[m_langId] + ".qm"))
+    if (m_pTranslator->load(AppDir() + "/lang/" + m_langFiles[m_langId] + ".qm")) {
+        loadQtTranslation(m_langId);
         QCoreApplication::installTranslator(m_pTranslator);
+    }
 
     loadProfileList();
     g_batteryFullValue = GetBatteryFull();
@@ -213,6 +216,7 @@ VarnelWidget::~VarnelWidget()
     ExitHid();
     SetHidOwnerWindow(nullptr);
     delete m_pTranslator;  // also leaves the application's translator list
+    delete m_pQtTranslator;
     // The pages and controls are children: the base class deletes them.
 }
 

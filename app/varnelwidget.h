@@ -73,6 +73,7 @@ public:
 
     // --- texts and pictures
     void updateTexts();
+    void loadQtTranslation(int langIndex);
     void updateWheelMarkImages();
     void resetMouseImages();
 
@@ -143,6 +144,7 @@ public:
     QPixmap m_bat1Pixmap;
     QPixmap m_bat2Pixmap;
     QTranslator *m_pTranslator = nullptr;
+    QTranslator *m_pQtTranslator = nullptr;  // Qt's own texts: file dialogs, standard buttons
 
     int m_iConnectedCount = 0;
     QStringList m_modelNames;

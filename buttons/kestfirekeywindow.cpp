@@ -7,6 +7,7 @@
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "scale.h"
+#include "skincheckbox.h"
 #include "settings.h"
 
 #include <QCheckBox>
@@ -67,12 +68,7 @@ void KestFireKeyWindow::setupUi()
         label->m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
     }
 
-    const QByteArray appDir = AppDir().toUtf8();
-    const QString boxStyle = QString::asprintf(
-        "QCheckBox::indicator:enabled:unchecked { image: url(%s/skin/checkbox1-1.png)}"
-        "QCheckBox::indicator:enabled:checked { image: url(%s/skin/checkbox1-2.png)}"
-        "QCheckBox{background-color:rgba(255,255,255,0)}",
-        appDir.constData(), appDir.constData());
+    const QString boxStyle = SkinCheckBoxStyleSheet(s);
 
     // The key images come from the application directory, whatever the working directory.
     const QString image = KeyDisplayImagePath();

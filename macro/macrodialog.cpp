@@ -2,6 +2,7 @@
 
 #include "configuredfont.h"
 #include "devicedefaults.h"
+#include "filedialogs.h"
 #include "filenames.h"
 #include "keycapture.h"
 #include "keycodes.h"
@@ -27,7 +28,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIntValidator>
@@ -192,8 +192,6 @@ void MacroDialog::buildWidgets()
     m_pList->setViewMode(QListView::ListMode);
     m_pList->setFocusPolicy(Qt::NoFocus);
     connect(m_pList, &QListWidget::clicked, this, &MacroDialog::itemClicked);
-    const QString listScrollBar = "QScrollBar{width:10px;background:rgb(30,30,30);}";
-    m_pList->verticalScrollBar()->setStyleSheet(listScrollBar);
 
     m_pTree = new KestTreeWidget(this);
     m_pTree->setObjectName("macroCommandTree");
@@ -216,8 +214,6 @@ void MacroDialog::buildWidgets()
         }
     }
     connect(m_pTree, &QTreeWidget::itemPressed, this, &MacroDialog::TreeitemClick);
-    // The list's narrow scroll bar: a wider one would cover the movement rows' distance fields.
-    m_pTree->verticalScrollBar()->setStyleSheet(listScrollBar);
     m_pTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_pNewButton = makeButton(skinImages({"add1.png", "add2.png", "add3.png", "add4.png"}), "macroNew");
@@ -294,7 +290,7 @@ void MacroDialog::buildWidgets()
     m_pLoopCountEdit->setStyleSheet(fieldStyle);
     connect(m_pLoopCountEdit, &QLineEdit::textChanged, this, &MacroDialog::LoopTimeChanged);
 
-    const QString boxStyle = SkinCheckBoxStyleSheet() + "QCheckBox{color:white}";
+    const QString boxStyle = SkinCheckBoxStyleSheet(s) + "QCheckBox{color:white}";
     m_pBatchCheck = new QCheckBox(this);
     m_pBatchCheck->setObjectName("batchCheck");
     m_pBatchCheck->setStyleSheet(boxStyle + "QCheckBox{background-color:transparent}");
@@ -945,6 +941,11 @@ void MacroDialog::ApplyListStyle()
         "QListWidget::item:selected{border-width:0px; background:rgb(%d,%d,%d); color:black;}"
         "QListWidget::item:selected:!active{border-width:0px; background:rgb(%d,%d,%d); color:black;}",
         scaled(26, s), c.red(), c.green(), c.blue(), c.red(), c.green(), c.blue()));
+    // The tree takes the list's narrow bar: a wider one would cover the movement rows' distance fields.
+    const QString narrowBar = ScrollBarStyleSheet(s, 10, c);
+    m_pList->verticalScrollBar()->setStyleSheet(narrowBar);
+    m_pTree->verticalScrollBar()->setStyleSheet(narrowBar);
+    m_pTable->verticalScrollBar()->setStyleSheet(ScrollBarStyleSheet(s, 20, c));
 }
 
 void MacroDialog::ApplyMenuStyle()
@@ -1187,18 +1188,17 @@ void MacroDialog::OnButtonClicked()
     } else if (button == m_pImportButton) {
         const QString caption = tr("Load Macro File");
         const QString filter = tr("Macro File(*.MSMACRO)");
-        const QStringList paths = m_batchMode ? QFileDialog::getOpenFileNames(this, caption, QString(), filter)
-                                              : QStringList{QFileDialog::getOpenFileName(this, caption, QString(), filter)};
+        const QStringList paths = m_batchMode ? AskOpenFileNames(this, caption, filter)
+                                              : QStringList{AskOpenFileName(this, caption, filter)};
         importMacros(paths);
     } else if (button == m_pExportButton) {
         if (!haveMacros)
             return;
         if (m_batchMode)
-            exportCheckedMacros(QFileDialog::getExistingDirectory(this, tr("Save Macro File"), "./",
-                                                                  QFileDialog::ShowDirsOnly));
+            exportCheckedMacros(AskExistingDirectory(this, tr("Save Macro File"), "./"));
         else
-            exportMacro(QFileDialog::getSaveFileName(this, tr("Save Macro File"), currentListName() + kMacroSuffix,
-                                                     tr("Macro File(*.MSMACRO)")));
+            exportMacro(AskSaveFileName(this, tr("Save Macro File"), currentListName() + kMacroSuffix,
+                                        tr("Macro File(*.MSMACRO)"), QString()));
     } else if (button == m_pNewButton) {
         NewMacro();
     } else if (button == m_pRenameButton) {
@@ -1414,8 +1414,6 @@ void MacroDialog::restyleTable()
     for (int c = 0; c < 3; ++c)
         m_pTable->setColumnWidth(c, scaled(kColumnWidth, s));
     m_pTable->verticalHeader()->setDefaultSectionSize(scaled(26, s));
-    m_pTable->verticalScrollBar()->setStyleSheet(
-        QString::asprintf("QScrollBar:vertical {width: %dpx;}", scaled(20, s)));
     m_pTable->horizontalHeader()->setFont(font);
     m_pTree->setFont(font);
     for (KestTreeItem *row : m_pMoveRows)

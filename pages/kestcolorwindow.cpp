@@ -136,7 +136,7 @@ KestColorWindow::KestColorWindow(QWidget *parent, double scale) : QWidget(parent
     m_pLightOffBox = new QCheckBox(this);
     m_pLightOffBox->setObjectName("lightOffBox");
     m_pLightOffBox->setPalette(white);
-    m_pLightOffBox->setStyleSheet(SkinCheckBoxStyleSheet());
+    m_pLightOffBox->setStyleSheet(SkinCheckBoxStyleSheet(s));
     m_pLightOffBox->setChecked(false);
     connect(m_pLightOffBox, &QCheckBox::clicked, this, &KestColorWindow::checkbtn_clicked);
 
@@ -278,6 +278,9 @@ void KestColorWindow::applyScale(double scale)
     const QString sheet = ThemeSliderStyleSheet(scale, CurrentThemeColor());
     for (KestSlider *slider : {m_pSleepSlider, m_pBrightnessSlider, m_pSpeedSlider})
         slider->setStyleSheet(sheet);
+    m_pLightOffBox->setStyleSheet(SkinCheckBoxStyleSheet(scale));
+    for (KestAction *action : m_pActions)
+        applyConfiguredFont(action);
     FitMenuTexts(m_pEffectMenu);
     if (m_pRecord)
         showEffectControls(m_pRecord->LedMode);

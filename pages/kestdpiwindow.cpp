@@ -69,7 +69,7 @@ KestDPIWindow::KestDPIWindow(ProfileRecord *profile, QWidget *parent)
     m_pLightOffBox = new QCheckBox(this);
     m_pLightOffBox->setObjectName("lightOffBox");
     m_pLightOffBox->setPalette(white);
-    m_pLightOffBox->setStyleSheet(SkinCheckBoxStyleSheet());
+    m_pLightOffBox->setStyleSheet(SkinCheckBoxStyleSheet(s));
     connect(m_pLightOffBox, &QCheckBox::clicked, this, &KestDPIWindow::checkbtn_clicked);
 
     m_pSleepTitleLabel = new KestLabel(this);
@@ -125,6 +125,7 @@ void KestDPIWindow::applyScale(double scale)
     m_pSleepSlider->setGeometry(sleepOffered ? ScaledRect(s, 15, 370, 228, 25) : QRect());
     m_pMinuteLabel->setGeometry(sleepOffered ? ScaledRect(s, 250, 373, 100, 18) : QRect());
     m_pLightOffBox->setGeometry(sleepOffered ? ScaledRect(s, 15, 410, 200, 25) : QRect());
+    m_pLightOffBox->setStyleSheet(SkinCheckBoxStyleSheet(s));
     FitCheckBoxText(m_pLightOffBox);
     m_pSleepSlider->setStyleSheet(ThemeSliderStyleSheet(s, CurrentThemeColor()));
 }

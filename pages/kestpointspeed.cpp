@@ -81,7 +81,7 @@ KestPointSpeed::KestPointSpeed(ProfileRecord *record, QWidget *parent) : QWidget
         auto *b = new QCheckBox(this);
         b->setObjectName(name);
         b->setPalette(white);
-        b->setStyleSheet(SkinCheckBoxStyleSheet());
+        b->setStyleSheet(SkinCheckBoxStyleSheet(getScaleFactor()));
         b->setChecked(false);
         connect(b, &QCheckBox::clicked, this, &KestPointSpeed::checkbtn_clicked);
         return b;

@@ -97,7 +97,7 @@ KestSingleDPI::KestSingleDPI(QWidget *parent, quint8 stage)
     ApplyPageBackground(this);
     const double s = m_dScaleFactor;
     const QPalette white = TextPalette(palette(), Qt::white);
-    const QString checkBoxStyle = SkinCheckBoxStyleSheet();
+    const QString checkBoxStyle = SkinCheckBoxStyleSheet(s);
 
     auto makeLabel = [this, &white](const char *name) {
         auto *label = new KestLabel(this);
@@ -205,6 +205,8 @@ void KestSingleDPI::applyScale(double scale)
     m_pEnableBox->setFixedSize(scaled(24, s), scaled(24, s));
     m_pLinkBox->setFixedSize(scaled(100, s), scaled(24, s));
     m_pSlider->setFixedSize(scaled(331, s), scaled(30, s));
+    for (QCheckBox *box : {m_pEnableBox, m_pLinkBox})
+        box->setStyleSheet(SkinCheckBoxStyleSheet(s));
     m_pLinkBox->setFont(ConfiguredFont());
     m_pEnableBox->setGeometry(ScaledRect(s, 0, 0, 24, 24));
     m_pValueLabel->setGeometry(ScaledRect(s, 25, 0, 80, 17));

@@ -19,19 +19,14 @@ void ApplyPageBackground(QWidget *widget)
     widget->setStyleSheet("background-color: rgba(33,35,35,0.5)");
 }
 
-QString SkinCheckBoxStyleSheet()
-{
-    const QString dir = AppDir();
-    return QString("QCheckBox::indicator:enabled:unchecked { image: url(%1/skin/checkbox1-1.png)}"
-                   "QCheckBox::indicator:enabled:checked { image: url(%1/skin/checkbox1-2.png)}"
-                   "QCheckBox{background-color:rgba(255,255,255,0)}")
-        .arg(dir);
-}
-
 QString ThemeSliderStyleSheet(double scale, const QColor &color)
 {
     const int groove = scaled(6, scale);
     const int handle = scaled(12, scale);
+    // The handle reaches past the groove by these margins, so it is `handle` tall as well as wide
+    // and the radius of half its size keeps it round (a radius past half a side draws a square).
+    const int above = (handle - groove) / 2;
+    const int below = handle - groove - above;
     const int r = color.red();
     const int g = color.green();
     const int b = color.blue();
@@ -42,8 +37,29 @@ QString ThemeSliderStyleSheet(double scale, const QColor &color)
         "QSlider::add-page:horizontal{height:%dpx;background:rgb(150,150,150);border-radius:%dpx;}"
         "QSlider::handle:horizontal{width:%dpx;background:rgba(%d,%d,%d,255);margin:-%dpx 0px -%dpx 0px;"
         "border-radius:%dpx;}",
-        groove, r, g, b, r, g, b, groove / 2, groove, groove / 2, handle, r, g, b, groove / 2, groove / 2,
-        handle / 2);
+        groove, r, g, b, r, g, b, groove / 2, groove, groove / 2, handle, r, g, b, above, below, handle / 2);
+}
+
+QString ScrollBarStyleSheet(double scale, int width, const QColor &handle)
+{
+    const int w = qMax(1, scaled(width, scale));
+    const int minimum = scaled(20, scale);
+    const QString skin = AppDir() + "/skin/";
+    // A border image stretches the skin's arrows to the box at every scale.
+    const QString arrows = QString("QScrollBar::up-arrow:vertical{border-image:url(%1scroll_up.png);width:%2px;height:%2px;}"
+                                   "QScrollBar::down-arrow:vertical{border-image:url(%1scroll_down.png);width:%2px;"
+                                   "height:%2px;}")
+                               .arg(skin)
+                               .arg(w);
+    return arrows + QString::asprintf(
+        "QScrollBar:vertical{width:%dpx;background:rgb(30,30,30);border:0px;margin:%dpx 0px %dpx 0px;}"
+        "QScrollBar::handle:vertical{background:rgb(%d,%d,%d);min-height:%dpx;border-radius:%dpx;}"
+        "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:rgb(30,30,30);}"
+        "QScrollBar::add-line:vertical{height:%dpx;background:rgb(50,50,50);border:0px;"
+        "subcontrol-position:bottom;subcontrol-origin:margin;}"
+        "QScrollBar::sub-line:vertical{height:%dpx;background:rgb(50,50,50);border:0px;"
+        "subcontrol-position:top;subcontrol-origin:margin;}",
+        w, w, w, handle.red(), handle.green(), handle.blue(), minimum, w / 2, w, w);
 }
 
 QPalette TextPalette(const QPalette &base, const QColor &color)

@@ -7,16 +7,20 @@
 #include <QRect>
 #include <QString>
 
+#include "skincheckbox.h"
+
 class QCheckBox;
 class QSpinBox;
 class QWidget;
 
 // "background-color: rgba(33,35,35,0.5)" as a styled background.
 void ApplyPageBackground(QWidget *widget);
-// The check box drawn with the skin's checkbox1-1/checkbox1-2 images.
-QString SkinCheckBoxStyleSheet();
-// A slider whose groove is the theme colour left of the handle and grey right of it.
+// A slider whose groove is the theme colour left of the handle and grey right of it; the
+// round handle stands as tall as it is wide at every scale.
 QString ThemeSliderStyleSheet(double scale, const QColor &color);
+// A vertical scroll bar `width` design pixels wide, scaled: a dark groove, grey arrow boxes with
+// light arrows and a handle in `handle`, so no part falls back to the toolkit's bare outlines.
+QString ScrollBarStyleSheet(double scale, int width, const QColor &handle);
 // `base` with the window text in `color`.
 QPalette TextPalette(const QPalette &base, const QColor &color);
 // The design rectangle at scale 1.0 with each value scaled on its own (scaled() of the kit).

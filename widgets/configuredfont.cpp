@@ -83,3 +83,8 @@ void FitMenuTexts(QMenu *menu)
 }
 
 void applyConfiguredMenuFont(QWidget *widget) { widget->setFont(ConfiguredFont()); }
+
+void SubstituteMissingFonts()
+{
+    QFont::insertSubstitution("Consolas", "Liberation Mono");
+}

@@ -27,6 +27,10 @@ QFont ConfiguredFont();
 // keeps the font as it is.
 QFont FittedFont(QFont font, const QString &text, int width);
 
+// The dialog buttons ask for "Consolas", which Debian lacks; its fallback draws O like 0. Maps
+// it to Liberation Mono (fonts-liberation), whose zero is dotted. Once the application exists.
+void SubstituteMissingFonts();
+
 void applyConfiguredFont(QAction *action);
 // Each entry of a menu of fixed width in the configured font, narrowed (as FittedFont) where
 // its text would not fit beside what the style adds to an entry; call after the texts or

@@ -111,6 +111,21 @@ QImage checkBox(bool checked)
     return image;
 }
 
+// A scroll bar's arrow, drawn stretched to the arrow box at every scale.
+QImage scrollArrow(bool up)
+{
+    QImage image = canvas(20, 20);
+    QPainter p(&image);
+    prepare(p);
+    if (up) {
+        p.translate(10, 10);
+        p.rotate(180);
+        p.translate(-10, -10);
+    }
+    chevronDown(p, QPointF(10, 10), 5, colour::glyph, 2);
+    return image;
+}
+
 QImage radio(bool checked)
 {
     QImage image = canvas(20, 20);
@@ -179,6 +194,8 @@ void drawDialogs(const Output &out)
     out.skin(bullet(), "gunset_bullet.png");
     out.skin(checkBox(false), "checkbox1-1.png");
     out.skin(checkBox(true), "checkbox1-2.png");
+    out.skin(scrollArrow(true), "scroll_up.png");
+    out.skin(scrollArrow(false), "scroll_down.png");
     out.skin(radio(false), "checkbox2-1.png");
     out.skin(radio(true), "checkbox2-2.png");
     out.skin(speedGroove(), "pspeed.png");

@@ -3,6 +3,7 @@
 // main window on it, plus a watcher that answers the modal message boxes it opens.
 
 #include "batterythread.h"
+#include "configuredfont.h"
 #include "kestlabel.h"
 #include "kestmessagebox.h"
 #include "mousesim.h"
@@ -97,6 +98,7 @@ public:
     // prepare runs on the fresh installation before the window is built.
     explicit WindowSession(bool receiver = true, const std::function<void(const QString &appDir)> &prepare = {})
     {
+        SubstituteMissingFonts();  // as main() does before the window
         if (prepare)
             prepare(install.path());
         BatteryThreadPauses quick;  // status reports reach the window within ~30 ms

@@ -3,11 +3,14 @@
 #include "keycodes.h"
 #include "kestfirekeywindow.h"
 #include "kestpushbutton.h"
+#include "scale.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -49,6 +52,31 @@ private slots:
     {
         m_dialog.reset();
         m_fixture.reset();
+        setScaleFactor(1.0);
+    }
+
+    // The choice boxes' indicators grow with the window, as the pages' do.
+    void indicatorsScaled_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void indicatorsScaled()
+    {
+        QFETCH(double, scale);
+        m_dialog.reset();
+        setScaleFactor(scale);
+        m_dialog.reset(new KestFireKeyWindow(nullptr));
+        for (const char *name : {"leftBox", "rightBox", "middleBox", "keyboardBox"}) {
+            QCheckBox *b = box(name);
+            b->ensurePolished();
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const QRect indicator = b->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, b);
+            QCOMPARE(indicator.size(), QSize(scaled(16, scale), scaled(16, scale)));
+        }
     }
 
     void presets_data()

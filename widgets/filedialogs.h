@@ -1,0 +1,17 @@
+#pragma once
+// The program's file dialogs: Qt's own, opened over the asking widget's window rather than the
+// page itself, so no page style sheet cascades into them and they keep the desktop's look.
+// Each returns an empty result when the user cancels.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+QString AskOpenFileName(QWidget *asker, const QString &caption, const QString &filter);
+QStringList AskOpenFileNames(QWidget *asker, const QString &caption, const QString &filter);
+QString AskExistingDirectory(QWidget *asker, const QString &caption, const QString &directory);
+// Proposes name; a typed name without a suffix gets `suffix` (none when empty), and the dialog
+// asks before replacing the file that is then written.
+QString AskSaveFileName(QWidget *asker, const QString &caption, const QString &name, const QString &filter,
+                        const QString &suffix);
