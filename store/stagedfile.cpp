@@ -1,9 +1,12 @@
 #include "stagedfile.h"
 
+#include "inivalue.h"
 #include "storelogging.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <cerrno>
@@ -32,6 +35,32 @@ bool writeAll(int fd, const char *data, qint64 size)
         size -= written;
     }
     return true;
+}
+
+// The file's text, a missing file's being empty.
+bool readIniText(const QString &file, QByteArray &text)
+{
+    text.clear();
+    return ReadWholeFile(file, text) || !QFileInfo::exists(file);
+}
+
+// What QSettings makes of `text` with `edit` applied, in a copy of its own: QSettings writes
+// only whole files of its own naming, and the real file must stay as it is until the commit.
+bool iniTextAfter(const QByteArray &text, const std::function<void(QSettings &)> &edit, QByteArray &edited)
+{
+    const QTemporaryDir dir;
+    const QString copy = dir.path() + "/copy.ini";
+    QFile file(copy);
+    if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return false;
+    file.close();
+    {
+        QSettings settings(copy, QSettings::IniFormat);
+        edit(settings);
+        if (!IniFlushed(settings))
+            return false;
+    }
+    return ReadWholeFile(copy, edited);
 }
 
 } // namespace
@@ -126,9 +155,10 @@ bool StagedFile::syncData()
     return false;
 }
 
-void StagedWrites::add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit)
+void StagedWrites::add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit,
+                       std::function<bool(StagedFile &)> beforeCommit)
 {
-    m_entries.push_back({std::move(file), std::move(afterCommit)});
+    m_entries.push_back({std::move(file), std::move(afterCommit), std::move(beforeCommit)});
 }
 
 bool StagedWrites::commit()
@@ -141,6 +171,8 @@ bool StagedWrites::commit()
         if (g_beforeCommit)
             g_beforeCommit(entry.file->target());
         std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+        if (entry.beforeCommit && !entry.beforeCommit(*entry.file))
+            return false;
         if (!entry.file->commit())
             return false;
         if (entry.afterCommit)
@@ -170,6 +202,25 @@ bool ReadWholeFile(const QString &path, QByteArray &text)
         return false;
     text = file.readAll();
     return file.error() == QFile::NoError;
+}
+
+bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
+                  std::function<void()> afterCommit)
+{
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    QByteArray base;
+    QByteArray text;
+    auto written = std::make_unique<StagedFile>(file);
+    if (!readIniText(file, base) || !iniTextAfter(base, edit, text) || !written->write(text))
+        return false;
+    staged.add(std::move(written), std::move(afterCommit), [file, edit, base](StagedFile &aside) {
+        QByteArray now;
+        QByteArray redone;
+        if (!readIniText(file, now))
+            return false;
+        return now == base || (iniTextAfter(now, edit, redone) && aside.write(redone) && aside.syncData());
+    });
+    return true;
 }
 
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }
