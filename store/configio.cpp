@@ -115,24 +115,27 @@ int StageConfig(const DeviceConfig &config, StagedWrites &staged)
 {
     QString names[kProfileCount];
     usableNames(config, names);
-    {
-        // Unchanged parts are not written again: most saves change one profile, or none.
-        std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-        QSettings settings(ConfigIniPath(), QSettings::IniFormat);
-        if (!holdsConfigGroup(settings, config, names)) {
-            writeConfigGroup(settings, config, names);
-            if (!IniFlushed(settings))
-                return kStoreWriteFailed;
-        }
-    }
-    // Stops at the first failure: of a configuration that is not sent, as little as possible
-    // reaches the disk, where the next start would take it for what the mouse holds.
+    // Stops at the first failure: of a configuration that is not sent, nothing reaches the
+    // disk, where the next start would take it for what the mouse holds.
     for (int i = 0; i < kProfileCount; ++i) {
         const int result = StageProfileFile(config.profiles[i], names[i], staged);
         if (result != kStoreOk) {
             staged = StagedWrites();  // its temporary files go
             return result;
         }
+    }
+    // Last, so that no slot names a file before the file is in place. Unchanged, it is not
+    // written again: most saves change one profile, or none.
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    if (holdsConfigGroup(QSettings(ConfigIniPath(), QSettings::IniFormat), config, names))
+        return kStoreOk;
+    const auto edit = [config](QSettings &settings) {
+        QString written[kProfileCount];
+        writeConfigGroup(settings, config, written);
+    };
+    if (!StageIniEdit(ConfigIniPath(), edit, staged)) {
+        staged = StagedWrites();
+        return kStoreWriteFailed;
     }
     return kStoreOk;
 }

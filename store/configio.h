@@ -15,8 +15,9 @@ void LoadConfig(DeviceConfig &config);
 // kStoreOk, or the first failure, after which nothing more is written. Files it would not
 // change are left alone.
 int SaveConfig(const DeviceConfig &config);
-// SaveConfig's first part: Config.ini and the profile files that need QSettings are written,
-// the others staged; SaveConfig is this and `staged.commit()`. Nothing staged on a failure.
+// SaveConfig's first part: every file it would change written aside, the profile files first and
+// Config.ini, which names them, last; SaveConfig is this and `staged.commit()`. No file changes
+// before the commit, and nothing is staged on a failure.
 int StageConfig(const DeviceConfig &config, StagedWrites &staged);
 int SaveConfigV2(const DeviceConfig &config, const QString &path);
 // A ".conf" file into config; LedMoveOFF and LedSleepTime of every profile keep their values.

@@ -359,12 +359,13 @@ int stageProfile(const QString &file, const QString &group, const ProfileRecord 
         staged.add(std::move(text), [key, file, record] { remember(key, file, record, true); });
         return kStoreOk;
     }
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QSettings settings(file, QSettings::IniFormat);
-    WriteProfileGroup(settings, group, record, ledTimes);
-    if (!IniFlushed(settings))
+    auto alone = std::make_shared<bool>(false);
+    const auto edit = [group, record, ledTimes, &layout, alone](QSettings &settings) {
+        WriteProfileGroup(settings, group, record, ledTimes);
+        *alone = onlyLayoutKeys(settings, group, layout);
+    };
+    if (!StageIniEdit(file, edit, staged, [key, file, record, alone] { remember(key, file, record, *alone); }))
         return kStoreWriteFailed;
-    remember(key, file, record, onlyLayoutKeys(settings, group, layout));
     return kStoreOk;
 }
 

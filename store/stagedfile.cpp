@@ -1,10 +1,12 @@
 #include "stagedfile.h"
 
+#include "inivalue.h"
 #include "storelogging.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include <atomic>
 #include <cerrno>
@@ -43,6 +45,39 @@ bool writeAll(int fd, const char *data, qint64 size)
         size -= written;
     }
     return true;
+}
+
+// The file's text, a missing file's being empty.
+bool readIniText(const QString &file, QByteArray &text)
+{
+    text.clear();
+    return ReadWholeFile(file, text) || !QFileInfo::exists(file);
+}
+
+// What QSettings makes of `text` with `edit` applied, in a copy of its own beside the file (so
+// nothing is written outside our folders, and a crash leaves a temporary the start-up sweep knows):
+// QSettings writes only whole files of its own naming, and the real file must stay as it is until
+// the commit.
+bool iniTextAfter(const QString &file, const QByteArray &text, const std::function<void(QSettings &)> &edit,
+                  QByteArray &edited)
+{
+    const QString folder = QFileInfo(linkedFile(file)).absolutePath();
+    const QString copy = folder + '/' + StagedTempName(::getpid(), g_tempCounter.fetch_add(1)) + ".ini";
+    struct Removed {
+        QString path;
+        ~Removed() { QFile::remove(path); }
+    } removed{copy};
+    QFile written(copy);
+    if (!QDir().mkpath(folder) || !written.open(QIODevice::WriteOnly) || written.write(text) != text.size())
+        return false;
+    written.close();
+    {
+        QSettings settings(copy, QSettings::IniFormat);
+        edit(settings);
+        if (!IniFlushed(settings))
+            return false;
+    }
+    return ReadWholeFile(copy, edited);
 }
 
 } // namespace
@@ -138,9 +173,10 @@ bool StagedFile::syncData()
     return false;
 }
 
-void StagedWrites::add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit)
+void StagedWrites::add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit,
+                       std::function<bool(StagedFile &)> beforeCommit)
 {
-    m_entries.push_back({std::move(file), std::move(afterCommit)});
+    m_entries.push_back({std::move(file), std::move(afterCommit), std::move(beforeCommit)});
 }
 
 bool StagedWrites::commit()
@@ -153,6 +189,8 @@ bool StagedWrites::commit()
         if (g_beforeCommit)
             g_beforeCommit(entry.file->target());
         std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+        if (entry.beforeCommit && !entry.beforeCommit(*entry.file))
+            return false;
         if (!entry.file->commit())
             return false;
         if (entry.afterCommit)
@@ -208,6 +246,25 @@ qint64 StagedFileOwner(const QString &fileName)
     if (!match.hasMatch())
         return 0;
     return (match.capturedLength(1) > 0 ? match.captured(1) : match.captured(2)).toLongLong();
+}
+
+bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
+                  std::function<void()> afterCommit)
+{
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    QByteArray base;
+    QByteArray text;
+    auto written = std::make_unique<StagedFile>(file);
+    if (!readIniText(file, base) || !iniTextAfter(file, base, edit, text) || !written->write(text))
+        return false;
+    staged.add(std::move(written), std::move(afterCommit), [file, edit, base](StagedFile &aside) {
+        QByteArray now;
+        QByteArray redone;
+        if (!readIniText(file, now))
+            return false;
+        return now == base || (iniTextAfter(file, now, edit, redone) && aside.write(redone) && aside.syncData());
+    });
+    return true;
 }
 
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }

@@ -14,6 +14,8 @@
 #include <mutex>
 #include <vector>
 
+class QSettings;
+
 // Held by the store's writers of Config.ini and the profile files, so that a file is never
 // read, changed and replaced by two threads of the program at once.
 std::recursive_mutex &StoreWriteMutex();
@@ -51,7 +53,10 @@ private:
 // The staged files of one save, committed together, each followed by what its writer records.
 class StagedWrites {
 public:
-    void add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit = {});
+    // `beforeCommit` runs under StoreWriteMutex just before the file takes its place and may
+    // write it again; false fails the commit.
+    void add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit = {},
+             std::function<bool(StagedFile &)> beforeCommit = {});
     bool empty() const { return m_entries.empty(); }
     // Syncs and puts each file in place, in the order added, each under StoreWriteMutex (the
     // sync outside it); stops at the first failure, after which the rest are removed. Nothing
@@ -62,6 +67,7 @@ private:
     struct Entry {
         std::unique_ptr<StagedFile> file;
         std::function<void()> afterCommit;
+        std::function<bool(StagedFile &)> beforeCommit;
     };
     std::vector<Entry> m_entries;
 };
@@ -92,6 +98,13 @@ QString StagedTempName(qint64 pid, quint32 counter);
 // The process id in the name of a temporary file of ours (also of older versions,
 // "<target>.<pid>.<n>~"), or of a file QSettings made beside one of them; 0 for other names.
 qint64 StagedFileOwner(const QString &fileName);
+
+// A file written through QSettings, staged all the same: `edit` runs on a QSettings of a copy of
+// the file made elsewhere, and the text it leaves there is written aside. Should the file change
+// before the commit (the unsent mark, another key), the edit is made again on its new text.
+// False (nothing staged) when the file cannot be read or the text not written.
+bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
+                  std::function<void()> afterCommit = {});
 
 // ---- testing ----
 // Called on the committing thread just before each file of a StagedWrites takes its place,

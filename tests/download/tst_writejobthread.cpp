@@ -3,6 +3,7 @@
 #include "configio.h"
 #include "downloadfixture.h"
 #include "profilefiles.h"
+#include "settings.h"
 #include "stagedfile.h"
 #include "writejob.h"
 
@@ -12,6 +13,7 @@
 #include <QtTest>
 #include <csignal>
 #include <functional>
+#include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -65,32 +67,50 @@ QByteArray area(quint8 command, int size) { return SimArea(command).left(size); 
 // What the next start of the program finds: the files copied to a fresh folder, so that no
 // cache of this process answers for them.
 struct OnDisk {
+    QString slot0;        // the name of slot 1
     quint32 stage2x = 0;  // profile 0, DPI stage 2
     int diff = -1;
 };
-OnDisk afterRestart()
+
+void copyTree(const QString &from, const QString &to)
 {
-    QTemporaryDir fresh;
-    const QString from = GetConfigDir();
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
-        const QString to = fresh.path() + "/Configs" + file.mid(from.size());
-        QDir().mkpath(QFileInfo(to).absolutePath());
-        QFile::copy(file, to);
+        const QString target = to + file.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(file, target);
     }
+}
+
+OnDisk afterRestart(const QString &configDir = GetConfigDir())
+{
+    QTemporaryDir fresh;
+    copyTree(configDir, fresh.path() + "/Configs");
     const QString appDir = AppDir();
     SetAppDir(fresh.path());
     DeviceConfig config;
     LoadConfig(config);
-    const OnDisk found{config.profiles[0].dpiInfo[2].x, GetDiff()};
+    const OnDisk found{config.profileFiles[0], config.profiles[0].dpiInfo[2].x, GetDiff()};
     SetAppDir(appDir);
     return found;
 }
 
 QString describe(const char *what, const OnDisk &disk)
 {
-    return QString("%1: disk %2, diff %3").arg(what).arg(disk.stage2x).arg(disk.diff);
+    return QString("%1: %2 at %3, diff %4").arg(what, disk.slot0).arg(disk.stage2x).arg(disk.diff);
+}
+
+// Every file of the folder with its contents.
+QMap<QString, QByteArray> contentsOf(const QString &folder)
+{
+    QMap<QString, QByteArray> contents;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        contents[file.fileName().mid(folder.size())] = file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
+    }
+    return contents;
 }
 
 // The job after a failed one and the files it leaves, once the disk takes writes again.
@@ -101,13 +121,28 @@ QStringList nextJobAndDisk()
             describe("then", afterRestart())};
 }
 
-// A sample configuration on disk (Config/Diff absent), and stage 2 of profile 0 edited from 20 to 77.
-void savedSampleWithEdit()
+// A sample configuration on disk (Config/Diff absent), and stage 2 of profile 0 edited from 20
+// to 77: a value alone, or with slot 1 named "From Conf" as LOAD1 of a .conf gives, or in a
+// profile file that a DPI-stage report rewrote last.
+void savedSampleWithEdit(const QString &edit = "value")
 {
     g_deviceConfig = g_loadedDeviceConfig = sampleConfig();
     SaveConfig(g_deviceConfig);
+    if (edit == "DPI report") {
+        g_deviceConfig.profiles[0].dpi = g_loadedDeviceConfig.profiles[0].dpi = 3;
+        SaveProfileDpi(g_deviceConfig.profileFiles[0], 3);
+    }
     g_deviceConfig.profiles[0].dpiInfo[2].x = 77;
+    if (edit == "new name") {
+        DeviceConfig conf = g_deviceConfig;
+        conf.profileFiles[0] = "From Conf";
+        const QString path = AppDir() + "/load.conf";
+        SaveConfigV2(conf, path);
+        ReadConfig(g_deviceConfig, path);
+    }
 }
+
+QString slotNameAfter(const QString &edit) { return edit == "new name" ? "From Conf" : "Profile 1"; }
 
 QStringList failedJob(const JobOutcome &outcome)
 {
@@ -119,20 +154,28 @@ QStringList failedJob(const JobOutcome &outcome)
             describe("failed", afterRestart())};
 }
 
-const QStringList kFailedThenSent = {
-    "job 6, signalled 1, sent 0, recorded 20", "failed: disk 20, diff 0",
-    "next job 0, mouse 77",                    "then: disk 77, diff 0",
-};
+// A failed save changes no file; the next job sends the edit and saves it.
+QStringList failedThenSent(const QString &edit)
+{
+    return {"job 6, signalled 1, sent 0, recorded 20", "failed: Profile 1 at 20, diff 0", "files unchanged",
+            "next job 0, mouse 77", "then: " + slotNameAfter(edit) + " at 77, diff 0"};
+}
+
+QString unchanged(const QMap<QString, QByteArray> &before)
+{
+    return contentsOf(GetConfigDir()) == before ? "files unchanged" : "files changed";
+}
 
 const char kSizeLimitChild[] = "--size-limited-job";
 
 // Run in a child process (the limit holds for the whole process, root included): the
 // job's files may not grow past 4 KiB, far below a profile file, and SIGXFSZ is ignored so
 // that such a write fails instead of ending the process. Prints the outcome, one line each.
-int sizeLimitedJob()
+int sizeLimitedJob(const QString &edit)
 {
     DownloadFixture fixture;
-    savedSampleWithEdit();
+    savedSampleWithEdit(edit);
+    const QMap<QString, QByteArray> before = contentsOf(GetConfigDir());
     rlimit original{};
     getrlimit(RLIMIT_FSIZE, &original);
     signal(SIGXFSZ, SIG_IGN);
@@ -142,6 +185,7 @@ int sizeLimitedJob()
     const JobOutcome outcome = runJob();
     setrlimit(RLIMIT_FSIZE, &original);
     QStringList lines = failedJob(outcome);
+    lines += unchanged(before);
     lines += nextJobAndDisk();
     QTextStream(stdout) << lines.join('\n') << '\n';
     return 0;
@@ -341,53 +385,125 @@ private slots:
     }
 
     // A save that fails ends the job before its first report: nothing is recorded as
-    // written, the files keep what the mouse holds, and the next job sends the change.
+    // written, no file changes, and the next job sends the change.
     void failedSaveSendsNothing_data()
     {
+        QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("fault");
-        QTest::newRow("Config.ini is a folder") << "folder";
-        QTest::newRow("read-only folders") << "read-only";
-        QTest::newRow("file-size limit") << "size limit";
+        for (const char *edit : {"value", "new name", "DPI report"}) {
+            QTest::addRow("%s, Config.ini is a folder", edit) << edit << "Config.ini folder";
+            QTest::addRow("%s, read-only folders", edit) << edit << "read-only folders";
+            QTest::addRow("%s, file-size limit", edit) << edit << "size limit";
+        }
+        QTest::newRow("new name, a folder in its file's place") << "new name" << "profile folder";
+        QTest::newRow("DPI report, read-only Config.ini") << "DPI report" << "read-only Config.ini";
     }
     void failedSaveSendsNothing()
     {
+        QFETCH(QString, edit);
         QFETCH(QString, fault);
         if (fault == "size limit") {
             QProcess child;
-            child.start(QCoreApplication::applicationFilePath(), {kSizeLimitChild});
+            child.start(QCoreApplication::applicationFilePath(), {kSizeLimitChild, edit});
             QVERIFY(child.waitForFinished(120000));
             QCOMPARE(child.exitCode(), 0);
-            QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed().split('\n'), kFailedThenSent);
+            QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed().split('\n'), failedThenSent(edit));
             return;
         }
-        if (fault == "read-only" && geteuid() == 0)
-            QSKIP("root writes into read-only folders");
+        if (fault.startsWith("read-only") && geteuid() == 0)
+            QSKIP("root writes into read-only files and folders");
         DownloadFixture fixture;
-        savedSampleWithEdit();
+        savedSampleWithEdit(edit);
+        const QMap<QString, QByteArray> before = contentsOf(GetConfigDir());
         const QString config = ConfigIniPath();
         const QString aside = config + ".aside";
+        const QString inTheWay = ProfileFilePath("From Conf");
         const QStringList folders{GetConfigDir(), ProfileFolder()};
-        if (fault == "folder") {
+        const auto readOnly = QFile::ReadOwner | QFile::ExeOwner;
+        const auto writable = readOnly | QFile::WriteOwner;
+        if (fault == "Config.ini folder") {
             QVERIFY(QFile::rename(config, aside));
             QVERIFY(QDir().mkdir(config));
+        } else if (fault == "profile folder") {
+            QVERIFY(QDir().mkdir(inTheWay));
+        } else if (fault == "read-only Config.ini") {
+            QVERIFY(QFile::setPermissions(config, QFile::ReadOwner));
         } else {
             for (const QString &folder : folders)
-                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+                QVERIFY(QFile::setPermissions(folder, readOnly));
         }
         const JobOutcome outcome = runJob();
-        if (fault == "folder") {
+        if (fault == "Config.ini folder") {
             // A copy, as a user would restore it: the rename would keep the time stamp, and
             // QSettings would keep its cache of the folder.
             QVERIFY(QDir().rmdir(config));
             QVERIFY(QFile::copy(aside, config));
             QVERIFY(QFile::remove(aside));
+        } else if (fault == "profile folder") {
+            QVERIFY(QDir().rmdir(inTheWay));
+        } else if (fault == "read-only Config.ini") {
+            QVERIFY(QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner));
         } else {
             for (const QString &folder : folders)
-                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+                QVERIFY(QFile::setPermissions(folder, writable));
         }
         QStringList lines = failedJob(outcome);
+        lines += unchanged(before);
         lines += nextJobAndDisk();
-        QCOMPARE(lines, kFailedThenSent);
+        QCOMPARE(lines, failedThenSent(edit));
+    }
+
+    // A crash at any moment of a job: at each file's turn to take its place, the folder as a
+    // crash would leave it reads as the configuration before the job or after it, under the
+    // unsent mark, and a job started from it sends every section and saves the edit.
+    void crashBetweenWritesLeavesBeforeOrAfter_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("value") << "value" << QStringList{"Profile 1.prof"};
+        QTest::newRow("new name") << "new name" << QStringList{"From Conf.prof", "Config.ini"};
+        QTest::newRow("DPI report") << "DPI report" << QStringList{"Profile 1.prof"};
+    }
+    void crashBetweenWritesLeavesBeforeOrAfter()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QStringList, writes);
+        DownloadFixture fixture;
+        savedSampleWithEdit(edit);
+        const QString before = "Profile 1 at 20, diff 1";
+        const QString after = slotNameAfter(edit) + " at 77, diff 1";
+        QStringList written;
+        std::vector<std::unique_ptr<QTemporaryDir>> crashes;
+        SetBeforeStagedCommitForTesting([&](const QString &target) {
+            written << QFileInfo(target).fileName();
+            crashes.push_back(std::make_unique<QTemporaryDir>());
+            copyTree(AppDir(), crashes.back()->path());
+        });
+        const JobOutcome outcome = runJob();
+        SetBeforeStagedCommitForTesting({});
+        QCOMPARE(outcome.result, 0);
+        QCOMPARE(written, writes);
+        QCOMPARE(describe("done", afterRestart()), "done: " + slotNameAfter(edit) + " at 77, diff 0");
+
+        const QString appDir = AppDir();
+        for (const auto &crash : crashes) {
+            const QString found = describe("crash", afterRestart(crash->path() + "/Configs")).mid(7);
+            QVERIFY2(found == before || found == after, qPrintable(found));
+            SetAppDir(crash->path());
+            LoadConfig(g_deviceConfig);
+            g_loadedDeviceConfig = g_deviceConfig;
+            g_deviceConfig.profileFiles[0] = slotNameAfter(edit);
+            g_deviceConfig.profiles[0].dpiInfo[2].x = 77;
+            SimClearLog();
+            const int next = runJob().result;
+            const int commits = SimWriteCountOf(kCmdCommit);
+            const QString then = describe("then", afterRestart());
+            SetAppDir(appDir);
+            QCOMPARE(next, 0);
+            QCOMPARE(commits, 5);
+            QCOMPARE(quint8(SimDpiStage(2)[1]), quint8(77));
+            QCOMPARE(then, "then: " + slotNameAfter(edit) + " at 77, diff 0");
+        }
     }
 
     // A profile file written aside that cannot take its place while the download runs: the
@@ -421,7 +537,7 @@ private slots:
         SimClearLog();
         QCOMPARE(runJob().result, 0);
         QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
-        QCOMPARE(describe("then", afterRestart()), QString("then: disk 77, diff 0"));
+        QCOMPARE(describe("then", afterRestart()), QString("then: Profile 1 at 77, diff 0"));
     }
 
     // The busy dialog may drop the job as soon as it signalled: deleting it then is safe.
@@ -445,8 +561,8 @@ private slots:
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc == 2 && qstrcmp(argv[1], kSizeLimitChild) == 0)
-        return sizeLimitedJob();
+    if (argc == 3 && qstrcmp(argv[1], kSizeLimitChild) == 0)
+        return sizeLimitedJob(QString::fromUtf8(argv[2]));
     app.setAttribute(Qt::AA_Use96Dpi, true);
     WriteJobTest test;
     QTEST_SET_MAIN_SOURCE_PATH

@@ -3,11 +3,13 @@
 #include "devicedefaults.h"
 #include "profilefiles.h"
 #include "profileio.h"
+#include "stagedfile.h"
 #include "storefixture.h"
 
 #include <QSettings>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -277,6 +279,48 @@ private slots:
         QCOMPARE(SaveConfigWithProfileList(sampleConfig()), kStoreWriteFailed);
         qDeleteAll(g_profileList);
         g_profileList.clear();
+    }
+
+    // A save that fails changes no file: not Config.ini, where a new slot name would name a
+    // file that is not there, nor a profile file QSettings writes.
+    void failedSaveChangesNoFile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("a folder in the new file's place") << "folder";
+        QTest::newRow("read-only profile folder") << "read-only";
+    }
+    void failedSaveChangesNoFile()
+    {
+        QFETCH(QString, fault);
+        if (fault == "read-only" && geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        DeviceConfig config = sampleConfig();
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        {
+            // Another program's key: the profile file is QSettings' to write from now on.
+            QSettings other(ProfileFilePath(config.profileFiles[0]), QSettings::IniFormat);
+            other.setValue("Other/Key", 1);
+        }
+        const QStringList files = savedFiles(config);
+        QMap<QString, QByteArray> before;
+        for (const QString &file : files)
+            QVERIFY(ReadWholeFile(file, before[file]));
+        config.profileFiles[1] = "From Conf";
+        config.profiles[0].dpiInfo[2].x += 1;
+        config.profiles[1].dpiInfo[2].x += 1;
+        const auto writable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        if (fault == "folder")
+            QVERIFY(QDir().mkpath(ProfileFilePath("From Conf")));
+        else
+            QVERIFY(QFile::setPermissions(ProfileFolder(), QFile::ReadOwner | QFile::ExeOwner));
+        QCOMPARE(SaveConfig(config), kStoreWriteFailed);
+        QVERIFY(QFile::setPermissions(ProfileFolder(), writable));
+        for (const QString &file : files) {
+            QByteArray now;
+            QVERIFY(ReadWholeFile(file, now));
+            QVERIFY2(now == before[file], qPrintable(file));
+        }
+        QCOMPARE(QFileInfo(ProfileFilePath("From Conf")).isFile(), false);
     }
 
     // A save leaves the files it would not change alone: Config.ini when only a profile

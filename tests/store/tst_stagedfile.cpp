@@ -3,6 +3,8 @@
 #include "stagedfile.h"
 #include "storefixture.h"
 
+#include <QSettings>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +49,37 @@ private slots:
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(target).constData(), &info), 0);
         QCOMPARE(info.st_mode & 0777, 0640u);
+        QCOMPARE(entries(m_dir->path()), QStringList{"Config.ini"});
+    }
+
+    // An edit QSettings makes reaches the file only at the commit, and a key written into the
+    // file meanwhile (as the unsent mark is) is kept: the edit is made again on the new text.
+    void iniEditStagedOverLaterChanges_data()
+    {
+        QTest::addColumn<bool>("changedMeanwhile");
+        QTest::newRow("unchanged") << false;
+        QTest::newRow("changed before the commit") << true;
+    }
+    void iniEditStagedOverLaterChanges()
+    {
+        QFETCH(bool, changedMeanwhile);
+        const QString target = m_dir->path() + "/Config.ini";
+        QVERIFY(writeFixture(target, "[Config]\nCount=5\nName=old\n"));
+        StagedWrites staged;
+        int committed = 0;
+        QVERIFY(StageIniEdit(
+            target, [](QSettings &settings) { settings.setValue("Config/Name", "new"); }, staged, [&] { ++committed; }));
+        QCOMPARE(contents(target), QByteArray("[Config]\nCount=5\nName=old\n"));
+        if (changedMeanwhile) {
+            StagedFile mark(target);
+            QVERIFY(mark.write("[Config]\nCount=5\nDiff=1\nName=old\n") && mark.commit());
+        }
+        QVERIFY(staged.commit());
+        QCOMPARE(committed, 1);
+        const QSettings settings(target, QSettings::IniFormat);
+        QCOMPARE(settings.value("Config/Name").toString(), QString("new"));
+        QCOMPARE(settings.value("Config/Count").toInt(), 5);
+        QCOMPARE(settings.value("Config/Diff").toInt(), changedMeanwhile ? 1 : 0);
         QCOMPARE(entries(m_dir->path()), QStringList{"Config.ini"});
     }
 
