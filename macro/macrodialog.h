@@ -3,7 +3,9 @@
 // table of the current macro, the key recorder, step editing, the mouse-command tree and the
 // file operations (new, delete, rename, save, import, export). It never talks to the mouse:
 // it writes .MSMACRO files and MACRO_LIST (store/macrofiles), which the buttons page and the
-// download read. The step rules themselves are in macrosteps.h.
+// download read. The step rules themselves are in macrosteps.h. The class lives over files by
+// concern (macrodialog, macrolayout, macrotexts, macrolist, macrorecorder, macrotable,
+// macrostepeditor, macroactions, macroimportexport), each opening with what it holds.
 //
 // Keys are recorded from the program's own window (platform/keycapture): the capture is on
 // from START to STOP, and in edit mode while a key step is selected.

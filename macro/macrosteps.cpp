@@ -42,6 +42,17 @@ QString buttonName(int mask)
 
 bool isSingleButtonMask(int mask) { return mask == 1 || mask == 2 || mask == 4 || mask == 8 || mask == 16; }
 
+constexpr int kRecordedClickDelayMs = 10;
+
+// The delay after each step a tree click inserts; false when the delay type adds none.
+bool clickDelay(int delayType, int defaultDelayMs, int minDelay, MacroStep &delay)
+{
+    if (delayType != 1 && delayType != 2)
+        return false;
+    delay = DelayStep(DelayCountFor(delayType == 1 ? kRecordedClickDelayMs : defaultDelayMs, minDelay));
+    return true;
+}
+
 } // namespace
 
 int EffectiveMinDelay(int minDelay) { return minDelay < 1 ? kFallbackMinDelay : minDelay; }
@@ -93,6 +104,50 @@ MoveView DecodeMove(int dataH, int dataL)
     if (dataH <= 120)
         return {kMoveDown, dataH};
     return {kMoveUp, 256 - dataH};
+}
+
+QVector<MacroStep> TreeButtonSteps(int button, ButtonClick click, int delayType, int defaultDelayMs, int minDelay)
+{
+    MacroStep delay;
+    const bool delays = clickDelay(delayType, defaultDelayMs, minDelay, delay);
+    QVector<MacroStep> steps;
+    for (const bool release : {false, true}) {
+        if (click == (release ? kClickPress : kClickRelease))
+            continue;
+        steps << ButtonStep(button, release);
+        if (delays)
+            steps << delay;
+    }
+    return steps;
+}
+
+QVector<MacroStep> TreeMoveSteps(int direction, int distance, int delayType, int defaultDelayMs, int minDelay)
+{
+    QVector<MacroStep> steps{MoveStep(direction, distance)};
+    MacroStep delay;
+    if (clickDelay(delayType, defaultDelayMs, minDelay, delay))
+        steps << delay;
+    else if (delayType != 0)
+        return {};
+    return steps;
+}
+
+QString NumberedName(const QString &base, const std::function<bool(const QString &)> &taken)
+{
+    QString name = base;
+    for (int n = 2; taken(name); ++n)
+        name = base + QString::asprintf("_%d", n);
+    return name;
+}
+
+QString NewMacroName(const std::function<bool(const QString &)> &taken)
+{
+    QString name;
+    for (int n = 1;; ++n) {
+        name = QString::asprintf("name_%d", n);
+        if (!taken(name))
+            return name;
+    }
 }
 
 bool TableRowFromFileStep(const MacroStep &file, MacroStep &row)

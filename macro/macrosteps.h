@@ -1,8 +1,8 @@
 #pragma once
 // The macro editor's step rules as plain functions: the step table's codes and how rows
-// are built, loaded, recorded, checked and painted. No widget, file or device here; the
-// editor (macrodialog) and its row painter call these. The file format itself lives in
-// store/macrofiles.
+// are built, loaded, recorded, checked and painted, and the names new macros take. No
+// widget, file or device here; the editor (macrodialog) and its row painter call these. The
+// file format itself lives in store/macrofiles.
 //
 // The step table numbers mouse-button steps like key steps: 129 press, 1 release (the file
 // the other way round, SwapButtonStepType).
@@ -12,6 +12,8 @@
 #include <QList>
 #include <QString>
 #include <QVector>
+
+#include <functional>
 
 constexpr int kTableButtonPress = 129;
 constexpr int kTableButtonRelease = 1;
@@ -39,6 +41,22 @@ struct MoveView {
 };
 // How the step editor shows a movement step's bytes.
 MoveView DecodeMove(int dataH, int dataL);
+
+// What a click on the command tree inserts for a mouse button: its press and release (the
+// button's own row), or only the press or only the release (the row's two children).
+enum ButtonClick { kClickPressRelease = 0, kClickPress = 1, kClickRelease = 2 };
+// Each step is followed by a delay while delays are recorded (delay type 1: 10 ms) or the
+// default one is inserted (2: defaultDelayMs); another delay type adds none.
+QVector<MacroStep> TreeButtonSteps(int button, ButtonClick click, int delayType, int defaultDelayMs, int minDelay);
+// A movement row's click: the movement and its delay as above, and nothing at all for a delay
+// type other than 0, 1 and 2.
+QVector<MacroStep> TreeMoveSteps(int direction, int distance, int delayType, int defaultDelayMs, int minDelay);
+
+// The first of base, base_2, base_3, ... that is not taken: a typed name that is taken keeps
+// its text with a number.
+QString NumberedName(const QString &base, const std::function<bool(const QString &)> &taken);
+// A new macro's name: the first of name_1, name_2, ... that is not taken.
+QString NewMacroName(const std::function<bool(const QString &)> &taken);
 
 // The table row a file step loads as; false when the step is skipped.
 bool TableRowFromFileStep(const MacroStep &file, MacroStep &row);

@@ -1,4 +1,5 @@
-// The editor's step rules as tables: recording, loading, release check and painted texts.
+// The editor's step rules as tables: recording, loading, release check, painted texts, the
+// command tree's inserts and the names of new macros.
 #include "macrofixture.h"
 #include "macrosteps.h"
 
@@ -185,6 +186,81 @@ private slots:
         const StepCellPaint cell = StepCell(column, type, type.isEmpty() ? QString() : cellText, h, l, 10);
         QTEST(cell.text, "text");
         QTEST(cell.icon, "icon");
+    }
+
+    void treeButtonSteps_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("click");
+        QTest::addColumn<int>("delayType");
+        QTest::addColumn<int>("defaultDelay");
+        QTest::addColumn<int>("minDelay");
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("left, no delays") << 0 << int(kClickPressRelease) << 0 << 500 << 10 << "129,0,1 1,0,1";
+        QTest::newRow("right, recorded delays")
+            << 2 << int(kClickPressRelease) << 1 << 500 << 10 << "129,0,2 6,0,1 1,0,2 6,0,1";
+        QTest::newRow("middle press down, default 250") << 1 << int(kClickPress) << 2 << 250 << 10 << "129,0,4 6,0,25";
+        QTest::newRow("backward bounce up, default 3000")
+            << 4 << int(kClickRelease) << 2 << 3000 << 10 << "1,0,16 6,1,44";
+        QTest::newRow("recorded 10 ms in a 20 ms unit") << 0 << int(kClickPress) << 1 << 0 << 20 << "129,0,1 6,0,0";
+        QTest::newRow("other delay type adds none") << 3 << int(kClickPressRelease) << 3 << 500 << 10 << "129,0,8 1,0,8";
+    }
+    void treeButtonSteps()
+    {
+        QFETCH(int, button);
+        QFETCH(int, click);
+        QFETCH(int, delayType);
+        QFETCH(int, defaultDelay);
+        QFETCH(int, minDelay);
+        QTEST(describe(TreeButtonSteps(button, ButtonClick(click), delayType, defaultDelay, minDelay)), "steps");
+    }
+
+    void treeMoveSteps_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("distance");
+        QTest::addColumn<int>("delayType");
+        QTest::addColumn<int>("defaultDelay");
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("left 5, no delays") << int(kMoveLeft) << 5 << 0 << 500 << "2,0,251";
+        QTest::newRow("down 120, recorded delays") << int(kMoveDown) << 120 << 1 << 500 << "2,120,0 6,0,1";
+        QTest::newRow("up 7, default 95") << int(kMoveUp) << 7 << 2 << 95 << "2,249,0 6,0,9";
+        QTest::newRow("other delay type inserts nothing") << int(kMoveRight) << 3 << 5 << 500 << "";
+    }
+    void treeMoveSteps()
+    {
+        QFETCH(int, direction);
+        QFETCH(int, distance);
+        QFETCH(int, delayType);
+        QFETCH(int, defaultDelay);
+        QTEST(describe(TreeMoveSteps(direction, distance, delayType, defaultDelay, 10)), "steps");
+    }
+
+    void numberedNames_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("free") << "gun" << QStringList{"gun_2"} << "gun";
+        QTest::newRow("taken") << "gun" << QStringList{"gun"} << "gun_2";
+        QTest::newRow("numbers taken too") << "gun" << QStringList{"gun", "gun_2", "gun_3"} << "gun_4";
+        QTest::newRow("a numbered name numbered again") << "gun_2" << QStringList{"gun_2"} << "gun_2_2";
+    }
+    void numberedNames()
+    {
+        QFETCH(QString, base);
+        QFETCH(QStringList, taken);
+        QTEST(NumberedName(base, [&taken](const QString &name) { return taken.contains(name); }), "name");
+    }
+
+    void newMacroNames()
+    {
+        auto newName = [](const QStringList &taken) {
+            return NewMacroName([&taken](const QString &name) { return taken.contains(name); });
+        };
+        QCOMPARE(newName({}), QString("name_1"));
+        QCOMPARE(newName({"name_1", "name_2"}), QString("name_3"));
+        QCOMPARE(newName({"name_2"}), QString("name_1"));
     }
 };
 

@@ -1,0 +1,106 @@
+// Import and export of .MSMACRO files: copies into and out of the program's macro folder, of
+// the current macro or of the batch's checked ones.
+#include "macrodialog.h"
+
+#include "filenames.h"
+#include "macrodialogparts.h"
+#include "settings.h"
+#include "stagedfile.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+// Replaces `to` only by a complete copy: a failure keeps the old file.
+bool copyReplacing(const QString &from, const QString &to)
+{
+    const QString source = QFileInfo(from).canonicalFilePath();
+    if (!source.isEmpty() && source == QFileInfo(to).canonicalFilePath())
+        return true;  // the file itself
+    return CopyIntoPlace(from, to);
+}
+
+// The macro name of an imported file: its name less a final ".MSMACRO".
+QString importedName(const QString &path)
+{
+    QString name = QFileInfo(path).fileName();
+    if (name.endsWith(kMacroSuffix, Qt::CaseInsensitive))
+        name.chop(int(qstrlen(kMacroSuffix)));
+    return name;
+}
+
+} // namespace
+
+void MacroDialog::importMacros(const QStringList &paths)
+{
+    bool exists = false;
+    bool refused = false;
+    bool added = false;
+    for (const QString &path : paths) {
+        if (path.isEmpty())
+            continue;  // dialog cancelled
+        const QString name = importedName(path);
+        if (!IsSafeFileName(name)) {
+            refused = true;
+            continue;
+        }
+        if (FileExists(MacroFilePath(name)) || ReadMacroList().contains(name)) {
+            exists = true;
+            continue;
+        }
+        if (CountMacros() >= kMacroListSize) {
+            showBox(1, tr("WARNING"), tr("TOO MANY MACROS TO BE CREATE!"));
+            break;
+        }
+        if (!copyReplacing(path, MacroFilePath(name))) {
+            showWriteFailure();
+            break;
+        }
+        AddMacroToList(name);
+        added = true;
+        if (!m_batchMode) {
+            m_pNameEdit->setText(name);
+            LoadMacroFile();
+        }
+    }
+    if (refused)
+        showBox(2, tr("Warning"), tr("Please input file name."));
+    if (exists)
+        showBox(2, tr("Warning"), tr("Macro Exist!"));
+    if (added && m_batchMode)
+        FillMacroList();
+}
+
+void MacroDialog::exportMacro(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QString name = currentListName();
+    if (!IsSafeFileName(name) || !copyReplacing(MacroFilePath(name), path))
+        showWriteFailure();
+}
+
+// A file of the same name in the folder is kept; the macros not written are named once.
+void MacroDialog::exportCheckedMacros(const QString &directory)
+{
+    if (directory.isEmpty())
+        return;
+    QStringList notWritten;
+    for (int row = 0; row < m_pList->count(); ++row) {
+        QListWidgetItem *item = m_pList->item(row);
+        auto *box = qobject_cast<QCheckBox *>(m_pList->itemWidget(item));
+        if (!box || !box->isChecked())
+            continue;
+        const QString name = rowName(item);
+        const QString target = QDir(directory).filePath(name + kMacroSuffix);
+        if (!IsSafeFileName(name) || QFileInfo::exists(target) || !CopyIntoPlace(MacroFilePath(name), target))
+            notWritten << name;
+    }
+    if (!notWritten.isEmpty())
+        showBox(2, tr("Warning"), tr("These macros were not written: %1").arg(notWritten.join(", ")));
+}
