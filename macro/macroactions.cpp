@@ -196,14 +196,7 @@ void MacroDialog::GunSet()
     const QString name = NumberedName(typed, hasMacroFile);
     if (refuseName(name))  // a numbered name can outgrow the limit
         return;
-    m_pRecordDelayCheck->setChecked(true);
-    m_pDefaultDelayCheck->setChecked(false);
-    for (KestPushButton *loop : m_pLoopButtons)
-        loop->setButtonChecked(false);
-    m_delayType = 1;
-    ClearStepTable();
-    m_pDefaultDelayEdit->setText("10");
-    m_pLoopCountEdit->setText("1");
+    resetEditorFields(1);  // a gun file records its delays
     m_pNameEdit->setText(name);
     if (!dialog.saveGunFile(name)) {
         showWriteFailure();  // nothing registered
@@ -214,6 +207,19 @@ void MacroDialog::GunSet()
     LoadMacroFile();
 }
 
+// The editor as a new macro starts: no steps, no loop mode, the default delay and count.
+void MacroDialog::resetEditorFields(int delayType)
+{
+    m_pRecordDelayCheck->setChecked(delayType == 1);
+    m_pDefaultDelayCheck->setChecked(false);
+    for (KestPushButton *loop : m_pLoopButtons)
+        loop->setButtonChecked(false);
+    m_delayType = delayType;
+    ClearStepTable();
+    m_pDefaultDelayEdit->setText("10");
+    m_pLoopCountEdit->setText("1");
+}
+
 void MacroDialog::NewMacro()
 {
     if (CountMacros() > kMacroListSize - 1) {
@@ -222,14 +228,7 @@ void MacroDialog::NewMacro()
     }
     const QStringList listed = ReadMacroList();
     const QString name = NewMacroName(takenByFileOrList(listed));
-    m_pRecordDelayCheck->setChecked(false);
-    m_pDefaultDelayCheck->setChecked(false);
-    for (KestPushButton *loop : m_pLoopButtons)
-        loop->setButtonChecked(false);
-    m_delayType = 0;
-    ClearStepTable();
-    m_pDefaultDelayEdit->setText("10");
-    m_pLoopCountEdit->setText("1");
+    resetEditorFields(0);
     QString path = name;
     if (!SaveMacroFile(path)) {
         showWriteFailure();

@@ -209,6 +209,7 @@ private:
     int showBox(int kind, const QString &heading, const QString &message);
     void showWriteFailure();
     void showStoredDistance(int distance);
+    void resetEditorFields(int delayType);
     bool refuseName(const QString &name);
     void applyLoadedSettings(const MacroFile &macro);
 

@@ -62,6 +62,7 @@ private slots:
         env.remove("QT_MESSAGE_PATTERN");
         QProcess program;
         program.setProcessEnvironment(env);
+        program.setReadChannel(QProcess::StandardError);  // what waitForReadyRead waits for
         program.start(install.path() + "/program", QStringList());
         QVERIFY(program.waitForStarted());
         // The battery thread starts after the receiver was enumerated.
