@@ -31,8 +31,8 @@ public:
     // The temporary file while there is one: read it back before the commit.
     QString writtenPath() const { return QFile::decodeName(m_tempName); }
     // The whole text into a new temporary file in the target's folder (made when missing; the
-    // linked file's folder for a link), with the target's permissions. False (and no temporary file left) when it could not be created
-    // or written, or when the target may not be written.
+    // linked file's folder for a link), with the target's permissions. False (and no temporary
+    // file left) when it could not be created or written, or when the target may not be written.
     bool write(const QByteArray &text);
     // Puts the written file in the target's place. Its time stamp is made later than the
     // replaced file's, so that QSettings, which tells files apart by size and time, reads the
@@ -99,8 +99,8 @@ QString StagedTempName(qint64 pid, quint32 counter);
 // "<target>.<pid>.<n>~"), or of a file QSettings made beside one of them; 0 for other names.
 qint64 StagedFileOwner(const QString &fileName);
 
-// A file written through QSettings, staged all the same: `edit` runs on a QSettings of a copy of
-// the file made elsewhere, and the text it leaves there is written aside. Should the file change
+// A file written through QSettings, staged all the same: `edit` runs on a QSettings of a
+// temporary copy of the file beside it, and the text it leaves there is written aside. Should the file change
 // before the commit (the unsent mark, another key), the edit is made again on its new text.
 // False (nothing staged) when the file cannot be read or the text not written.
 bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
