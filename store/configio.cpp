@@ -53,13 +53,12 @@ void usableNames(const DeviceConfig &config, QString (&names)[kProfileCount])
     MakeSlotNamesUsable(names);
 }
 
-// Writes the nine byte keys and the slot names; gives back the names the profiles go under.
-void writeConfigGroup(QSettings &settings, const DeviceConfig &config, QString (&names)[kProfileCount])
+// Writes the nine byte keys and the slot names (usableNames of the configuration).
+void writeConfigGroup(QSettings &settings, const DeviceConfig &config, const QString (&names)[kProfileCount])
 {
     for (const ConfigByteKey &entry : kConfigSensorKeys)
         writeByte(settings, entry, config);
     writeByte(settings, kConfigCountKey, config);
-    usableNames(config, names);
     for (int i = 0; i < kProfileCount; ++i)
         settings.setValue(ProfileSlotKey(i), names[i]);
 }
@@ -129,10 +128,7 @@ int StageConfig(const DeviceConfig &config, StagedWrites &staged)
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     if (holdsConfigGroup(QSettings(ConfigIniPath(), QSettings::IniFormat), config, names))
         return kStoreOk;
-    const auto edit = [config](QSettings &settings) {
-        QString written[kProfileCount];
-        writeConfigGroup(settings, config, written);
-    };
+    const auto edit = [config, names](QSettings &settings) { writeConfigGroup(settings, config, names); };
     if (!StageIniEdit(ConfigIniPath(), edit, staged)) {
         staged = StagedWrites();
         return kStoreWriteFailed;
@@ -145,6 +141,7 @@ int SaveConfigV2(const DeviceConfig &config, const QString &path)
 {
     QSettings settings(path, QSettings::IniFormat);
     QString names[kProfileCount];
+    usableNames(config, names);
     writeConfigGroup(settings, config, names);
     for (int i = 0; i < kProfileCount; ++i)
         WriteProfileGroup(settings, ProfileGroupName(i), config.profiles[i], LedTimes::Excluded);
