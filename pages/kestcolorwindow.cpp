@@ -279,9 +279,7 @@ void KestColorWindow::applyScale(double scale)
     for (KestSlider *slider : {m_pSleepSlider, m_pBrightnessSlider, m_pSpeedSlider})
         slider->setStyleSheet(sheet);
     m_pLightOffBox->setStyleSheet(SkinCheckBoxStyleSheet(scale));
-    for (KestAction *action : m_pActions)
-        applyConfiguredFont(action);
-    FitMenuTexts(m_pEffectMenu);
+    FitMenuTexts(m_pEffectMenu);  // the entries' font too, at the new scale
     if (m_pRecord)
         showEffectControls(m_pRecord->LedMode);
 }
