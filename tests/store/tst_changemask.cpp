@@ -98,6 +98,7 @@ private slots:
             c.profiles[1].dpiInfo[7].x = 99;
             c.profiles[1].buttonInfo[0].Fun = 3;
         }) << 6 << false;
+        QTest::newRow("stage 3 Y alone") << Change([](DeviceConfig &c) { c.profiles[1].dpiInfo[3].y = 99; }) << 2 << false;
         QTest::newRow("button step") << Change([](DeviceConfig &c) { c.profiles[1].buttonInfo[41].keyInfo[62].H = 1; })
                                      << 4 << false;
         QTest::newRow("button of another profile") << Change([](DeviceConfig &c) { c.profiles[0].buttonInfo[0].Fun = 3; })
@@ -126,6 +127,8 @@ private slots:
             << Change([](DeviceConfig &c) { c.ProfileID = 200; }) << 1 << true;
         QTest::newRow("light mode out of range in both")
             << Change([](DeviceConfig &c) { c.profiles[1].LedMode = 250; }) << 1 << true;
+        QTest::newRow("light mode one past the table in both")
+            << Change([](DeviceConfig &c) { c.profiles[1].LedMode = 14; }) << 1 << true;
     }
     void sections()
     {
