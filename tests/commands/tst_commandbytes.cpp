@@ -348,6 +348,8 @@ private slots:
         QTest::newRow("single key mouse button") << button(kFunSingleKey, 240) << 0 << 0 << hex("90000000");
         QTest::newRow("combo Ctrl+C") << combo({224, 6, 6, 224}) << 0 << 0 << hex("8f010600");
         QTest::newRow("combo Shift+Alt+A") << combo({225, 226, 4, 4, 226, 225}) << 0 << 0 << hex("8f060400");
+        QTest::newRow("combo RShift+A") << combo({229, 4, 4, 229}) << 0 << 0 << hex("8f020400");
+        QTest::newRow("combo RAlt+A") << combo({230, 4, 4, 230}) << 0 << 0 << hex("8f040400");
         QTest::newRow("combo RCtrl+RWin+Z") << combo({228, 231, 29, 29, 231, 228}) << 0 << 0 << hex("8f091d00");
         QTest::newRow("combo last key wins") << combo({4, 4, 6, 6}) << 0 << 0 << hex("8f000600");
         QTest::newRow("combo unknown usage is a key") << combo({50, 50}) << 0 << 0 << hex("8f003200");
