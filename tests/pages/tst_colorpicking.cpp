@@ -120,9 +120,25 @@ private slots:
     }
 
     // A drag changes the boxes and the hex text at every step, and ends with one ApplyColor;
-    // the hue gradient is not drawn again while only saturation and value change.
+    // the hue gradient is not drawn again while only saturation and value change. A drag
+    // that leaves the square ends on its edge.
+    void dragOnTheSquare_data()
+    {
+        QTest::addColumn<QPoint>("end");
+        QTest::addColumn<int>("saturation");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("hex");
+        QTest::newRow("top left") << QPoint(0, 0) << 0 << 255 << QColor(255, 255, 255) << "ffffff";
+        QTest::newRow("below and beyond") << QPoint(170, 200) << 255 << 0 << QColor(0, 0, 0) << "000000";
+    }
     void dragOnTheSquare()
     {
+        QFETCH(QPoint, end);
+        QFETCH(int, saturation);
+        QFETCH(int, value);
+        QFETCH(QColor, colour);
+        QFETCH(QString, hex);
         KestColorArea dialog(nullptr, 1.0);
         dialog.setColor(QColor(255, 0, 0));
         dialog.show();
@@ -130,16 +146,17 @@ private slots:
         QSignalSpy applies(&dialog, &KestColorArea::ApplyColor);
         const int builds = dialog.m_pSquare->colorPixmapBuilds();
         QTest::mousePress(dialog.m_pSquare, Qt::LeftButton, Qt::NoModifier, QPoint(64, 64));
-        QMouseEvent move(QEvent::MouseMove, QPointF(0, 0), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(end), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(dialog.m_pSquare, &move);
-        QTest::mouseRelease(dialog.m_pSquare, Qt::LeftButton, Qt::NoModifier, QPoint(0, 0));
+        QTest::mouseRelease(dialog.m_pSquare, Qt::LeftButton, Qt::NoModifier, end);
         QCOMPARE(changes.count(), 2);
         QCOMPARE(applies.count(), 1);
         QCOMPARE(dialog.m_pSquare->colorPixmapBuilds(), builds);
-        // Top left: no saturation, full value.
-        QCOMPARE(dialog.m_pSBox->value(), 0);
-        QCOMPARE(dialog.m_pVBox->value(), 255);
-        QCOMPARE(dialog.m_pHexEdit->text(), QString("ffffff"));
+        QCOMPARE(dialog.m_pSBox->value(), saturation);
+        QCOMPARE(dialog.m_pVBox->value(), value);
+        QVERIFY(dialog.chosenColor().isValid());
+        QCOMPARE(dialog.chosenColor().toRgb(), colour);
+        QCOMPARE(dialog.m_pHexEdit->text(), hex);
         QCOMPARE(changes.count(), 2);
         // A hue change does draw it.
         QTest::mouseClick(dialog.m_pHueBar, Qt::LeftButton, Qt::NoModifier, QPoint(5, 7 + 64));
