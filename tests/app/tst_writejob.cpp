@@ -408,6 +408,74 @@ private slots:
         QCOMPARE(boxesWhileUp, 1);
         QCOMPARE(g_warningShown, quint8(0));
     }
+
+    // A cable plugged in while the window runs is taken up to the release maximum.
+    void cableReleaseRangeOnHotplug_data()
+    {
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("release at the maximum") << 0x0105 << true;
+        QTest::newRow("release above the maximum") << 0x0104 << false;
+    }
+    void cableReleaseRangeOnHotplug()
+    {
+        QFETCH(int, maximum);
+        QFETCH(bool, taken);
+        startWindow();
+        DeviceEntry &row = g_deviceTable.entries[0];
+        row.wiredReleaseMin = 0x0100;
+        row.wiredReleaseMax = maximum;
+        SimSetReleaseNumber(SimLink::Cable, 0x0105);
+        SimPlugCable();
+        QCoreApplication::sendPostedEvents();  // the cable's announcements
+        QCOMPARE(row.foundC, taken ? 1 : 0);
+        QCOMPARE(row.foundD, taken ? 1 : 0);
+        QCOMPARE(WiredCommandHandle != nullptr, taken);
+        QVERIFY(DongleCommandHandle != nullptr);
+    }
+
+    // Two models, the receiver's and the cable's, both present: the current one leaving
+    // switches to the other and opens it; the other one leaving leaves the current one open
+    // as it was.
+    void secondModelOnUnplug_data()
+    {
+        QTest::addColumn<int>("unplugged");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("current one unplugged") << int(SimLink::Receiver) << "Other Mouse";
+        QTest::newRow("other one unplugged") << int(SimLink::Cable) << "Test Mouse";
+    }
+    void secondModelOnUnplug()
+    {
+        QFETCH(int, unplugged);
+        QFETCH(QString, current);
+        startWindow();
+        DeviceEntry &receiverModel = g_deviceTable.entries[0];
+        DeviceEntry &cableModel = g_deviceTable.entries[1];
+        cableModel = receiverModel;
+        cableModel.modelName = "Other Mouse";
+        cableModel.dongleVid = cableModel.donglePid = 0;
+        cableModel.foundA = cableModel.foundB = 0;
+        cableModel.pathA = cableModel.pathB = std::string();
+        receiverModel.wiredVid = receiverModel.wiredPid = 0;
+        g_deviceTable.count = 2;
+        SimPlugCable();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(m_window->m_iConnectedCount, 2);
+        QCOMPARE(GetCurrentProductName(), QString("Test Mouse"));
+
+        const SimLink gone = SimLink(unplugged);
+        const SimLink remaining = gone == SimLink::Receiver ? SimLink::Cable : SimLink::Receiver;
+        SimClearLog();
+        SimPlug(gone, false);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(m_window->m_iConnectedCount, 1);
+        QCOMPARE(GetCurrentProductName(), current);
+        QVERIFY((remaining == SimLink::Cable ? WiredCommandHandle : DongleCommandHandle).load() != nullptr);
+        for (const SimLogEntry &entry : SimLog()) {
+            const bool remainingPath = entry.path == SimMousePath(remaining) || entry.path == SimCommandPath(remaining);
+            QVERIFY(entry.call != SimCall::Close || !remainingPath);
+        }
+    }
 };
 
 QTEST_MAIN(WriteJobTest)
