@@ -92,10 +92,8 @@ private slots:
         QVERIFY(g_deviceConfig.profiles[0].dpiInfo[1].x != before);
         QCOMPARE(g_deviceConfig.profiles[0].pollrate, quint8(2));
         QCOMPARE(SimReportRate(0), quint8(2));
-        const DpiInfo &stage = g_deviceConfig.profiles[0].dpiInfo[1];
-        quint8 pairs[4];
-        EncodeDpiStage(GetMouseSensor(), stage.x, stage.y, g_batteryExtra, pairs);
-        QCOMPARE(SimDpiStage(1).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+        // X one step above the bar's minimum, Y held at it: 2 and 1, codes 4 and 2 on sensor 3325.
+        QCOMPARE(SimDpiStage(1).mid(1), QByteArray::fromHex("04000200"));
         QCOMPARE(GetDiff(), 0);
     }
 
@@ -112,9 +110,7 @@ private slots:
         const DpiInfo &stage = g_deviceConfig.profiles[0].dpiInfo[1];
         QCOMPARE(stage.x, 50u);
         QCOMPARE(stage.y, 1u);
-        quint8 pairs[4];
-        EncodeDpiStage(GetMouseSensor(), 50, 1, g_batteryExtra, pairs);
-        QCOMPARE(SimDpiStage(1).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+        QCOMPARE(SimDpiStage(1).mid(1), QByteArray::fromHex("73000200"));  // codes 115 and 2
     }
 
     // OK used to start the job without the pages' values.
@@ -252,11 +248,8 @@ private slots:
         g_deviceConfig.profiles[2].buttonInfo[40].Fun = kFunBack;  // as the buttons page would
         apply();
         QCOMPARE(watcher.texts, QStringList());
-        const DpiInfo &stage = g_deviceConfig.profiles[2].dpiInfo[1];
-        QVERIFY(stage.x != g_deviceConfig.profiles[0].dpiInfo[1].x);
-        quint8 pairs[4];
-        EncodeDpiStage(GetMouseSensor(), stage.x, stage.y, g_batteryExtra, pairs);
-        QCOMPARE(SimDpiStage(1).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+        QVERIFY(g_deviceConfig.profiles[2].dpiInfo[1].x != g_deviceConfig.profiles[0].dpiInfo[1].x);
+        QCOMPARE(SimDpiStage(1).mid(1), QByteArray::fromHex("04000200"));  // profile 2's moved stage: X 2, Y 1
         QCOMPARE(quint8(SimArea(kCmdButtonTable)[2 + 4 * kWheelUpSlot]), quint8(0x84));
         QCOMPARE(quint8(SimArea(kCmdSettingsBlock)[6]), quint8(2));
     }
@@ -276,15 +269,9 @@ private slots:
         m_window->m_pSlotActions[3]->trigger();
         apply();
         QCOMPARE(watcher.texts, QStringList());
-        const ProfileRecord &three = g_deviceConfig.profiles[3];
-        quint8 pairs[4];
-        EncodeDpiStage(GetMouseSensor(), 40, 40, g_batteryExtra, pairs);
-        QCOMPARE(SimDpiStage(0).mid(1), QByteArray(reinterpret_cast<const char *>(pairs), 4));
+        QCOMPARE(SimDpiStage(0).mid(1), QByteArray::fromHex("5c005c00"));  // 40 and 40: code 92 twice
         QCOMPARE(quint8(SimArea(kCmdButtonTable)[2 + 4 * kWheelDownSlot]), quint8(0x85));
-        quint8 table[kLightingTableSize];
-        BuildLightingTable(three, table);
-        QCOMPARE(SimArea(kCmdLightingTable).left(kLightingTableSize),
-                 QByteArray(reinterpret_cast<const char *>(table), kLightingTableSize));
+        QCOMPARE(SimArea(kCmdLightingTable).mid(8, 5), QByteArray::fromHex("8001020301"));  // steady, in 1 2 3
     }
 
     // Sleep time is the mouse's own, kept in profile 0: it goes whichever profile is current.

@@ -191,20 +191,6 @@ int sizeLimitedJob(const QString &edit)
     return 0;
 }
 
-// The memory a set of reports leaves in the mouse: each data report at its address.
-QByteArray memoryOf(const ReportList &reports, int size)
-{
-    QByteArray memory(size, '\0');
-    for (const CommandReport &report : reports) {
-        if (report.bytes[kMarkerOffset] == kMarkerClosing)
-            continue;
-        const int address = report.bytes[kAddressOffset] | (report.bytes[kAddressOffset + 1] << 8);
-        for (int i = 0; i < report.bytes[kLengthOffset] && address + i < size; ++i)
-            memory[address + i] = char(report.bytes[kDataOffset + i]);
-    }
-    return memory;
-}
-
 } // namespace
 
 class WriteJobTest : public QObject {
@@ -242,9 +228,9 @@ private slots:
         QCOMPARE(g_loadedDeviceConfig.profiles[0].dpiInfo[2].x, 77u);
     }
 
-    // Each failure gives its code, makes the next job send every section, and that job,
-    // with nothing changed meanwhile, leaves the mouse holding the working configuration.
-    void failureThenFullResend_data()
+    // Each failure gives its code and makes the next job, with nothing changed meanwhile,
+    // send every section whole (their bytes are the builders' tests').
+    void failureThenEverySectionResent_data()
     {
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("result");
@@ -254,7 +240,7 @@ private slots:
         QTest::newRow("write fails, in the DPI stages") << Fault([] { SimSetFault(SimFault::WriteFails, 12); }) << 4;
         QTest::newRow("unplugged in the lighting") << Fault([] { SimSetFault(SimFault::UnplugOnWrite, 22); }) << 4;
     }
-    void failureThenFullResend()
+    void failureThenEverySectionResent()
     {
         QFETCH(Fault, fault);
         QFETCH(int, result);
@@ -282,14 +268,14 @@ private slots:
         QCOMPARE(SimWriteCountOf(kCmdBeginEnd), 2);
         QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
 
-        const DeviceConfig &working = g_deviceConfig;
-        QCOMPARE(area(kCmdSettingsBlock, 128), memoryOf(BuildSettingsBlockReports(working, 0, 0), 128));
-        QCOMPARE(area(kCmdDpiStages, 128), memoryOf(BuildDpiStageReports(working.profiles[0], 8, kFixtureSensor, 0), 128));
-        QCOMPARE(area(kCmdLightingTable, 128), memoryOf(BuildLightingReports(working.profiles[0]), 128));
-        QCOMPARE(area(kCmdButtonTable, 128), memoryOf(BuildButtonTableReports(g_buttonTableImage), 128));
+        // Reports of each section, closings included: settings 2, buttons 7, DPI stages 10,
+        // lighting 5, macros 11 (one block).
+        QCOMPARE(SimWriteCountOf(kCmdSettingsBlock), 2);
+        QCOMPARE(SimWriteCountOf(kCmdButtonTable), 7);
+        QCOMPARE(SimWriteCountOf(kCmdDpiStages), 10);
+        QCOMPARE(SimWriteCountOf(kCmdLightingTable), 5);
+        QCOMPARE(SimWriteCountOf(0x05), 11);
         QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 5]), quint8(0x9D));  // the macro button
-        QCOMPARE(area(0x05, kMacroMemorySize),
-                 QByteArray(reinterpret_cast<const char *>(MacroMemoryImage), kMacroMemorySize));
         QCOMPARE(quint8(area(0x05, 3)[1]), quint8(20));  // the macro's first key
     }
 
@@ -298,14 +284,19 @@ private slots:
     void currentProfileTables_data()
     {
         QTest::addColumn<QString>("product");
-        QTest::addColumn<int>("lightingProfile");
-        QTest::newRow("one lighting per profile") << "Test Mouse" << 2;
-        QTest::newRow("4671") << "4671" << 0;
+        QTest::addColumn<QByteArray>("colourEntries");
+        QTest::addColumn<int>("effect");
+        // Steady red, then breathing in blue (profile 2) or in no colour (profile 0); light
+        // mode 2 is effect 3, mode 1 effect 2.
+        QTest::newRow("one lighting per profile")
+            << "Test Mouse" << QByteArray::fromHex("80ff000001000200" "800000ff01000403") << 3;
+        QTest::newRow("4671") << "4671" << QByteArray::fromHex("80ff000001000200" "8000000001000403") << 2;
     }
     void currentProfileTables()
     {
         QFETCH(QString, product);
-        QFETCH(int, lightingProfile);
+        QFETCH(QByteArray, colourEntries);
+        QFETCH(int, effect);
         DownloadFixture fixture;
         SetCurrentProductName(product);
         g_loadedDeviceConfig = DeviceConfig();
@@ -321,12 +312,13 @@ private slots:
         two.ledModes[2].RGB = QColor(0, 0, 255);
         QCOMPARE(runJob().result, 0);
 
-        const DeviceConfig &working = g_deviceConfig;
-        const ProfileRecord &lighting = working.profiles[lightingProfile];
-        QCOMPARE(area(kCmdDpiStages, 128), memoryOf(BuildDpiStageReports(two, 8, kFixtureSensor, 0), 128));
-        QCOMPARE(area(kCmdLightingTable, 128), memoryOf(BuildLightingReports(lighting), 128));
+        // Eight stages of profile 2, X and Y little-endian: 10 + 5 per stage, stage 3 X 200.
+        QCOMPARE(area(kCmdDpiStages, 41), QByteArray::fromHex("08"
+                                                              "010a000a00" "010f000f00" "0114001400" "01c8001900"
+                                                              "011e001e00" "0123002300" "0128002800" "012d002d00"));
+        QCOMPARE(area(kCmdLightingTable, 128).mid(8, 16), colourEntries);
         QCOMPARE(quint8(area(kCmdSettingsBlock, 19)[17]), quint8(3));
-        QCOMPARE(quint8(area(kCmdSettingsBlock, 19)[18]), DeviceEffectNumber(lighting.LedMode));
+        QCOMPARE(int(area(kCmdSettingsBlock, 19)[18]), effect);
         QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 1]), quint8(0x84));
         QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 5]), quint8(0));  // profile 0's macro button
         QCOMPARE(quint8(area(kCmdButtonTable, 128)[2 + 4 * 6]), quint8(0x9D));
