@@ -224,5 +224,5 @@ private:
     bool m_batchMode = false;
     bool m_mouseActionMode = false;
     QPixmap m_pixmaps[2];
-    QString m_currentMacroName;
+    QString m_currentMacroName;  // the macro the editor shows: loaded, new or renamed
 };

@@ -67,10 +67,12 @@ void MacroDialog::applyLoadedSettings(const MacroFile &macro)
 void MacroDialog::LoadMacroFile()
 {
     if (m_pList->count() == 0) {
+        m_currentMacroName.clear();
         m_pNameEdit->setText(QString());
         return;
     }
     const QString name = currentListName();
+    m_currentMacroName = name;
     m_pNameEdit->setText(name);
     const MacroFile macro = ReadMacroFile(name);
     applyLoadedSettings(macro);
@@ -117,9 +119,12 @@ void MacroDialog::RemoveMacroFromList(const QString &name)
 void MacroDialog::FillMacroList()
 {
     m_pList->clear();
+    int shownRow = -1;
     for (const QString &name : ReadMacroList()) {
         if (name.isEmpty())
             continue;
+        if (shownRow < 0 && name == m_currentMacroName)
+            shownRow = m_pList->count();
         if (!m_batchMode) {
             m_pList->addItem(name);
             continue;
@@ -130,8 +135,15 @@ void MacroDialog::FillMacroList()
         box->setStyleSheet("QCheckBox{color:rgb(255,255,255)}");
         m_pList->setItemWidget(item, box);
     }
-    if (!m_pList->currentItem() && m_pList->count() > 0)
+    // DELETE, SAVE and the rest take the current row: it stays the macro the editor shows,
+    // and when that one is no longer listed the editor shows the first row instead.
+    if (shownRow >= 0) {
+        m_pList->setCurrentRow(shownRow);
+        return;
+    }
+    if (m_pList->count() > 0)
         m_pList->setCurrentRow(0);
+    LoadMacroFile();
 }
 
 QString MacroDialog::rowName(const QListWidgetItem *item) const
@@ -146,8 +158,4 @@ QString MacroDialog::currentListName() const { return rowName(m_pList->currentIt
 
 int MacroDialog::MacroListCount() const { return m_pList->count(); }
 
-void MacroDialog::itemClicked(const QModelIndex &index)
-{
-    m_currentMacroName = rowName(m_pList->item(index.row()));
-    LoadMacroFile();
-}
+void MacroDialog::itemClicked(const QModelIndex &) { LoadMacroFile(); }
