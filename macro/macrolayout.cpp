@@ -89,7 +89,9 @@ void MacroDialog::buildWidgets()
     m_pList->setObjectName("macroList");
     m_pList->setViewMode(QListView::ListMode);
     m_pList->setFocusPolicy(Qt::NoFocus);
-    connect(m_pList, &QListWidget::clicked, this, &MacroDialog::itemClicked);
+    // A row is loaded as it is pressed, and a drag cannot move the current row away from it.
+    connect(m_pList, &QListWidget::pressed, this, &MacroDialog::itemClicked);
+    m_pList->viewport()->installEventFilter(this);
 
     m_pTree = new KestTreeWidget(this);
     m_pTree->setObjectName("macroCommandTree");

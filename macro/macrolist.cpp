@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QStandardItemModel>
 #include <QTableView>
 
@@ -159,3 +160,13 @@ QString MacroDialog::currentListName() const { return rowName(m_pList->currentIt
 int MacroDialog::MacroListCount() const { return m_pList->count(); }
 
 void MacroDialog::itemClicked(const QModelIndex &) { LoadMacroFile(); }
+
+// Mouse moves with a button held would make the row under the pointer current without
+// loading it; the list has nothing to drag.
+bool MacroDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pList->viewport() && event->type() == QEvent::MouseMove
+        && static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton)
+        return true;
+    return QWidget::eventFilter(watched, event);
+}

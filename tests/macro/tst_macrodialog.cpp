@@ -391,7 +391,8 @@ private slots:
                      {"delete, batch on and off", "imported_one"},
                      {"gun set in batch", "recoil"},
                      {"language change in batch", "m02"},
-                     {"shown macro unlisted, batch on and off", "Copy Paste"}};  // the first row loaded
+                     {"shown macro unlisted, batch on and off", "Copy Paste"},  // the first row loaded
+                     {"drag from row to row", "imported_one"}};                 // the row pressed
         for (const auto &c : cases) {
             QTest::newRow(qPrintable(QString("%1, DELETE").arg(c.refill))) << c.refill << false << c.target;
             QTest::newRow(qPrintable(QString("%1, SAVE").arg(c.refill))) << c.refill << true << c.target;
@@ -459,6 +460,14 @@ private slots:
             g_langId = 1;
             dialog.UpdateLanguage();
             batch->click();
+        } else if (refill == "drag from row to row") {
+            QWidget *rows = dialog.m_pList->viewport();
+            const QPoint from = dialog.m_pList->visualItemRect(dialog.m_pList->item(2)).center();
+            const QPoint to = dialog.m_pList->visualItemRect(dialog.m_pList->item(0)).center();
+            QTest::mousePress(rows, Qt::LeftButton, {}, from);
+            QMouseEvent move(QEvent::MouseMove, to, rows->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(rows, &move);
+            QTest::mouseRelease(rows, Qt::LeftButton, {}, to);
         } else {
             RemoveFromMacroList("m02");
             batch->click();
