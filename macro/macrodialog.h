@@ -80,6 +80,7 @@ public:
     void SetEditingEnabled(bool enable, bool stepEdit);
     void SetBatchControlsEnabled(bool enable);
     void ShowCommandTree(bool show);
+    // The macro list with its batch check boxes, and the page's scroll bars, at the current scale.
     void ApplyListStyle();
     void ApplyMenuStyle();
     // Not used by the editor.

@@ -356,6 +356,12 @@ void MacroDialog::ApplyListStyle()
     m_pList->verticalScrollBar()->setStyleSheet(narrowBar);
     m_pTree->verticalScrollBar()->setStyleSheet(narrowBar);
     m_pTable->verticalScrollBar()->setStyleSheet(ScrollBarStyleSheet(s, 20, c));
+    // Batch mode's boxes: the skin's indicator, which shows on the dark rows ticked or not.
+    const QString boxStyle = SkinCheckBoxStyleSheet(s) + "QCheckBox{color:rgb(255,255,255)}";
+    for (int row = 0; row < m_pList->count(); ++row) {
+        if (QWidget *box = m_pList->itemWidget(m_pList->item(row)))
+            box->setStyleSheet(boxStyle);
+    }
 }
 
 void MacroDialog::ApplyMenuStyle()

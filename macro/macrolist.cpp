@@ -132,10 +132,10 @@ void MacroDialog::FillMacroList()
         }
         auto *item = new QListWidgetItem(m_pList);
         item->setData(Qt::UserRole, name);
-        auto *box = new QCheckBox(name);
-        box->setStyleSheet("QCheckBox{color:rgb(255,255,255)}");
-        m_pList->setItemWidget(item, box);
+        m_pList->setItemWidget(item, new QCheckBox(name));
     }
+    if (m_batchMode)
+        ApplyListStyle();  // the boxes' look
     // DELETE, SAVE and the rest take the current row: it stays the macro the editor shows,
     // and when that one is no longer listed the editor shows the first row instead.
     if (shownRow >= 0) {
