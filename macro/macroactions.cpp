@@ -203,7 +203,6 @@ void MacroDialog::GunSet()
         return;
     }
     AddMacroToList(name);
-    m_currentMacroName = name;
     LoadMacroFile();
 }
 

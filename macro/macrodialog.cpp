@@ -24,9 +24,8 @@ MacroDialog::MacroDialog(QWidget *parent) : QWidget(parent)
     setStyleSheet("background-color: rgba(33,35,35,0.5)");
     m_minDelay = EffectiveMinDelay(GetMinDelay());
     buildWidgets();
-    FillMacroList();
+    FillMacroList();  // and the first macro into the editor
     UpdateLanguage();
-    LoadMacroFile();
     HideStepEditors(false);
     m_recording = false;
 }

@@ -80,6 +80,7 @@ public:
     void SetEditingEnabled(bool enable, bool stepEdit);
     void SetBatchControlsEnabled(bool enable);
     void ShowCommandTree(bool show);
+    // The macro list with its batch check boxes, and the page's scroll bars, at the current scale.
     void ApplyListStyle();
     void ApplyMenuStyle();
     // Not used by the editor.
@@ -191,6 +192,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void OnButtonClicked();
@@ -224,5 +226,5 @@ private:
     bool m_batchMode = false;
     bool m_mouseActionMode = false;
     QPixmap m_pixmaps[2];
-    QString m_currentMacroName;
+    QString m_currentMacroName;  // the macro the editor shows: loaded, new or renamed
 };

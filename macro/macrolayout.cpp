@@ -89,7 +89,9 @@ void MacroDialog::buildWidgets()
     m_pList->setObjectName("macroList");
     m_pList->setViewMode(QListView::ListMode);
     m_pList->setFocusPolicy(Qt::NoFocus);
-    connect(m_pList, &QListWidget::clicked, this, &MacroDialog::itemClicked);
+    // A row is loaded as it is pressed, and a drag cannot move the current row away from it.
+    connect(m_pList, &QListWidget::pressed, this, &MacroDialog::itemClicked);
+    m_pList->viewport()->installEventFilter(this);
 
     m_pTree = new KestTreeWidget(this);
     m_pTree->setObjectName("macroCommandTree");
@@ -354,6 +356,12 @@ void MacroDialog::ApplyListStyle()
     m_pList->verticalScrollBar()->setStyleSheet(narrowBar);
     m_pTree->verticalScrollBar()->setStyleSheet(narrowBar);
     m_pTable->verticalScrollBar()->setStyleSheet(ScrollBarStyleSheet(s, 20, c));
+    // Batch mode's boxes: the skin's indicator, which shows on the dark rows ticked or not.
+    const QString boxStyle = SkinCheckBoxStyleSheet(s) + "QCheckBox{color:rgb(255,255,255)}";
+    for (int row = 0; row < m_pList->count(); ++row) {
+        if (QWidget *box = m_pList->itemWidget(m_pList->item(row)))
+            box->setStyleSheet(boxStyle);
+    }
 }
 
 void MacroDialog::ApplyMenuStyle()

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QStandardItemModel>
 #include <QTableView>
 
@@ -67,10 +68,12 @@ void MacroDialog::applyLoadedSettings(const MacroFile &macro)
 void MacroDialog::LoadMacroFile()
 {
     if (m_pList->count() == 0) {
+        m_currentMacroName.clear();
         m_pNameEdit->setText(QString());
         return;
     }
     const QString name = currentListName();
+    m_currentMacroName = name;
     m_pNameEdit->setText(name);
     const MacroFile macro = ReadMacroFile(name);
     applyLoadedSettings(macro);
@@ -117,21 +120,31 @@ void MacroDialog::RemoveMacroFromList(const QString &name)
 void MacroDialog::FillMacroList()
 {
     m_pList->clear();
+    int shownRow = -1;
     for (const QString &name : ReadMacroList()) {
         if (name.isEmpty())
             continue;
+        if (shownRow < 0 && name == m_currentMacroName)
+            shownRow = m_pList->count();
         if (!m_batchMode) {
             m_pList->addItem(name);
             continue;
         }
         auto *item = new QListWidgetItem(m_pList);
         item->setData(Qt::UserRole, name);
-        auto *box = new QCheckBox(name);
-        box->setStyleSheet("QCheckBox{color:rgb(255,255,255)}");
-        m_pList->setItemWidget(item, box);
+        m_pList->setItemWidget(item, new QCheckBox(name));
     }
-    if (!m_pList->currentItem() && m_pList->count() > 0)
+    if (m_batchMode)
+        ApplyListStyle();  // the boxes' look
+    // DELETE, SAVE and the rest take the current row: it stays the macro the editor shows,
+    // and when that one is no longer listed the editor shows the first row instead.
+    if (shownRow >= 0) {
+        m_pList->setCurrentRow(shownRow);
+        return;
+    }
+    if (m_pList->count() > 0)
         m_pList->setCurrentRow(0);
+    LoadMacroFile();
 }
 
 QString MacroDialog::rowName(const QListWidgetItem *item) const
@@ -146,8 +159,14 @@ QString MacroDialog::currentListName() const { return rowName(m_pList->currentIt
 
 int MacroDialog::MacroListCount() const { return m_pList->count(); }
 
-void MacroDialog::itemClicked(const QModelIndex &index)
+void MacroDialog::itemClicked(const QModelIndex &) { LoadMacroFile(); }
+
+// Mouse moves with a button held would make the row under the pointer current without
+// loading it; the list has nothing to drag.
+bool MacroDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    m_currentMacroName = rowName(m_pList->item(index.row()));
-    LoadMacroFile();
+    if (watched == m_pList->viewport() && event->type() == QEvent::MouseMove
+        && static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton)
+        return true;
+    return QWidget::eventFilter(watched, event);
 }

@@ -62,6 +62,41 @@ void answerGunSet(const QString &name)
     });
 }
 
+// Every macro file's bytes, by file name.
+QMap<QString, QByteArray> macroFiles()
+{
+    QMap<QString, QByteArray> files;
+    const QDir folder = QFileInfo(MacroFilePath("x")).absoluteDir();
+    for (const QString &file : folder.entryList(QDir::Files)) {
+        QFile f(folder.filePath(file));
+        if (f.open(QIODevice::ReadOnly))
+            files.insert(file, f.readAll());
+    }
+    return files;
+}
+
+QString fileRows(const QString &name)
+{
+    QStringList parts;
+    for (const MacroStep &s : ReadMacroFile(name).steps)
+        parts << QString("%1,%2,%3").arg(s.type).arg(s.dataH).arg(s.dataL);
+    return parts.join(" ");
+}
+
+// A press and release on the list row that shows name, as a user clicks it.
+void clickListRow(MacroDialog &dialog, const QString &name)
+{
+    for (int row = 0; row < dialog.m_pList->count(); ++row) {
+        QListWidgetItem *item = dialog.m_pList->item(row);
+        if (item->text() == name) {
+            QTest::mouseClick(dialog.m_pList->viewport(), Qt::LeftButton, {},
+                              dialog.m_pList->visualItemRect(item).center());
+            return;
+        }
+    }
+    QFAIL(qPrintable("no row " + name));
+}
+
 } // namespace
 
 class MacroDialogTest : public QObject {
@@ -337,6 +372,130 @@ private slots:
         click(dialog.m_pStartButton);
         QVERIFY(!dialog.hasKeyboardHook());
         QCOMPARE(lock.count(), 0);
+    }
+
+    // Whatever refilled or changed the list, DELETE and SAVE act on the macro the editor shows;
+    // each other macro file stays byte for byte as it was.
+    void actionsTakeTheShownMacro_data()
+    {
+        QTest::addColumn<QString>("refill");
+        QTest::addColumn<bool>("save");       // else DELETE (macro)
+        QTest::addColumn<QString>("target");  // the one file deleted or written
+        const struct {
+            const char *refill;
+            const char *target;
+        } cases[] = {{"batch on and off", "m02"},
+                     {"batch import", "m02"},
+                     {"import, batch on and off", "extra"},
+                     {"rename, batch on and off", "renamed"},
+                     {"delete, batch on and off", "imported_one"},
+                     {"gun set in batch", "recoil"},
+                     {"language change in batch", "m02"},
+                     {"shown macro unlisted, batch on and off", "Copy Paste"},  // the first row loaded
+                     {"drag from row to row", "imported_one"}};                 // the row pressed
+        for (const auto &c : cases) {
+            QTest::newRow(qPrintable(QString("%1, DELETE").arg(c.refill))) << c.refill << false << c.target;
+            QTest::newRow(qPrintable(QString("%1, SAVE").arg(c.refill))) << c.refill << true << c.target;
+        }
+    }
+    void actionsTakeTheShownMacro()
+    {
+        QFETCH(QString, refill);
+        QFETCH(bool, save);
+        QFETCH(QString, target);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "Copy Paste"}, {"MACRO_LIST/1", "m02"}, {"MACRO_LIST/2", "imported_one"}});
+        writeMacro("Copy Paste", {{6, 0, 1}, {6, 0, 2}, {6, 0, 3}});
+        writeMacro("m02", {{6, 0, 11}, {6, 0, 12}, {6, 0, 13}, {6, 0, 14}});
+        writeMacro("imported_one", {{6, 0, 21}, {6, 0, 22}});
+        QTemporaryDir outside;
+        const QString extra = outside.filePath("extra.MSMACRO");
+        {
+            QSettings file(extra, QSettings::IniFormat);
+            file.setValue("Setting/Count", 2);
+            for (int i = 0; i < 2; ++i) {
+                file.setValue(QString("Setting/Map_%1").arg(i), 6);
+                file.setValue(QString("Setting/DataH_%1").arg(i), 0);
+                file.setValue(QString("Setting/DataL_%1").arg(i), 31 + i);
+            }
+        }
+        struct Restore {
+            ~Restore() { g_langId = 0; }
+        } restore;
+        MacroDialog dialog(nullptr);
+        dialog.resize(665, 467);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        clickListRow(dialog, "m02");
+        QCOMPARE(dialog.m_pNameEdit->text(), QString("m02"));
+        QCOMPARE(dialog.stepCount(), 4);
+
+        QCheckBox *batch = dialog.m_pBatchCheck;
+        if (refill == "batch on and off") {
+            batch->click();
+            batch->click();
+        } else if (refill == "batch import") {
+            batch->click();
+            dialog.importMacros({extra});
+            batch->click();
+        } else if (refill == "import, batch on and off") {
+            dialog.importMacros({extra});
+            batch->click();
+            batch->click();
+        } else if (refill == "rename, batch on and off") {
+            dialog.m_pNameEdit->setText("renamed");
+            click(dialog.m_pRenameButton);
+            batch->click();
+            batch->click();
+        } else if (refill == "delete, batch on and off") {
+            click(dialog.m_pDeleteMacroButton);  // the next row comes into the editor
+            batch->click();
+            batch->click();
+        } else if (refill == "gun set in batch") {
+            batch->click();
+            answerGunSet("recoil");
+            click(dialog.m_pGunSetButton);
+            batch->click();
+        } else if (refill == "language change in batch") {
+            batch->click();
+            g_langId = 1;
+            dialog.UpdateLanguage();
+            batch->click();
+        } else if (refill == "drag from row to row") {
+            QWidget *rows = dialog.m_pList->viewport();
+            const QPoint from = dialog.m_pList->visualItemRect(dialog.m_pList->item(2)).center();
+            const QPoint to = dialog.m_pList->visualItemRect(dialog.m_pList->item(0)).center();
+            QTest::mousePress(rows, Qt::LeftButton, {}, from);
+            QMouseEvent move(QEvent::MouseMove, to, rows->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(rows, &move);
+            QTest::mouseRelease(rows, Qt::LeftButton, {}, to);
+        } else {
+            RemoveFromMacroList("m02");
+            batch->click();
+            batch->click();
+        }
+        QVERIFY(!dialog.isBatchMode());
+        QCOMPARE(dialog.m_pNameEdit->text(), target);
+        QCOMPARE(dialog.currentListName(), target);
+
+        QMap<QString, QByteArray> expected = macroFiles();
+        QVERIFY(expected.contains(target + ".MSMACRO"));
+        const QString shownRows = fileRows(target);
+        if (save) {
+            click(dialog.m_pDeleteStepButton);  // the last step, current since the load
+            click(dialog.m_pSaveButton);
+            QCOMPARE(fileRows(target), shownRows.section(' ', 0, -2));
+        } else {
+            click(dialog.m_pDeleteMacroButton);
+            QVERIFY(!ReadMacroList().contains(target));
+        }
+        QMap<QString, QByteArray> after = macroFiles();
+        if (save)
+            QVERIFY(after.take(target + ".MSMACRO") != expected.take(target + ".MSMACRO"));
+        else
+            expected.remove(target + ".MSMACRO");
+        QCOMPARE(after.keys(), expected.keys());
+        for (const QString &file : expected.keys())
+            QVERIFY2(after.value(file) == expected.value(file), qPrintable(file));
     }
 
     void importAndExport()

@@ -1,14 +1,17 @@
-// The macro page's scroll bars (macro list, command tree, step table) at the window's scales:
-// every part drawn in the skin's colours at its scaled width.
+// The macro page's scroll bars (macro list, command tree, step table) and batch mode's check
+// boxes at the window's scales: every part drawn in the skin's colours at its scaled size.
 #include "macrofixture.h"
 
 #include "kesttreewidget.h"
 #include "macrodialog.h"
 #include "scale.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QtTest>
 
@@ -19,13 +22,15 @@ class MacroLookTest : public QObject
 private slots:
     void cleanup() { setScaleFactor(1.0); }
 
-    void scrollBarsSkinned_data()
+    void scales_data()
     {
         QTest::addColumn<double>("scale");
         QTest::newRow("1") << 1.0;
         QTest::newRow("1.5") << 1.5;
         QTest::newRow("2") << 2.0;
     }
+
+    void scrollBarsSkinned_data() { scales_data(); }
     void scrollBarsSkinned()
     {
         QFETCH(double, scale);
@@ -67,6 +72,51 @@ private slots:
             QCOMPARE(at(w / 2, image.height() - w - scaled(10, scale)), 0x1E1E1Eu);  // the groove
             QCOMPARE(at(0, image.height() - 2), 0x323232u);  // the down arrow's box
         }
+    }
+
+    // Each batch row's box shows the skin's indicator at its scaled size, ticked or not: a rim
+    // lighter than the row around a dark square, the tick in light pixels only when checked.
+    // Rows made at the scale and rows restyled by a scale change alike.
+    void batchBoxesSkinned_data() { scales_data(); }
+    void batchBoxesSkinned()
+    {
+        QFETCH(double, scale);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "ticked"}, {"MACRO_LIST/1", "unticked"}});
+        QVERIFY(QFile::link(QStringLiteral(SKIN_DIR), fixture.path() + "/skin"));
+        MacroDialog page(nullptr);
+        page.resize(665, 467);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        page.m_pBatchCheck->click();
+        setScaleFactor(scale);
+        page.resize(scaled(665, scale), scaled(467, scale));
+        const auto check = [&](const char *when) {
+            const int size = scaled(16, scale);
+            for (int row = 0; row < 2; ++row) {
+                auto *box = qobject_cast<QCheckBox *>(page.m_pList->itemWidget(page.m_pList->item(row)));
+                QVERIFY(box);
+                box->setChecked(row == 0);
+                box->ensurePolished();
+                QStyleOptionButton option;
+                option.initFrom(box);
+                const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+                const QString what = QString("%1, row %2").arg(when).arg(row);
+                QVERIFY2(indicator.size() == QSize(size, size), qPrintable(what));
+                const QImage image = box->grab().toImage();
+                const auto rgb = [&](int x, int y) { return image.pixel(indicator.x() + x, indicator.y() + y) & 0xFFFFFFu; };
+                QVERIFY2(rgb(0, size / 2) == 0x3C434Bu, qPrintable(what));        // the rim
+                QVERIFY2(qGray(rgb(size / 4, size / 4)) < 0x20, qPrintable(what));  // inside, clear of the tick
+                int light = 0;
+                for (int y = 0; y < size; ++y)
+                    for (int x = 0; x < size; ++x)
+                        light += qGray(rgb(x, y)) > 200 ? 1 : 0;
+                QVERIFY2((light > 0) == box->isChecked(), qPrintable(what));
+            }
+        };
+        check("restyled");
+        page.m_pBatchCheck->click();
+        page.m_pBatchCheck->click();
+        check("filled");
     }
 };
 
