@@ -85,22 +85,34 @@ void MacroDialog::exportMacro(const QString &path)
         showWriteFailure();
 }
 
-// A file of the same name in the folder is kept; the macros not written are named once.
+// A file of the same name in the folder (a link too) is kept, also one that appears while the
+// copy is written; the macros not written are named once, those kept apart from those failed.
 void MacroDialog::exportCheckedMacros(const QString &directory)
 {
     if (directory.isEmpty())
         return;
-    QStringList notWritten;
+    QStringList present;
+    QStringList failed;
     for (int row = 0; row < m_pList->count(); ++row) {
         QListWidgetItem *item = m_pList->item(row);
         auto *box = qobject_cast<QCheckBox *>(m_pList->itemWidget(item));
         if (!box || !box->isChecked())
             continue;
         const QString name = rowName(item);
-        const QString target = QDir(directory).filePath(name + kMacroSuffix);
-        if (!IsSafeFileName(name) || QFileInfo::exists(target) || !CopyIntoPlace(MacroFilePath(name), target))
-            notWritten << name;
+        const NewFileCopy copy = IsSafeFileName(name)
+                                     ? CopyIntoNewFile(MacroFilePath(name), QDir(directory).filePath(name + kMacroSuffix))
+                                     : NewFileCopy::Failed;
+        if (copy == NewFileCopy::Exists)
+            present << name;
+        else if (copy == NewFileCopy::Failed)
+            failed << name;
     }
-    if (!notWritten.isEmpty())
-        showBox(2, tr("Warning"), tr("These macros were not written: %1").arg(notWritten.join(", ")));
+    QStringList lines;
+    if (!present.isEmpty())
+        lines << tr("A file of the same name is already in the folder; these macros were not written: %1")
+                     .arg(present.join(", "));
+    if (!failed.isEmpty())
+        lines << tr("These macros were not written: %1").arg(failed.join(", "));
+    if (!lines.isEmpty())
+        showBox(2, tr("Warning"), lines.join('\n'));
 }

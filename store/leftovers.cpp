@@ -1,15 +1,24 @@
 #include "leftovers.h"
 
+#include "macrofiles.h"
+#include "profilefiles.h"
 #include "settings.h"
 #include "stagedfile.h"
 #include "storelogging.h"
+#include "temporarynames.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -22,26 +31,108 @@ bool leftBehindBy(qint64 pid)
     return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }
 
-// QLockFile writes its process id on the first line; empty or anything else is no live lock.
-bool staleLock(const QString &path)
+// The files of ours that QSettings writes, as their paths are built; every product's list of
+// profiles, since a copy for another product may share the folder.
+bool isOurFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bool number = false;
-    const qint64 pid = file.readLine(32).trimmed().toLongLong(&number);
-    return !number || leftBehindBy(pid);
+    if (path == ConfigIniPath() || path == LangConfigIniPath())
+        return true;
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const auto builtBy = [&](QString (*build)(const QString &), const QString &suffix) {
+        return name.endsWith(suffix) && build(name.chopped(suffix.size())) == path;
+    };
+    if (builtBy(ProfileFilePath, QStringLiteral(".prof")) || builtBy(MacroFilePath, QStringLiteral(".MSMACRO")))
+        return true;
+    const QString folder = info.path();
+    return name == QLatin1String("Config.ini") && QFileInfo(folder).path() == GetConfigDir()
+           && folder != QFileInfo(ProfileFilePath(name)).path() && folder != QFileInfo(MacroFilePath(name)).path();
 }
 
-void sweep(const QString &folder)
+bool isRegularFile(const QByteArray &path)
 {
-    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    for (const QString &name : names) {
+    struct stat info {};
+    return ::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// QLockFile takes the file's flock before it writes "<pid>\n<application>\n<host>\n" into it
+// and holds it as long as the lock: a free flock is a lock nobody holds, or one of another
+// host, whose process we cannot see. The file is removed under our own flock, as QLockFile
+// removes a stale one, and only while the name is still that file.
+bool removeIfStale(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct Closed {
+        int fd;
+        ~Closed() { ::close(fd); }
+    } closed{fd};
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return false;
+    char text[1024];
+    const ssize_t size = ::read(fd, text, sizeof text);
+    if (size < 0)
+        return false;
+    const QList<QByteArray> lines = QByteArray(text, int(size)).split('\n');
+    bool number = false;
+    const qint64 pid = lines.value(0).trimmed().toLongLong(&number);
+    if (number && pid > 0) {
+        const QString host = QString::fromUtf8(lines.value(2));
+        if (!host.isEmpty() && host != QSysInfo::machineHostName())
+            return false;
+        if (!leftBehindBy(pid))
+            return false;
+    }
+    struct stat named {};
+    if (::lstat(name.constData(), &named) != 0 || named.st_ino != opened.st_ino || named.st_dev != opened.st_dev)
+        return false;
+    if (::unlink(name.constData()) == 0)
+        return true;
+    qCWarning(lcStore) << "cannot remove the leftover" << path;
+    return false;
+}
+
+void removeTemporary(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (isRegularFile(name) && ::unlink(name.constData()) != 0)
+        qCWarning(lcStore) << "cannot remove the leftover" << path;
+}
+
+// Our temporaries of processes gone, from any folder.
+void sweepTemporaries(const QString &folder)
+{
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const qint64 owner = StagedFileOwner(name);
+        if (owner != 0 && leftBehindBy(owner))
+            removeTemporary(folder + '/' + name);
+    }
+}
+
+// One of our folders: our temporaries and stale locks, and the folders our links there lead to
+// (where the stager writes the linked file's temporaries) added to `linkedFolders`.
+void sweep(const QString &folder, QSet<QString> &linkedFolders)
+{
+    const QString lockSuffix = QStringLiteral(".lock");
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QString path = folder + '/' + name;
         const qint64 owner = StagedFileOwner(name);
-        const bool leftover = owner != 0 ? leftBehindBy(owner) : name.endsWith(QLatin1String(".lock")) && staleLock(path);
-        if (leftover && !QFile::remove(path))
-            qCWarning(lcStore) << "cannot remove the leftover" << path;
+        if (owner != 0) {
+            if (leftBehindBy(owner))
+                removeTemporary(path);
+        } else if (name.endsWith(lockSuffix)) {
+            if (isOurFile(path.chopped(lockSuffix.size())))
+                removeIfStale(path);
+        } else if (QFileInfo(path).isSymLink() && isOurFile(path)) {
+            bool refused = false;
+            const QString end = LinkedFile(path, &refused);
+            const QString endFolder = QFileInfo(QFileInfo(end).path()).canonicalFilePath();
+            if (!refused && end != path && !endFolder.isEmpty())
+                linkedFolders.insert(endFolder);
+        }
     }
 }
 
@@ -50,7 +141,10 @@ void sweep(const QString &folder)
 void RemoveStoreLeftovers()
 {
     const QString configs = GetConfigDir();
-    sweep(configs);
-    for (const QString &sub : QDir(configs).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        sweep(configs + '/' + sub);
+    QSet<QString> linkedFolders;
+    sweep(configs, linkedFolders);
+    for (const QString &sub : QDir(configs).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+        sweep(configs + '/' + sub, linkedFolders);
+    for (const QString &folder : qAsConst(linkedFolders))
+        sweepTemporaries(folder);
 }

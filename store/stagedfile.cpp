@@ -2,14 +2,16 @@
 
 #include "inivalue.h"
 #include "storelogging.h"
+#include "temporarynames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSettings>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,14 +22,15 @@ namespace {
 std::atomic<unsigned> g_tempCounter{0};
 std::function<void(const QString &)> g_beforeCommit;
 
-// The file a path stands for: symbolic links followed to the end, as QSettings writes through
-// them, so that a link keeps pointing at the file that receives the changes.
-QString linkedFile(const QString &path)
+// The kernel's rule for links in a sticky folder that anyone may write (fs.protected_symlinks),
+// which it applies only to the links it follows itself: the user's own, or the folder owner's.
+bool mayFollow(const QString &link, const struct stat &linkInfo)
 {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
+    struct stat folder {};
+    if (::stat(QFile::encodeName(QFileInfo(link).absolutePath()).constData(), &folder) != 0)
+        return false;
+    const bool shared = (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folder.st_uid;
 }
 
 qint64 millisecondsOf(const timespec &t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; }
@@ -61,7 +64,7 @@ bool readIniText(const QString &file, QByteArray &text)
 bool iniTextAfter(const QString &file, const QByteArray &text, const std::function<void(QSettings &)> &edit,
                   QByteArray &edited)
 {
-    const QString folder = QFileInfo(linkedFile(file)).absolutePath();
+    const QString folder = QFileInfo(LinkedFile(file)).absolutePath();
     const QString copy = folder + '/' + StagedTempName(::getpid(), g_tempCounter.fetch_add(1)) + ".ini";
     struct Removed {
         QString path;
@@ -81,6 +84,27 @@ bool iniTextAfter(const QString &file, const QByteArray &text, const std::functi
 }
 
 } // namespace
+
+QString LinkedFile(const QString &path, bool *refused)
+{
+    if (refused)
+        *refused = false;
+    QString file = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat info {};
+        if (::lstat(QFile::encodeName(file).constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return file;
+        if (!mayFollow(file, info)) {
+            if (refused)
+                *refused = true;
+            return path;
+        }
+        file = QFileInfo(file).symLinkTarget();
+        if (file.isEmpty())
+            return path;
+    }
+    return path;
+}
 
 std::recursive_mutex &StoreWriteMutex()
 {
@@ -105,7 +129,12 @@ void StagedFile::closeAndRemove()
 bool StagedFile::write(const QByteArray &text)
 {
     closeAndRemove();
-    m_file = linkedFile(m_target);
+    bool refused = false;
+    m_file = LinkedFile(m_target, &refused);
+    if (refused) {
+        qCWarning(lcStore) << "not written through another user's link in a shared folder:" << m_target;
+        return false;
+    }
     const QByteArray target = QFile::encodeName(m_file);
     // A file made read-only stays as it is, as QSettings leaves it.
     if (::access(target.constData(), F_OK) == 0 && ::access(target.constData(), W_OK) != 0) {
@@ -117,8 +146,8 @@ bool StagedFile::write(const QByteArray &text)
     for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
         m_tempName = QFile::encodeName(folder + '/' + StagedTempName(::getpid(), g_tempCounter.fetch_add(1)));
         m_fd = ::open(m_tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        // A missing folder is made, as QSettings makes it.
-        if (m_fd < 0 && errno == ENOENT && attempt == 0 && QDir().mkpath(folder))
+        // A missing folder is made, as QSettings makes it; never the folder of a link's end.
+        if (m_fd < 0 && errno == ENOENT && attempt == 0 && m_file == m_target && QDir().mkpath(folder))
             continue;
         if (m_fd < 0 && errno != EEXIST)
             break;
@@ -231,21 +260,32 @@ bool CopyIntoPlace(const QString &from, const QString &to)
     return copy.write(text) && copy.syncData() && copy.commit();
 }
 
-QString StagedTempName(qint64 pid, quint32 counter)
+NewFileCopy CopyIntoNewFile(const QString &from, const QString &to)
 {
-    return QStringLiteral(".staged.%1.%2~").arg(pid).arg(counter);
-}
-
-qint64 StagedFileOwner(const QString &fileName)
-{
-    // Ours, and whatever QSettings made beside one of ours (its lock, its own temporary file);
-    // older versions named theirs after the target.
-    static const QRegularExpression pattern(
-        QStringLiteral("^(?:\\.staged\\.(\\d+)\\.\\d+~(?:\\..*)?|.+\\.(?:ini|prof)\\.(\\d+)\\.\\d+~)$"));
-    const QRegularExpressionMatch match = pattern.match(fileName);
-    if (!match.hasMatch())
-        return 0;
-    return (match.capturedLength(1) > 0 ? match.captured(1) : match.captured(2)).toLongLong();
+    const QByteArray name = QFile::encodeName(to);
+    struct stat there {};
+    if (::lstat(name.constData(), &there) == 0)
+        return NewFileCopy::Exists;
+    QByteArray text;
+    if (!ReadWholeFile(from, text))
+        return NewFileCopy::Failed;
+    StagedFile copy(to);
+    if (!copy.write(text) || !copy.syncData())
+        return NewFileCopy::Failed;
+    if (g_beforeCommit)
+        g_beforeCommit(to);
+    // A second name for the complete file, which a name taken meanwhile refuses; the temporary
+    // name goes with `copy`. Folders without hard links (FAT) have a rename that does the same.
+    const QByteArray written = QFile::encodeName(copy.writtenPath());
+    int result = ::link(written.constData(), name.constData());
+    if (result != 0 && (errno == EPERM || errno == EOPNOTSUPP))
+        result = ::renameat2(AT_FDCWD, written.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE);
+    if (result == 0)
+        return NewFileCopy::Written;
+    if (errno == EEXIST)
+        return NewFileCopy::Exists;
+    qCWarning(lcStore) << "cannot put in place" << to << ":" << strerror(errno);
+    return NewFileCopy::Failed;
 }
 
 bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,

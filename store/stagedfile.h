@@ -3,7 +3,8 @@
 // (write), which later takes its place by rename (commit). A crash leaves the old file or the
 // new one, never half of one, and the slow part (the sync to disk) can run apart from the write.
 // Every writer of the store that does not go through QSettings replaces files this way.
-// A target that is a symbolic link is not replaced: the file it leads to is, as QSettings does.
+// A target that is a symbolic link is not replaced: the file it leads to is, as QSettings does
+// (LinkedFile).
 
 #include <QByteArray>
 #include <QFile>
@@ -15,6 +16,12 @@
 #include <vector>
 
 class QSettings;
+
+// The file a path stands for: symbolic links followed to the end, as QSettings writes through
+// them, so that a link keeps pointing at the file that receives the changes. In a sticky folder
+// anyone may write (/tmp), a link is followed only when it is the user's or the folder owner's,
+// as the kernel follows them: otherwise `refused` is set and the path itself returned.
+QString LinkedFile(const QString &path, bool *refused = nullptr);
 
 // Held by the store's writers of Config.ini and the profile files, so that a file is never
 // read, changed and replaced by two threads of the program at once.
@@ -31,8 +38,9 @@ public:
     // The temporary file while there is one: read it back before the commit.
     QString writtenPath() const { return QFile::decodeName(m_tempName); }
     // The whole text into a new temporary file in the target's folder (made when missing; the
-    // linked file's folder for a link), with the target's permissions. False (and no temporary
-    // file left) when it could not be created or written, or when the target may not be written.
+    // linked file's folder for a link, never made), with the target's permissions. False (and no
+    // temporary file left) when it could not be created or written, or when the target may not be
+    // written or is a link LinkedFile refuses.
     bool write(const QByteArray &text);
     // Puts the written file in the target's place. Its time stamp is made later than the
     // replaced file's, so that QSettings, which tells files apart by size and time, reads the
@@ -91,13 +99,11 @@ bool ReadWholeFile(const QString &path, QByteArray &text);
 // the old file or the whole copy, never half of one nor gone. False, with `to` as it was, when
 // `from` cannot be read or the copy cannot be written.
 bool CopyIntoPlace(const QString &from, const QString &to);
-
-// The name of a temporary file of StagedFile, whatever the target's name: a name the name
-// check accepts always saves, however long the process id and the count of files staged.
-QString StagedTempName(qint64 pid, quint32 counter);
-// The process id in the name of a temporary file of ours (also of older versions,
-// "<target>.<pid>.<n>~"), or of a file QSettings made beside one of them; 0 for other names.
-qint64 StagedFileOwner(const QString &fileName);
+// A copy of `from` at `to` where no file is, a link (dangling too) counting as one: the whole
+// copy or nothing is put there, and a file that appears there meanwhile is kept. Exists also
+// when it appeared; Failed when `from` cannot be read or the copy cannot be written.
+enum class NewFileCopy { Written, Exists, Failed };
+NewFileCopy CopyIntoNewFile(const QString &from, const QString &to);
 
 // A file written through QSettings, staged all the same: `edit` runs on a QSettings of a
 // temporary copy of the file beside it, and the text it leaves there is written aside. Should the file change
@@ -107,6 +113,6 @@ bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &e
                   std::function<void()> afterCommit = {});
 
 // ---- testing ----
-// Called on the committing thread just before each file of a StagedWrites takes its place,
-// with the file's path: tests change the disk there. An empty function removes it.
+// Called on the committing thread just before each file of a StagedWrites or CopyIntoNewFile
+// takes its place, with the file's path: tests change the disk there. An empty function removes it.
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &target)> hook);

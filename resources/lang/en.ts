@@ -1183,6 +1183,10 @@
         <translation>The file could not be written.</translation>
     </message>
     <message>
+        <source>A file of the same name is already in the folder; these macros were not written: %1</source>
+        <translation>A file of the same name is already in the folder; these macros were not written: %1</translation>
+    </message>
+    <message>
         <source>These macros were not written: %1</source>
         <translation>These macros were not written: %1</translation>
     </message>

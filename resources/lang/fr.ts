@@ -1183,6 +1183,10 @@
         <translation>Le fichier n'a pas pu être écrit.</translation>
     </message>
     <message>
+        <source>A file of the same name is already in the folder; these macros were not written: %1</source>
+        <translation>Un fichier du même nom est déjà dans le dossier ; ces macros n'ont pas été écrites : %1</translation>
+    </message>
+    <message>
         <source>These macros were not written: %1</source>
         <translation>Ces macros n'ont pas été écrites : %1</translation>
     </message>

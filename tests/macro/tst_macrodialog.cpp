@@ -23,6 +23,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -46,6 +47,18 @@ void writeMacro(const QString &name, const QVector<MacroStep> &steps, int count 
     QVERIFY(!WriteMacroFile(name, macro).isEmpty());
     if (count >= 0)
         QSettings(MacroFilePath(name), QSettings::IniFormat).setValue("Setting/Count", count);
+}
+
+// Every macro of the list ticked in BATCH mode and exported into `folder`: the boxes' texts.
+QStringList exportAllInBatch(const QString &folder)
+{
+    MacroDialog dialog(nullptr);
+    dialog.m_pBatchCheck->click();
+    for (int row = 0; row < dialog.m_pList->count(); ++row)
+        qobject_cast<QCheckBox *>(dialog.m_pList->itemWidget(dialog.m_pList->item(row)))->setChecked(true);
+    Boxes boxes;
+    dialog.exportCheckedMacros(folder);
+    return boxes.texts;
 }
 
 // Answers the gun-set dialog once it is up: the name typed, Yes pressed.
@@ -601,13 +614,8 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("mine");
         }
-        MacroDialog dialog(nullptr);
-        dialog.m_pBatchCheck->click();
-        for (int row = 0; row < dialog.m_pList->count(); ++row)
-            qobject_cast<QCheckBox *>(dialog.m_pList->itemWidget(dialog.m_pList->item(row)))->setChecked(true);
-        Boxes boxes;
-        dialog.exportCheckedMacros(folder.path());
-        QCOMPARE(boxes.texts, QStringList{"These macros were not written: a, c"});
+        QCOMPARE(exportAllInBatch(folder.path()),
+                 QStringList{"A file of the same name is already in the folder; these macros were not written: a, c"});
         for (const char *kept : {"a.MSMACRO", "c.MSMACRO"}) {
             QFile file(folder.filePath(kept));
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -615,6 +623,47 @@ private slots:
         }
         QCOMPARE(QSettings(folder.filePath("b.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
         QCOMPARE(QSettings(folder.filePath("d.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
+    }
+
+    // The box names apart the macros left for a file of their name in the folder (a dangling
+    // link is one) and those that could not be written, in the window's language.
+    void batchExportSaysWhy_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("English") << "en"
+                                 << "A file of the same name is already in the folder; these macros were not written: a, "
+                                    "c\nThese macros were not written: b";
+        QTest::newRow("French") << "fr"
+                                << QString::fromUtf8("Un fichier du même nom est déjà dans le dossier ; ces macros n'ont "
+                                                     "pas été écrites : a, c\nCes macros n'ont pas été écrites : b");
+    }
+    void batchExportSaysWhy()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, text);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "a"}, {"MACRO_LIST/1", "b"}, {"MACRO_LIST/2", "c"}, {"MACRO_LIST/3", "d"}});
+        for (const char *name : {"a", "c", "d"})
+            writeMacro(name, {{6, 0, 5}});  // b has no file to copy
+        QTemporaryDir folder;
+        QFile mine(folder.filePath("a.MSMACRO"));
+        QVERIFY(mine.open(QIODevice::WriteOnly));
+        mine.write("mine");
+        mine.close();
+        QVERIFY(QFile::link(folder.filePath("gone/c.MSMACRO"), folder.filePath("c.MSMACRO")));
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(LANG_DIR "/") + language + ".qm"));
+        QCoreApplication::installTranslator(&translator);
+        const QStringList texts = exportAllInBatch(folder.path());
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(texts, QStringList{text});
+        QVERIFY(mine.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), QByteArray("mine"));
+        QVERIFY(QFileInfo(folder.filePath("c.MSMACRO")).isSymLink());
+        QVERIFY(!QFileInfo::exists(folder.filePath("gone")));
+        QCOMPARE(QSettings(folder.filePath("d.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"a.MSMACRO", "c.MSMACRO", "d.MSMACRO"}));
     }
 
     // GUN SET: the dialog's pattern becomes a listed macro under a free name, loaded with

@@ -1,10 +1,13 @@
 // What killed copies leave in the configuration folders, swept at start.
 #include "leftovers.h"
-#include "stagedfile.h"
 #include "storefixture.h"
+
+#include <QSysInfo>
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -21,45 +24,133 @@ private slots:
     void initTestCase() { QVERIFY(::kill(pid_t(kGonePid), 0) != 0 && errno == ESRCH); }
 
     // Paths under the data folder; "GONE", "LIVE" (init, always running) and "SELF" stand for
-    // process ids in names and lock files.
+    // process ids in names and lock files, "HOST" for this host's name. `link`, when given, is
+    // made a link to the same name in "elsewhere/" (to "elsewhere/" itself for a folder), where
+    // the file then lies; `held`: a process holds the file's flock, as QLockFile does.
     void onlyLeftoversGo_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("held");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("staged profile") << "Configs/Profile/.staged.GONE.3~" << QByteArray("x") << false;
-        QTest::newRow("staged Config.ini") << "Configs/.staged.GONE.0~" << QByteArray("x") << false;
-        QTest::newRow("QSettings' lock beside a staged file") << "Configs/.staged.GONE.1~.lock" << QByteArray() << false;
-        QTest::newRow("older versions' profile") << "Configs/Profile/Game.prof.GONE.7~" << QByteArray("x") << false;
-        QTest::newRow("older versions' Config.ini") << "Configs/Config.ini.GONE.0~" << QByteArray("x") << false;
-        QTest::newRow("older versions', product folder") << "Configs/Test Mouse/Config.ini.GONE.2~" << QByteArray("x")
-                                                         << false;
-        QTest::newRow("empty lock") << "Configs/Config.ini.lock" << QByteArray() << false;
-        QTest::newRow("lock of a process gone") << "Configs/Profile/Game.prof.lock" << QByteArray("GONE\napp\nhost\n")
-                                                << false;
-        QTest::newRow("lock with our own id") << "Configs/Config.ini.lock" << QByteArray("SELF\napp\nhost\n") << false;
-        QTest::newRow("macro lock, not a number") << "Configs/MacroDB/M1.MSMACRO.lock" << QByteArray("junk\n") << false;
-        QTest::newRow("lock of a running process") << "Configs/Config.ini.lock" << QByteArray("LIVE\napp\nhost\n") << true;
-        QTest::newRow("staged by a running process") << "Configs/.staged.LIVE.0~" << QByteArray("x") << true;
-        QTest::newRow("a profile") << "Configs/Profile/Game.prof" << QByteArray("x") << true;
-        QTest::newRow("the user's copy") << "Configs/Config.ini.backup" << QByteArray("x") << true;
-        QTest::newRow("other numbered file") << "Configs/Profile/notes.GONE.1~" << QByteArray("x") << true;
-        QTest::newRow("outside the configuration folder") << "Game.prof.GONE.1~" << QByteArray("x") << true;
-        QTest::newRow("empty lock outside") << "Config.ini.lock" << QByteArray() << true;
+        const QString none;
+        QTest::newRow("staged profile") << "Configs/Profile/.staged.GONE.3~" << QByteArray("x") << none << false << false;
+        QTest::newRow("staged Config.ini") << "Configs/.staged.GONE.0~" << QByteArray("x") << none << false << false;
+        QTest::newRow("QSettings' lock beside a staged file")
+            << "Configs/.staged.GONE.1~.lock" << QByteArray() << none << false << false;
+        QTest::newRow("older versions' profile") << "Configs/Profile/Game.prof.GONE.7~" << QByteArray("x") << none << false
+                                                 << false;
+        QTest::newRow("older versions' Config.ini") << "Configs/Config.ini.GONE.0~" << QByteArray("x") << none << false
+                                                    << false;
+        QTest::newRow("older versions', product folder")
+            << "Configs/Test Mouse/Config.ini.GONE.2~" << QByteArray("x") << none << false << false;
+        QTest::newRow("empty lock") << "Configs/Config.ini.lock" << QByteArray() << none << false << false;
+        QTest::newRow("lock of a process gone") << "Configs/Profile/Game.prof.lock" << QByteArray("GONE\napp\nHOST\n")
+                                                << none << false << false;
+        QTest::newRow("lock with our own id") << "Configs/Config.ini.lock" << QByteArray("SELF\napp\nHOST\n") << none
+                                              << false << false;
+        QTest::newRow("macro lock, not a number") << "Configs/MacroDB/M1.MSMACRO.lock" << QByteArray("junk\n") << none
+                                                  << false << false;
+        QTest::newRow("lock of a running process") << "Configs/Config.ini.lock" << QByteArray("LIVE\napp\nHOST\n") << none
+                                                   << false << true;
+        QTest::newRow("staged by a running process") << "Configs/.staged.LIVE.0~" << QByteArray("x") << none << false
+                                                     << true;
+        QTest::newRow("a profile") << "Configs/Profile/Game.prof" << QByteArray("x") << none << false << true;
+        QTest::newRow("the user's copy") << "Configs/Config.ini.backup" << QByteArray("x") << none << false << true;
+        QTest::newRow("other numbered file") << "Configs/Profile/notes.GONE.1~" << QByteArray("x") << none << false << true;
+        QTest::newRow("outside the configuration folder") << "Game.prof.GONE.1~" << QByteArray("x") << none << false
+                                                          << true;
+        QTest::newRow("empty lock outside") << "Config.ini.lock" << QByteArray() << none << false << true;
+
+        // Locks of other names are not ours, whatever they hold.
+        QTest::newRow("Cargo.lock") << "Configs/Cargo.lock" << QByteArray("# This file is automatically @generated by Cargo.\n")
+                                    << none << false << true;
+        QTest::newRow("notes.lock") << "Configs/notes.lock" << QByteArray("remember: dpi 800\n") << none << false << true;
+        QTest::newRow("yarn.lock in MacroDB") << "Configs/MacroDB/yarn.lock" << QByteArray("# yarn lockfile v1\n") << none
+                                              << false << true;
+        QTest::newRow("empty lock of another name") << "Configs/Profile/build.lock" << QByteArray() << none << false << true;
+        QTest::newRow("another host's lock, live id") << "Configs/remote.lock" << QByteArray("LIVE\nveskaro-config\notherhost\n")
+                                                      << none << false << true;
+        QTest::newRow("lock of a file not ours") << "Configs/Profile/Config.ini.lock" << QByteArray("GONE\napp\nHOST\n")
+                                                 << none << false << true;
+        // Our locks as QLockFile judges them.
+        QTest::newRow("another host's lock of ours") << "Configs/Config.ini.lock"
+                                                     << QByteArray("GONE\nveskaro-config\notherhost\n") << none << false << true;
+        QTest::newRow("this host's lock, process gone") << "Configs/LangConfig.ini.lock"
+                                                        << QByteArray("GONE\nveskaro-config\nHOST\n") << none << false << false;
+        QTest::newRow("profile list's lock, process gone") << "Configs/Test Mouse/Config.ini.lock"
+                                                           << QByteArray("GONE\nveskaro-config\nHOST\n") << none << false << false;
+        QTest::newRow("empty lock being taken") << "Configs/Config.ini.lock" << QByteArray() << none << true << true;
+        QTest::newRow("lock held, its id gone") << "Configs/Profile/Game.prof.lock" << QByteArray("GONE\nveskaro-config\nHOST\n")
+                                                << none << true << true;
+        QTest::newRow("lock held, our own id") << "Configs/Config.ini.lock" << QByteArray("SELF\nveskaro-config\nHOST\n")
+                                               << none << true << true;
+
+        // A linked subfolder is not visited.
+        const QString folder = QStringLiteral("Configs/Linked");
+        QTest::newRow("linked folder: Gemfile.lock") << "elsewhere/Gemfile.lock" << QByteArray("GEM\n") << folder << false
+                                                     << true;
+        QTest::newRow("linked folder: empty lock") << "elsewhere/build.lock" << QByteArray() << folder << false << true;
+        QTest::newRow("linked folder: a lock of our name") << "elsewhere/Config.ini.lock" << QByteArray() << folder << false
+                                                           << true;
+        QTest::newRow("linked folder: a temporary's name") << "elsewhere/.staged.GONE.0~" << QByteArray("x") << folder
+                                                           << false << true;
+        QTest::newRow("linked Profile folder: a temporary's name")
+            << "elsewhere/.staged.GONE.0~" << QByteArray("x") << QString("Configs/Profile") << false << true;
+        // Beside the end of a link of ours, our temporaries of processes gone go, nothing else.
+        const QString profile = QStringLiteral("Configs/Profile/Game.prof");
+        QTest::newRow("linked profile: staged, process gone") << "elsewhere/.staged.GONE.0~" << QByteArray("x") << profile
+                                                              << false << false;
+        QTest::newRow("linked Config.ini: QSettings' copy, process gone")
+            << "elsewhere/.staged.GONE.1~.ini" << QByteArray("x") << QString("Configs/Config.ini") << false << false;
+        QTest::newRow("linked profile: staged, running") << "elsewhere/.staged.LIVE.0~" << QByteArray("x") << profile
+                                                         << false << true;
+        QTest::newRow("linked profile: an empty lock") << "elsewhere/Game.prof.lock" << QByteArray() << profile << false
+                                                       << true;
+        QTest::newRow("linked profile: Cargo.lock") << "elsewhere/Cargo.lock" << QByteArray("x") << profile << false << true;
+        QTest::newRow("link not ours: staged, process gone")
+            << "elsewhere/.staged.GONE.0~" << QByteArray("x") << QString("Configs/Profile/notes.txt") << false << true;
     }
     void onlyLeftoversGo()
     {
         QFETCH(QString, path);
         QFETCH(QByteArray, content);
+        QFETCH(QString, link);
+        QFETCH(bool, held);
         QFETCH(bool, kept);
         const auto ids = [](QString text) {
-            return text.replace("GONE", QString::number(kGonePid)).replace("LIVE", "1").replace("SELF", QString::number(::getpid()));
+            return text.replace("GONE", QString::number(kGonePid))
+                .replace("LIVE", "1")
+                .replace("SELF", QString::number(::getpid()))
+                .replace("HOST", QSysInfo::machineHostName());
         };
         StoreDir dir;
         const QString file = dir.path() + "/" + ids(path);
         QVERIFY(writeFixture(file, ids(QString::fromLatin1(content)).toLatin1()));
         QVERIFY(writeFixture(ConfigIniPath(), "[Config]\nDiff=0\n"));
+        if (!link.isEmpty()) {
+            const QString linkPath = dir.path() + "/" + link;
+            QString target = dir.path() + "/elsewhere";
+            if (link.endsWith(".prof") || link.endsWith(".ini") || link.endsWith(".txt")) {
+                target += "/" + QFileInfo(link).fileName();
+                QFile::remove(linkPath);
+                QVERIFY(writeFixture(target, "[Config]\nDiff=0\n"));
+            } else {
+                QDir(linkPath).removeRecursively();
+            }
+            QVERIFY(QDir().mkpath(QFileInfo(linkPath).path()));
+            QVERIFY(QFile::link(target, linkPath));
+        }
+        int holder = -1;
+        if (held) {
+            holder = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);
+            QVERIFY(holder >= 0);
+            QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
+        }
         RemoveStoreLeftovers();
+        if (holder >= 0)
+            ::close(holder);
         QCOMPARE(QFile::exists(file), kept);
         QVERIFY(QFile::exists(ConfigIniPath()));
     }

@@ -2,10 +2,12 @@
 #include "../unprivileged.h"
 #include "filenames.h"
 #include "stagedfile.h"
+#include "temporarynames.h"
 #include "storefixture.h"
 
 #include <QSettings>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,7 +15,7 @@ namespace {
 
 QStringList entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
 }
 
 QByteArray contents(const QString &path)
@@ -21,6 +23,13 @@ QByteArray contents(const QString &path)
     QByteArray text;
     return ReadWholeFile(path, text) ? text : QByteArray("unreadable");
 }
+
+bool makeLink(const QString &target, const QString &link)
+{
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+}
+
+constexpr uid_t kNobody = 65534;
 
 } // namespace
 
@@ -210,6 +219,111 @@ private slots:
         QCOMPARE(contents(target), QByteArray("new"));
         QCOMPARE(entries(realFolder), QStringList{"Game.prof"});
         QCOMPARE(entries(linkFolder).size(), chained ? 2 : 1);
+    }
+
+    // In a sticky folder anyone may write, a link is followed only when it is the user's or the
+    // folder owner's, as the kernel itself follows links there; another user's link is refused
+    // and neither it nor the file it leads to changes.
+    void sharedFolderLinks_data()
+    {
+        QTest::addColumn<uint>("folderMode");
+        QTest::addColumn<bool>("folderOfNobody");
+        QTest::addColumn<bool>("linkOfNobody");
+        QTest::addColumn<bool>("followed");
+        QTest::newRow("another user's, sticky 1777") << 01777u << false << true << false;
+        QTest::newRow("our own, sticky 1777") << 01777u << false << false << true;
+        QTest::newRow("the folder owner's, sticky 1777") << 01777u << true << true << true;
+        QTest::newRow("another user's, 0777") << 0777u << false << true << true;
+        QTest::newRow("another user's, sticky 1755") << 01755u << false << true << true;
+    }
+    void sharedFolderLinks()
+    {
+        QFETCH(uint, folderMode);
+        QFETCH(bool, folderOfNobody);
+        QFETCH(bool, linkOfNobody);
+        QFETCH(bool, followed);
+        QCOMPARE(::geteuid(), uid_t(0));  // to give files to another user
+        const QString shared = m_dir->path() + "/shared";
+        const QString mine = m_dir->path() + "/mine";
+        QVERIFY(QDir().mkpath(shared) && QDir().mkpath(mine));
+        QVERIFY(writeFixture(mine + "/Game.prof", "old"));
+        QVERIFY(writeFixture(m_dir->path() + "/source", "new"));
+        const QString link = shared + "/out.prof";
+        QVERIFY(makeLink(mine + "/Game.prof", link));
+        const QByteArray folderName = QFile::encodeName(shared);
+        QCOMPARE(::chmod(folderName.constData(), mode_t(folderMode)), 0);
+        if (folderOfNobody)
+            QCOMPARE(::chown(folderName.constData(), kNobody, kNobody), 0);
+        if (linkOfNobody)
+            QCOMPARE(::lchown(QFile::encodeName(link).constData(), kNobody, kNobody), 0);
+        QFile rule("/proc/sys/fs/protected_symlinks");
+        if (rule.open(QIODevice::ReadOnly) && rule.readAll().trimmed() == "1") {
+            const int fd = ::open(QFile::encodeName(link).constData(), O_RDONLY | O_CLOEXEC);
+            QCOMPARE(fd >= 0, followed);  // the kernel's own judgement
+            if (fd >= 0)
+                ::close(fd);
+        }
+        bool refused = true;
+        QCOMPARE(LinkedFile(link, &refused), followed ? mine + "/Game.prof" : link);
+        QCOMPARE(refused, !followed);
+        QCOMPARE(CopyIntoPlace(m_dir->path() + "/source", link), followed);
+        QCOMPARE(contents(mine + "/Game.prof"), followed ? QByteArray("new") : QByteArray("old"));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), mine + "/Game.prof");
+        QCOMPARE(entries(shared), QStringList{"out.prof"});
+        QCOMPARE(entries(mine), QStringList{"Game.prof"});
+    }
+
+    // The folder of a link's end is never made: the file goes where the link leads, or nowhere.
+    void linkEndsFolderIsNotMade()
+    {
+        const QString link = m_dir->path() + "/out.MSMACRO";
+        QVERIFY(makeLink(m_dir->path() + "/missing/folder/out.MSMACRO", link));
+        StagedFile file(link);
+        QVERIFY(!file.write("text"));
+        QVERIFY(!QFileInfo::exists(m_dir->path() + "/missing"));
+        QCOMPARE(entries(m_dir->path()), QStringList{"out.MSMACRO"});
+    }
+
+    // A copy put where no file is: a file, a link (dangling too) or a file that appears while
+    // the copy is written is kept as it is, and nothing is left beside it.
+    void newFileKeepsWhatIsThere_data()
+    {
+        QTest::addColumn<QString>("there");  // what lies at the name: "", "file", "link", "dangling"
+        QTest::addColumn<bool>("appears");   // a file is put there before the copy takes its place
+        QTest::addColumn<int>("result");
+        QTest::newRow("nothing there") << "" << false << int(NewFileCopy::Written);
+        QTest::newRow("a file") << "file" << false << int(NewFileCopy::Exists);
+        QTest::newRow("a link to a file") << "link" << false << int(NewFileCopy::Exists);
+        QTest::newRow("a dangling link") << "dangling" << false << int(NewFileCopy::Exists);
+        QTest::newRow("a file appears meanwhile") << "" << true << int(NewFileCopy::Exists);
+    }
+    void newFileKeepsWhatIsThere()
+    {
+        QFETCH(QString, there);
+        QFETCH(bool, appears);
+        QFETCH(int, result);
+        const QString folder = m_dir->path() + "/out";
+        const QString target = folder + "/m.MSMACRO";
+        const QString end = m_dir->path() + "/end.MSMACRO";
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(writeFixture(m_dir->path() + "/source", "ours"));
+        if (there == "file")
+            QVERIFY(writeFixture(target, "theirs"));
+        if (there == "link")
+            QVERIFY(writeFixture(end, "theirs"));
+        if (there == "link" || there == "dangling")
+            QVERIFY(makeLink(end, target));
+        if (appears)
+            SetBeforeStagedCommitForTesting([](const QString &path) { writeFixture(path, "theirs"); });
+        const NewFileCopy copy = CopyIntoNewFile(m_dir->path() + "/source", target);
+        SetBeforeStagedCommitForTesting({});
+        QCOMPARE(int(copy), result);
+        QCOMPARE(entries(folder), QStringList{"m.MSMACRO"});
+        QCOMPARE(QFileInfo(target).isSymLink(), there == "link" || there == "dangling");
+        if (there == "dangling")
+            QVERIFY(!QFileInfo::exists(end));
+        else
+            QCOMPARE(contents(target), result == int(NewFileCopy::Written) ? QByteArray("ours") : QByteArray("theirs"));
     }
 };
 
