@@ -29,8 +29,6 @@ bool makeLink(const QString &target, const QString &link)
     return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
 }
 
-constexpr uid_t kNobody = 65534;
-
 } // namespace
 
 class StagedFileTest : public QObject {
