@@ -30,6 +30,10 @@ constexpr int kMinEditedDelayMs = 10;
 constexpr int kMaxEditedDelayMs = 65530;
 const quint8 kButtonMasks[] = {0x01, 0x04, 0x02, 0x08, 0x10};  // left, middle, right, forward, back
 const char *const kSpinStyle = "color: rgb(225,225,225);background:rgb(82,82,82)";
+// Framed and filled as the macro editor's fields: the page's translucent background would
+// otherwise show through, and the empty field could hardly be seen.
+const char *const kNameFieldStyle =
+    "QLineEdit{border:1px solid white;background:rgb(30,30,30);color:white}QToolTip{background-color:black}";
 
 // The dialogs' own button look: its blank runs differ from the other dialogs'.
 QString buttonStyle(const QColor &c, int outer, const char *separator)
@@ -38,18 +42,6 @@ QString buttonStyle(const QColor &c, int outer, const char *separator)
     return QString("QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);") + blanks +
            "border-radius: 3px;  border: 1px " +
            QString::asprintf(separator, c.red(), c.green(), c.blue()) + ";" + blanks + "border-style: outset;}";
-}
-
-// The language's font, its pixel size not scaled.
-QFont dialogFont()
-{
-    const ConfiguredFontEntry entry = ReadConfiguredFont();
-    QFont font;
-    if (!entry.family.isEmpty())
-        font.setFamily(entry.family);
-    if (entry.size > 0)
-        font.setPixelSize(entry.size);
-    return font;
 }
 
 void loadBackground(QDialog *dialog, QPixmap &background)
@@ -200,7 +192,7 @@ void KestGunsetDialog::setupUi()
 {
     const double s = m_dScaleFactor;
     const int centred = Qt::AlignHCenter | Qt::AlignVCenter;
-    setFont(dialogFont());
+    setFont(ConfiguredFont(s));  // the buttons' and the spin boxes' texts
     whiteLabel(this, tr("GUN SET"), s, {167, 25, 287, 55}, centred)->setObjectName("titleLabel");
     whiteLabel(this, tr("GUNFILE NAME"), s, {376, 74, 105, 20}, centred);
     whiteLabel(this, tr("BULLETS"), s, {29, 74, 90, 20}, centred);
@@ -231,7 +223,7 @@ void KestGunsetDialog::setupUi()
     fileNameEdit->setGeometry(scaled(490, s), scaled(74, s), scaled(100, s), scaled(20, s));
     fileNameEdit->setMaxLength(100);
     fileNameEdit->setAlignment(Qt::AlignCenter);
-    fileNameEdit->setStyleSheet("QToolTip{background-color:black}");
+    fileNameEdit->setStyleSheet(kNameFieldStyle);
 
     for (int i = 0; i < kMaxBullets; ++i) {
         const int x = 176 + 66 * i;
@@ -388,7 +380,7 @@ void KestGunEditDialog::setupUi()
 {
     const double s = m_dScaleFactor;
     const int left = Qt::AlignLeft | Qt::AlignVCenter;
-    setFont(dialogFont());
+    setFont(ConfiguredFont(s));  // the buttons' and the spin boxes' texts
     whiteLabel(this, QObject::tr("GUN EDIT"), s, {167, 25, 287, 30}, Qt::AlignHCenter | Qt::AlignVCenter);
     whiteLabel(this, QObject::tr("MOUSE ACTION"), s, {158, 90, 287, 20}, left);
     const char *const names[4] = {QT_TRANSLATE_NOOP("QObject", "MOVE LEFT"), QT_TRANSLATE_NOOP("QObject", "MOVE RIGHT"),

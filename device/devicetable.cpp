@@ -37,7 +37,8 @@ QString wideText(const wchar_t *text)
 
 void logDeviceFound(const hid_device_info &d)
 {
-    qCDebug(lcDevice, "Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x", d.vendor_id,
+    // One line, so that a filter on the category keeps the whole record.
+    qCDebug(lcDevice, "Device Found  type: %x %x  path: %s  serial_number: %s  usge %x uu %x", d.vendor_id,
             d.product_id, d.path ? d.path : "", qPrintable(wideText(d.serial_number)), d.usage, d.usage_page);
 }
 

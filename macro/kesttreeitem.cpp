@@ -14,9 +14,9 @@ KestTreeItem::KestTreeItem(const QString &normalImage, const QString &hoverImage
                            QWidget *parent)
     : QWidget(parent)
 {
-    qCDebug(lcMacro) << normalImage;
-    qCDebug(lcMacro) << hoverImage;
-    qCDebug(lcMacro) << pressedImage;
+    for (const QString &image : {normalImage, hoverImage, pressedImage})
+        if (!image.isEmpty())  // most rows have one picture for every state
+            qCDebug(lcMacro) << image;
     m_source[0] = SkinPixmap(normalImage);
     m_source[1] = SkinPixmap(hoverImage);
     m_source[2] = SkinPixmap(pressedImage);

@@ -5,14 +5,12 @@
 #include "keycodes.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
-#include "macrologging.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 
 void MacroDialog::OnHookKey(quint32 code, quint32 flags, qint64 timeMs)
 {
-    qCDebug(lcMacro, "OnHookKey ret %u %u %d\n", code, flags, int(m_recorder.pressedKeys().indexOf(code)));
     const QVector<MacroStep> steps = m_recorder.onKey(code, flags, timeMs, stepCount(), m_delayType, m_minDelay,
                                                       m_pDefaultDelayEdit->text().toInt());
     if (steps.isEmpty())

@@ -261,19 +261,22 @@ void KestPointSpeed::resizeEvent(QResizeEvent *event)
         place(m_pScrollSpeedLabel, 20, 10, 170, 20);
     m_pScrollSpeedBox->setGeometry(QRect());
     place(m_pSettingsButton, 20, 85, 128, 30);
-    placeIf(all, m_pSyncBox, 20, 135, 100, 20);
-    placeIf(all, m_pAngleBox, 20, 165, 100, 20);
-    placeIf(all, m_pJitterBox, 20, 195, 100, 20);
+    // Each caption at the page's font, inside the page less its margin of 20 on either side:
+    // the three sensor modes do not fit in one row, so both groups stand as a caption with
+    // its choices in a column beside it, the rows 25 apart to keep the page's height.
+    placeIf(all, m_pSyncBox, 20, 125, 170, 20);
+    placeIf(all, m_pAngleBox, 20, 150, 170, 20);
+    placeIf(all, m_pJitterBox, 20, 175, 170, 20);
     if (all)
-        place(m_pWakeBox, 20, 225, 170, 20);
+        place(m_pWakeBox, 20, 200, 170, 20);
     else
         placeIf(mode == 1, m_pWakeBox, 20, 125, 100, 20);
-    placeIf(all, m_pLiftLabel, 20, 255, 170, 20);
-    placeIf(all, m_pLift1Box, 20, 280, 70, 20);
-    placeIf(all, m_pLift2Box, 91, 280, 100, 20);
-    placeIf(all, m_pSensorModeLabel, 20, 310, 100, 20);
-    placeIf(all, m_pEcoBox, 20, 335, 50, 20);
-    placeIf(all, m_pStandardBox, 71, 335, 70, 20);
-    placeIf(all, m_pCompetitiveBox, 142, 335, 90, 20);
+    placeIf(all, m_pLiftLabel, 20, 230, 98, 20);
+    placeIf(all, m_pLift1Box, 121, 230, 88, 20);
+    placeIf(all, m_pLift2Box, 121, 255, 88, 20);
+    placeIf(all, m_pSensorModeLabel, 20, 285, 98, 20);
+    placeIf(all, m_pEcoBox, 121, 285, 88, 20);
+    placeIf(all, m_pStandardBox, 121, 310, 88, 20);
+    placeIf(all, m_pCompetitiveBox, 121, 335, 88, 20);
     fitTexts();
 }

@@ -34,21 +34,25 @@ ConfiguredFontEntry ReadConfiguredFont()
     return entry;
 }
 
-QFont ScaledFont(const QString &family, int size)
+QFont ScaledFont(const QString &family, int size) { return ScaledFont(family, size, getScaleFactor()); }
+
+QFont ScaledFont(const QString &family, int size, double scale)
 {
     QFont font;
     if (!family.isEmpty())
         font.setFamily(family);
-    const int pixels = scaled(size, getScaleFactor());
+    const int pixels = scaled(size, scale);
     if (pixels > 0)  // 0 keeps the default size (Qt warns on a pixel size of 0)
         font.setPixelSize(pixels);
     return font;
 }
 
-QFont ConfiguredFont()
+QFont ConfiguredFont() { return ConfiguredFont(getScaleFactor()); }
+
+QFont ConfiguredFont(double scale)
 {
     const ConfiguredFontEntry entry = ReadConfiguredFont();
-    return ScaledFont(entry.family, entry.size);
+    return ScaledFont(entry.family, entry.size, scale);
 }
 
 QFont FittedFont(QFont font, const QString &text, int width)

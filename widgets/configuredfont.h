@@ -17,10 +17,12 @@ struct ConfiguredFontEntry {
 // Both keys of the current language, from one read of Config.ini.
 ConfiguredFontEntry ReadConfiguredFont();
 // family with the default point size and weight, then the pixel size trunc(scale × size)
-// when that is above 0.
+// when that is above 0; scale is the kit's factor unless given.
 QFont ScaledFont(const QString &family, int size);
+QFont ScaledFont(const QString &family, int size, double scale);
 // ScaledFont of the configured entry.
 QFont ConfiguredFont();
+QFont ConfiguredFont(double scale);
 
 // font, narrowed just enough for text to fit into width pixels, never below 75 % of its
 // width (a text too wide even then is left to the caller to elide); a text that fits

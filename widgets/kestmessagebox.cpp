@@ -7,6 +7,7 @@
 #include "skinimages.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -132,6 +133,19 @@ void KestMessageBox::GetPlugInSignal()
 {
     if (m_pWatchedOwner && m_pWatchedOwner->property(kDevicePresentProperty).toInt() != 0)
         accept();
+}
+
+void KestMessageBox::keyPressEvent(QKeyEvent *event)
+{
+    // As QDialog takes them for its default push button, which this box has none of.
+    const bool confirm = (event->key() == Qt::Key_Return && event->modifiers() == Qt::NoModifier)
+                         || (event->key() == Qt::Key_Enter && (event->modifiers() & ~Qt::KeypadModifier) == 0);
+    if (confirm)
+        m_pYesButton->click();
+    else if (event->matches(QKeySequence::Cancel))
+        (m_pNoButton ? m_pNoButton : m_pYesButton)->click();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void KestMessageBox::paintEvent(QPaintEvent *event)

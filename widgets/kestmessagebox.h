@@ -1,7 +1,9 @@
 #pragma once
 // The program's modal message box: skinned, frameless and translucent, a picture at the
 // left, a heading, the message and an Ok button or a Yes/No pair. Result 1 for Ok/Yes (or
-// when a watching box closes itself), 0 for No or any other dismissal.
+// when a watching box closes itself), 0 for No or any other dismissal. The buttons take no
+// focus, so the keys are the box's own: Return and Enter press Ok/Yes, Escape No, or Ok when
+// it is the only button.
 //
 // Types: 0 (and any unknown value) no picture, Ok; 1 warning picture, Yes and No;
 // 2 and 3 warning picture, Ok; 4 receiver picture, Ok.
@@ -39,6 +41,7 @@ public slots:
     void GetPlugInSignal();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -1,15 +1,19 @@
 // The window's pieces that come from the desktop rather than the skin: the file dialogs (their
-// look and Qt's own texts in the chosen language) and the dialog buttons' font.
+// look, their size at the scale and Qt's own texts in the chosen language) and the dialog
+// buttons' font.
 #include "windowfixture.h"
 
+#include "filedialogs.h"
 #include "kestaction.h"
 #include "kestpushbutton.h"
 #include "macrodialog.h"
+#include "scale.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QtTest>
 
@@ -107,6 +111,76 @@ private slots:
         QCOMPARE(cancel, QString("Cancel"));
     }
 
+    // The file dialogs' size: grown with the scale, kept within the screen.
+    void sizeForScaleAndScreen_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1, small screen") << 1.0 << QRect(0, 0, 800, 600) << QSize(760, 480);
+        QTest::newRow("1, smaller screen") << 1.0 << QRect(0, 0, 780, 500) << QSize(740, 460);
+        QTest::newRow("1, large screen") << 1.0 << QRect(0, 0, 1280, 1024) << QSize(760, 480);
+        QTest::newRow("1.25") << 1.25 << QRect(0, 0, 1920, 1040) << QSize(950, 600);
+        QTest::newRow("1.5") << 1.5 << QRect(0, 0, 1920, 1040) << QSize(1140, 720);
+        QTest::newRow("2") << 2.0 << QRect(0, 0, 2560, 1560) << QSize(1520, 960);
+        QTest::newRow("2, short screen") << 2.0 << QRect(0, 27, 2560, 900) << QSize(1520, 820);
+        QTest::newRow("2, narrow screen") << 2.0 << QRect(1280, 0, 1280, 1024) << QSize(1200, 944);
+        QTest::newRow("screen unknown") << 2.0 << QRect() << QSize(1520, 960);
+    }
+    void sizeForScaleAndScreen()
+    {
+        QFETCH(double, scale);
+        QFETCH(QRect, available);
+        QFETCH(QSize, size);
+        QCOMPARE(FileDialogSize(scale, available), size);
+    }
+
+    // Each file dialog as it opens over a window (offscreen: one screen of 800 × 600).
+    void dialogsOpenAtThatSize_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QSize>("size");
+        const char *const names[] = {"open", "open several", "folder", "save"};
+        for (int which = 0; which < 4; ++which) {
+            QTest::addRow("%s, scale 1", names[which]) << which << 1.0 << QSize(760, 480);
+            QTest::addRow("%s, scale 2", names[which]) << which << 2.0 << QSize(720, 520);
+        }
+    }
+    void dialogsOpenAtThatSize()
+    {
+        QFETCH(int, which);
+        QFETCH(double, scale);
+        QFETCH(QSize, size);
+        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 600));
+        setScaleFactor(scale);
+        struct Restore {
+            ~Restore() { setScaleFactor(1.0); }
+        } restore;
+        QWidget window;
+        window.resize(300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSize opened;
+        QRect frame;
+        bool seen = false;
+        WhenFileDialogOpens([&](QFileDialog *dialog) {
+            seen = true;
+            opened = dialog->size();
+            frame = dialog->frameGeometry();
+        });
+        switch (which) {
+        case 0: AskOpenFileName(&window, "IMPORT", "Macro (*.MSMACRO)"); break;
+        case 1: AskOpenFileNames(&window, "IMPORT", "Macro (*.MSMACRO)"); break;
+        case 2: AskExistingDirectory(&window, "EXPORT", QDir::tempPath()); break;
+        default: AskSaveFileName(&window, "EXPORT", "Copy Paste.MSMACRO", "Macro (*.MSMACRO)", "MSMACRO");
+        }
+        QVERIFY(seen);
+        QCOMPARE(opened, size);
+        QVERIFY2(QRect(0, 0, 800, 600).contains(frame), qPrintable(QString("%1,%2 %3x%4").arg(frame.x())
+                                                                        .arg(frame.y()).arg(frame.width())
+                                                                        .arg(frame.height())));
+    }
     // The message box's OK asks for its family and size as ever and gets one whose O and 0 differ.
     void dialogButtonFontHasDistinctZero()
     {

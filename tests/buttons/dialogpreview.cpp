@@ -1,6 +1,7 @@
 // dialog-preview: the button-assignment dialogs on the program's own folder (skin and
 // sample device beside the executable), for looking at them and trying them by hand.
-//   dialog-preview shots DIR   writes dialog-<name>.png of each dialog into DIR
+//   dialog-preview shots DIR   writes dialog-<name>.png of each dialog into DIR (the gun-set
+//                              dialog also at scales 1.5 and 2)
 //   dialog-preview single-key  runs the single-key dialog and prints every key it shows
 #include "kestcombokeywindow.h"
 #include "kestfirekeywindow.h"
@@ -10,6 +11,7 @@
 #include "kestsinglekeywindow.h"
 #include "kestsniperwindow.h"
 #include "macrofiles.h"
+#include "scale.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -80,6 +82,13 @@ int shots(const QString &dir)
         KestGunsetDialog dialog(nullptr, 1.0, Qt::FramelessWindowHint);
         dialog.fileNameEdit->setText("Recoil");
         ok &= shoot(&dialog, dir, "gun-set");
+    }
+    // At the larger scales, with the name field empty as it opens.
+    for (const double scale : {1.5, 2.0}) {
+        setScaleFactor(scale);
+        KestGunsetDialog dialog(nullptr, scale, Qt::FramelessWindowHint);
+        ok &= shoot(&dialog, dir, qPrintable(QString("gun-set-%1").arg(scale)));
+        setScaleFactor(1.0);
     }
     return ok ? 0 : 1;
 }

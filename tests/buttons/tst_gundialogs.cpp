@@ -1,11 +1,13 @@
 // The gun-set dialog through its widgets, read back from the file it writes, and the
 // gun-edit dialog on its own.
 #include "buttonsfixture.h"
+#include "keycodes.h"
 #include "kestgunsetdialog.h"
 #include "kestlineedit.h"
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
 #include "popupdriver.h"
+#include "scale.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -129,6 +131,46 @@ private slots:
         QCOMPARE(int(steps[2].dataH), 1);
         QCOMPARE(int(steps[22].dataH), 5);
         QCOMPARE(int(steps[23].dataL), 251);
+    }
+
+    // The buttons' and the spin boxes' texts grow with the dialog, as its captions do.
+    void textsScaled_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("1") << 1.0 << 12;
+        QTest::newRow("1.5") << 1.5 << 18;
+        QTest::newRow("2") << 2.0 << 24;
+    }
+    void textsScaled()
+    {
+        QFETCH(double, scale);
+        QFETCH(int, pixels);
+        m_fixture = std::make_unique<ButtonsFixture>(QVariantMap{{"FONT_LIST/FONT_SIZE_0", 12}});
+        g_langId = 0;
+        setScaleFactor(scale);
+        KestGunsetDialog dialog(nullptr, scale, Qt::FramelessWindowHint);
+        setScaleFactor(1.0);
+        for (const char *name : {"msgBoxYesBtn", "msgBoxNoBtn"})
+            QCOMPARE(dialog.findChild<QToolButton *>(name)->font().pixelSize(), pixels);
+        QCOMPARE(dialog.delayBoxes[0]->font().pixelSize(), pixels);
+        QCOMPARE(dialog.xBoxes[4]->font().pixelSize(), pixels);
+    }
+
+    // The name field over the macro page's translucent background: a white frame round a dark fill.
+    void nameFieldFramed()
+    {
+        QWidget page;
+        page.setStyleSheet("background-color: rgba(33,35,35,0.5)");
+        KestGunsetDialog dialog(&page, 1.0, Qt::FramelessWindowHint | Qt::Dialog);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QImage field = dialog.fileNameEdit->grab().toImage();
+        QCOMPARE(field.size(), QSize(100, 20));
+        for (const QPoint &edge : {QPoint(0, 10), QPoint(99, 10), QPoint(50, 0), QPoint(50, 19)})
+            QCOMPARE(field.pixelColor(edge), QColor(255, 255, 255));
+        QCOMPARE(field.pixelColor(3, 3), QColor(30, 30, 30));
+        QCOMPARE(field.pixelColor(96, 16), QColor(30, 30, 30));
     }
 
     // A name that is no file name of its own is refused like an empty one.

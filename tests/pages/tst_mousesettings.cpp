@@ -7,6 +7,7 @@
 #include "kestpointspeed.h"
 #include "kestpushbutton.h"
 #include "kestslider.h"
+#include "scale.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -59,6 +60,70 @@ private slots:
                 QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text()));
         }
         QCOMPARE(page.m_pSettingsButton->buttonText(), QString("Mouse Setting"));
+    }
+
+    // Every option (SyncMode 2) in both languages at the window's scales, in the shipped font:
+    // each caption at the page's font size, none narrowed to fit, inside the page less its
+    // margin of 20 on either side, and none over another.
+    void optionsFitThePage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("pixels");
+        for (const char *language : {"en", "fr"}) {
+            QTest::addRow("%s, 1", language) << language << 1.0 << 12;
+            QTest::addRow("%s, 1.5", language) << language << 1.5 << 18;
+            QTest::addRow("%s, 2", language) << language << 2.0 << 24;
+        }
+    }
+    void optionsFitThePage()
+    {
+        QFETCH(QString, language);
+        QFETCH(double, scale);
+        QFETCH(int, pixels);
+        PageFixture fixture({{"PROFILE/SyncMode", 2}},
+                            {{"FONT_LIST/FONT_0", "Liberation Sans"}, {"FONT_LIST/FONT_SIZE_0", 12}});
+        QVERIFY(QFile::link(QStringLiteral(SOURCE_ROOT "/resources/skin"), AppDir() + "/skin"));
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(LANG_DIR "/") + language + ".qm"));
+        QCoreApplication::installTranslator(&translator);
+        struct Restore {
+            QTranslator *translator;
+            ~Restore()
+            {
+                QCoreApplication::removeTranslator(translator);
+                setScaleFactor(1.0);
+            }
+        } restore{&translator};
+        setScaleFactor(scale);
+        ProfileRecord record;
+        KestPointSpeed page(&record, nullptr);
+        page.resize(scaled(229, scale), scaled(366, scale));
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const int margin = scaled(20, scale);
+        const QRect inside(margin, 0, page.width() - 2 * margin, page.height());
+        auto unnarrowed = [](const QFont &font) { return font.stretch() == 0 || font.stretch() == 100; };
+        QList<QWidget *> placed;
+        for (QCheckBox *box : page.findChildren<QCheckBox *>()) {
+            if (box->geometry().isEmpty())
+                continue;
+            QVERIFY2(box->font().pixelSize() == pixels && unnarrowed(box->font()), qPrintable(box->text()));
+            QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text()));
+            placed << box;
+        }
+        QCOMPARE(placed.size(), 9);
+        for (KestLabel *label : {page.m_pLiftLabel, page.m_pSensorModeLabel}) {
+            QVERIFY2(label->paintFont().pixelSize() == pixels && unnarrowed(label->paintFont()),
+                     qPrintable(label->labelText()));
+            placed << label;
+        }
+        for (QWidget *w : placed) {
+            QVERIFY2(inside.contains(w->geometry()), qPrintable(w->objectName()));
+            for (QWidget *other : placed)
+                QVERIFY2(w == other || !w->geometry().intersects(other->geometry()),
+                         qPrintable(w->objectName() + " over " + other->objectName()));
+        }
     }
 
     void loadingAndClicking()

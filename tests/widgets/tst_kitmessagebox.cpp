@@ -1,5 +1,5 @@
-// The message box: buttons, texts and pictures of each type, the results of each way out,
-// the scaled size, and the box that closes itself when the device comes back.
+// The message box: buttons, texts and pictures of each type, the results of each way out
+// (buttons and keys), the scaled size, and the box that closes itself when the device comes back.
 #include "kestlabel.h"
 #include "kestmessagebox.h"
 #include "kitfixture.h"
@@ -108,6 +108,49 @@ private slots:
                 QTest::mouseClick(box.findChild<QToolButton *>(button), Qt::LeftButton);
         });
         QCOMPARE(got, result);
+    }
+
+    // Keys reach the box through its window as a user's do; each presses one button.
+    void keysPressTheButtons_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<int>("result");
+        const int none = Qt::NoModifier;
+        const int keypad = Qt::KeypadModifier;
+        const QString yes = "msgBoxYesBtn", no = "msgBoxNoBtn";
+        QTest::newRow("Ok box, Return") << 2 << int(Qt::Key_Return) << none << yes << 1;
+        QTest::newRow("Ok box, Enter") << 2 << int(Qt::Key_Enter) << keypad << yes << 1;
+        QTest::newRow("Ok box, Escape") << 2 << int(Qt::Key_Escape) << none << yes << 1;
+        QTest::newRow("Yes/No box, Return") << 1 << int(Qt::Key_Return) << none << yes << 1;
+        QTest::newRow("Yes/No box, Enter") << 1 << int(Qt::Key_Enter) << keypad << yes << 1;
+        QTest::newRow("Yes/No box, Escape") << 1 << int(Qt::Key_Escape) << none << no << 0;
+        QTest::newRow("receiver warning, Return") << 4 << int(Qt::Key_Return) << none << yes << 1;
+        QTest::newRow("receiver warning, Escape") << 4 << int(Qt::Key_Escape) << none << yes << 1;
+        QTest::newRow("plain box, Enter") << 0 << int(Qt::Key_Enter) << keypad << yes << 1;
+    }
+    void keysPressTheButtons()
+    {
+        QFETCH(int, type);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, pressed);
+        QFETCH(int, result);
+        KestMessageBox box(type, QString(), "Warning", "Mouse is sleeping or not connected.", nullptr, false,
+                           Qt::FramelessWindowHint);
+        auto *yes = box.findChild<QToolButton *>("msgBoxYesBtn");
+        auto *no = box.findChild<QToolButton *>("msgBoxNoBtn");
+        QSignalSpy yesReleased(yes, &QToolButton::released);
+        QScopedPointer<QSignalSpy> noReleased(no ? new QSignalSpy(no, &QToolButton::released) : nullptr);
+        const int got = runBox(box, [&box, key, modifiers] {
+            QTest::keyClick(box.windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        });
+        QCOMPARE(got, result);
+        QCOMPARE(yesReleased.count(), pressed == "msgBoxYesBtn" ? 1 : 0);
+        if (noReleased)
+            QCOMPARE(noReleased->count(), pressed == "msgBoxNoBtn" ? 1 : 0);
     }
 
     void scaledSizes()
