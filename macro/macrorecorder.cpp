@@ -13,8 +13,8 @@
 void MacroDialog::OnHookKey(quint32 code, quint32 flags, qint64 timeMs)
 {
     qCDebug(lcMacro, "OnHookKey ret %u %u %d\n", code, flags, int(m_recorder.pressedKeys().indexOf(code)));
-    const QVector<MacroStep> steps = m_recorder.onKey(code, flags, timeMs, stepCount(), m_delayType, m_minDelay,
-                                                      m_pDefaultDelayEdit->text().toInt());
+    const QVector<MacroStep> steps =
+        m_recorder.onKey(code, flags, timeMs, stepCount(), m_delayType, m_minDelay, defaultDelayMs());
     if (steps.isEmpty())
         return;
     m_lastScanCode = code;
