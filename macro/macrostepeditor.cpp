@@ -19,11 +19,9 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const MacroStep step = stepAt(index.row());
     const int type = m_pModel->index(index.row(), 0).data().toString().toInt();
     const int dataH = m_pModel->index(index.row(), 1).data().toString().toInt();
     const int dataL = m_pModel->index(index.row(), 2).data().toString().toInt();
-    (void)step;
     if ((type & 0x7F) == kStepKeyRelease) {
         qCDebug(lcMacro, "CurrentChanged 1");
         m_pStepKeyCaption->show();
