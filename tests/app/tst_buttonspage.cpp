@@ -48,6 +48,13 @@ void answer(const QString &input, QWidget *dialog)
     QTest::mouseClick(yesButton(dialog), Qt::LeftButton);
 }
 
+// A macro "Keys" without steps, listed: what the macro-select dialog's chooser offers.
+void addEmptyMacro(const QString &)
+{
+    WriteMacroFile("Keys", MacroFile());
+    AddToMacroList("Keys");
+}
+
 QByteArray bytes(std::initializer_list<int> values)
 {
     QByteArray result;
@@ -193,10 +200,7 @@ private slots:
         QFETCH(QByteArray, expected);
         QFETCH(QString, key);
         QFETCH(int, stored);
-        startWindow([](const QString &) {
-            WriteMacroFile("Keys", MacroFile());
-            AddToMacroList("Keys");
-        });
+        startWindow(addEmptyMacro);
         const bool macro = field == "loops";
         const QStringList path = macro ? QStringList{"Macro Manager", "Keys"} : QStringList{"Advance", "FIRE KEY"};
         const QStringList modals = pressRow(2, path, [&](QWidget *dialog) {
@@ -297,10 +301,7 @@ private slots:
         QFETCH(QString, input);
         QFETCH(int, function);
         QFETCH(QString, caption);
-        startWindow([](const QString &) {
-            WriteMacroFile("Keys", MacroFile());
-            AddToMacroList("Keys");
-        });
+        startWindow(addEmptyMacro);
         const ProfileRecord &opened = g_deviceConfig.profiles[0];
         const ProfileRecord &other = g_deviceConfig.profiles[1];
         const QStringList modals = pressRow(1, path, [this, input, &other](QWidget *dialog) {
