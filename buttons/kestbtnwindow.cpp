@@ -135,7 +135,6 @@ QFont languageFont(double scale)
 
 constexpr int kComboStepBytes = 5;
 constexpr quint8 kComboPress = 0x80;
-constexpr int kMaxFireTimes = 255;  // the mouse gets Times as one byte
 
 } // namespace
 
@@ -603,9 +602,8 @@ void KestBtnWindow::runDialogFunction(int id, int entry, KestPushButton *button)
         if (fire == 0)
             break;
         info.Res1 = quint8(fire);
-        info.KeyNumber = dialog.delayEdit->text().toInt();
-        // The mouse takes Times as one byte: 300 would fire 44 times.
-        info.LoopNumber = std::clamp(dialog.timesEdit->text().toInt(), 1, kMaxFireTimes);
+        info.KeyNumber = dialog.delay();
+        info.LoopNumber = dialog.times();
         info.Fun = kFunFireKey;
         assigned = true;
         break;

@@ -1,11 +1,13 @@
 #include "kestfirekeywindow.h"
 
 #include "buttonfunctions.h"
+#include "buttonslogging.h"
 #include "configuredfont.h"
 #include "dialogbuttons.h"
 #include "keycodes.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
+#include "myintvalidator.h"
 #include "scale.h"
 #include "skincheckbox.h"
 #include "settings.h"
@@ -31,6 +33,7 @@ QLineEdit *makeNumberEdit(QWidget *parent, double scale, const char *name)
     edit->setObjectName(name);
     edit->setFixedSize(scaled(40, scale), scaled(20, scale));
     edit->setMaxLength(kEditMaxDigits);
+    // Times reaches the mouse as one byte; times() and delay() keep to this range.
     edit->setValidator(new QIntValidator(1, 255, edit));
     edit->setStyleSheet("background-color:rgb(30,30,30)");
     return edit;
@@ -236,10 +239,11 @@ void KestFireKeyWindow::OnHookKey(unsigned code, unsigned flags)
     keyCode = quint8(code);
 }
 
-void KestFireKeyWindow::emitValue()
-{
-    emit SetFireKeyValue(keyCode, fireChoice, uchar(timesEdit->text().toInt()), uchar(delayEdit->text().toInt()));
-}
+int KestFireKeyWindow::times() const { return FieldValue(timesEdit, lcButtons); }
+
+int KestFireKeyWindow::delay() const { return FieldValue(delayEdit, lcButtons); }
+
+void KestFireKeyWindow::emitValue() { emit SetFireKeyValue(keyCode, fireChoice, uchar(times()), uchar(delay())); }
 
 void KestFireKeyWindow::onStateChanged(int) {}
 

@@ -2,7 +2,7 @@
 // The fire-key dialog: what a button fires (left, right or middle mouse button, or a
 // keyboard key), how many times and with which delay. Keys are taken only while "Keyboard
 // Key" is chosen and no number is being edited; they are passed on, so Escape still
-// cancels. On OK the buttons page reads fireChoice, keyCode and the two edits' texts.
+// cancels. On OK the buttons page reads fireChoice, keyCode, times() and delay().
 
 #include "keyhookdialog.h"
 #include "records.h"
@@ -25,6 +25,9 @@ public:
     void OnHookKey(unsigned code, unsigned flags) override;
     // Shows fireChoice on the boxes; a mouse-button choice clears the key.
     void UpdateValue();
+    // The Times and Delay edits as numbers within their range 1-255 (an empty text gives 1).
+    int times() const;
+    int delay() const;
 
     quint8 fireChoice = kFireLeft;
     quint8 keyCode = 0;  // 0: none; meaningful for kFireKeyboard only
@@ -33,7 +36,7 @@ public:
     bool skipNextKey = false;  // drops the next key event (the Return that ended an edit)
 
 signals:
-    // keyCode, fireChoice, times and delay, cut to bytes. No receivers.
+    // keyCode, fireChoice, times() and delay(). No receivers.
     void SetFireKeyValue(uchar key, uchar choice, uchar times, uchar delay);
 
 public slots:

@@ -1,6 +1,7 @@
 #include "kestgunsetdialog.h"
 
 #include "buttonslogging.h"
+#include "clamp.h"
 #include "configuredfont.h"
 #include "dialogbuttons.h"
 #include "filenames.h"
@@ -154,7 +155,8 @@ void KestListItem::SetEditing(bool on)
 void KestListItem::editPressSlot()
 {
     if (type == kStepDelay) {
-        const int v = qBound(kMinEditedDelayMs, delayEdit->text().toInt(), kMaxEditedDelayMs);
+        const int v = int(ClampLogged(delayEdit->text().toInt(), kMinEditedDelayMs, kMaxEditedDelayMs,
+                                      "gun-set delay", lcButtons));
         const int count = v / kDelayUnitMs;
         DataH = quint8(count / 256);
         DataL = quint8(count % 256);

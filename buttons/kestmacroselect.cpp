@@ -1,11 +1,13 @@
 #include "kestmacroselect.h"
 
+#include "buttonslogging.h"
 #include "configuredfont.h"
 #include "dialogbuttons.h"
 #include "kestaction.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "lightingfiles.h"
+#include "myintvalidator.h"
 #include "scale.h"
 #include "settings.h"
 
@@ -156,7 +158,7 @@ int KestMacroSelect::selectedMode() const
     return 0;
 }
 
-int KestMacroSelect::repeatCount() const { return m_pLoopEdit->text().toInt(); }
+int KestMacroSelect::repeatCount() const { return FieldValue(m_pLoopEdit, lcButtons); }
 
 void KestMacroSelect::onMacroChosen()
 {

@@ -29,7 +29,7 @@ public:
 
     // The checked run mode (MacroRunMode); 0 when none is checked.
     int selectedMode() const;
-    // The loop-count edit as a number; 0 when it is none.
+    // The loop-count edit as a number within 1-255 (an empty text gives 1).
     int repeatCount() const;
 
     QString macroName;  // the name given, until a macro is chosen

@@ -2,6 +2,7 @@
 
 #include "batterythread.h"
 #include "buttonfunctions.h"
+#include "clamp.h"
 #include "devicedefaults.h"
 #include "devicelogging.h"
 #include "download.h"
@@ -32,11 +33,7 @@ constexpr int kMacroNameNotFound = 255;
 // Keeps a value that came from a file inside [low, high]; a clamp is logged.
 qint64 clampLogged(qint64 value, qint64 low, qint64 high, const char *what)
 {
-    if (value >= low && value <= high)
-        return value;
-    const qint64 clamped = std::clamp(value, low, high);
-    qCDebug(lcDevice, "%s %lld out of range, clamped to %lld\n", what, value, clamped);
-    return clamped;
+    return ClampLogged(value, low, high, what, lcDevice);
 }
 
 // A DPI code table indexed from `first`.

@@ -41,6 +41,7 @@ void KestTreeItem::setupUi()
     setStyleSheet("color:white;");
     connect(m_pLabel, &KestLabel::EnterSignal, this, &KestTreeItem::slotLabelClick);
     m_pEdit = new QLineEdit(this);
+    m_pEdit->setObjectName("distanceEdit");
     m_pEdit->setGeometry(scaled(108, s), scaled(5, s), scaled(28, s), scaled(20, s));
     m_pEdit->setMaxLength(3);
     m_pEdit->setValidator(new MyIntValidator(1, 120, m_pEdit));

@@ -1,6 +1,7 @@
 // The page's buttons and what each mode leaves open: the dispatcher with its message boxes,
-// NEW, GUN SET, CHANGE NAME, DELETE, the delay and batch boxes. The one file that opens the
-// gun-set dialog of buttons/ and the file dialogs, and renames a macro in the profile files.
+// NEW, GUN SET, CHANGE NAME, DELETE, the delay and batch boxes and the default delay's value.
+// The one file that opens the gun-set dialog of buttons/ and the file dialogs, and renames a
+// macro in the profile files.
 #include "macrodialog.h"
 
 #include "filedialogs.h"
@@ -12,6 +13,7 @@
 #include "kesttreewidget.h"
 #include "macrodialogparts.h"
 #include "macrologging.h"
+#include "myintvalidator.h"
 #include "profilefiles.h"
 #include "profileio.h"
 #include "scale.h"
@@ -308,6 +310,8 @@ void MacroDialog::checkbtn_clicked()
 }
 
 void MacroDialog::DefDelayChanged(const QString &text) { qCDebug(lcMacro) << "DefDelayChanged" << text; }
+
+int MacroDialog::defaultDelayMs() const { return FieldValue(m_pDefaultDelayEdit, lcMacro); }
 
 void MacroDialog::LoopTimeChanged(const QString &text) { qCDebug(lcMacro) << "LoopTimeChanged" << text; }
 

@@ -107,6 +107,8 @@ public:
     bool isBatchMode() const { return m_batchMode; }
     int delayType() const { return m_delayType; }
     int minDelay() const { return m_minDelay; }
+    // The default-delay field as a number of ms within 0-65535 (an empty text gives 0).
+    int defaultDelayMs() const;
 
     // Controls, public for the main window's tests as its own are.
     KestLabel *m_pTopLabel = nullptr;

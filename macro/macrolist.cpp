@@ -3,6 +3,8 @@
 #include "macrodialog.h"
 
 #include "kestpushbutton.h"
+#include "macrologging.h"
+#include "myintvalidator.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -14,7 +16,7 @@
 bool MacroDialog::SaveMacroFile(QString &name)
 {
     MacroFile macro;
-    macro.defaultDelay = m_pDefaultDelayEdit->text().toInt();
+    macro.defaultDelay = defaultDelayMs();
     macro.delayType = m_delayType;
     macro.loopType = 0;
     for (int i = 0; i < 3; ++i) {
@@ -23,7 +25,7 @@ bool MacroDialog::SaveMacroFile(QString &name)
             break;
         }
     }
-    macro.loopTime = m_pLoopCountEdit->text().toInt();
+    macro.loopTime = FieldValue(m_pLoopCountEdit, lcMacro);
     for (int row = 0; row < stepCount(); ++row) {
         MacroStep step = stepAt(row);
         step.type = quint8(SwapButtonStepType(step.type));

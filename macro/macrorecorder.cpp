@@ -11,8 +11,8 @@
 
 void MacroDialog::OnHookKey(quint32 code, quint32 flags, qint64 timeMs)
 {
-    const QVector<MacroStep> steps = m_recorder.onKey(code, flags, timeMs, stepCount(), m_delayType, m_minDelay,
-                                                      m_pDefaultDelayEdit->text().toInt());
+    const QVector<MacroStep> steps =
+        m_recorder.onKey(code, flags, timeMs, stepCount(), m_delayType, m_minDelay, defaultDelayMs());
     if (steps.isEmpty())
         return;
     m_lastScanCode = code;

@@ -8,6 +8,7 @@
 #include "kestpushbutton.h"
 #include "macrodialogparts.h"
 #include "macrologging.h"
+#include "myintvalidator.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -18,11 +19,9 @@ void MacroDialog::OpenStepEditor(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const MacroStep step = stepAt(index.row());
     const int type = m_pModel->index(index.row(), 0).data().toString().toInt();
     const int dataH = m_pModel->index(index.row(), 1).data().toString().toInt();
     const int dataL = m_pModel->index(index.row(), 2).data().toString().toInt();
-    (void)step;
     if ((type & 0x7F) == kStepKeyRelease) {
         qCDebug(lcMacro, "CurrentChanged 1");
         m_pStepKeyCaption->show();
@@ -99,9 +98,9 @@ void MacroDialog::CurrentChanged(const QModelIndex &current, const QModelIndex &
     OpenStepEditor(current);
 }
 
-void MacroDialog::EditMoveChanged(const QString &text)
+void MacroDialog::EditMoveChanged(const QString &)
 {
-    const int n = text.toInt();
+    const int n = FieldValue(m_pStepDistanceEdit, lcMacro);
     const QString direction = m_pStepMoveButton->buttonText();
     if (direction == tr("MOVE LEFT"))
         SetCurrentStep(-1, -1, 256 - n);
@@ -113,9 +112,9 @@ void MacroDialog::EditMoveChanged(const QString &text)
         SetCurrentStep(-1, n, -1);
 }
 
-void MacroDialog::EditDelayChanged(const QString &text)
+void MacroDialog::EditDelayChanged(const QString &)
 {
-    const int count = DelayCountFor(text.toInt(), m_minDelay);
+    const int count = DelayCountFor(FieldValue(m_pStepDelayEdit, lcMacro), m_minDelay);
     SetCurrentStep(-1, (count >> 8) & 0xFF, count & 0xFF);
 }
 
@@ -133,7 +132,7 @@ void MacroDialog::onMenuAction()
         if (action != m_pMoveActions[d])
             continue;
         m_pStepMoveButton->setButtonText(m_pMoveActions[d]->text());
-        const int n = m_pStepDistanceEdit->text().toInt();
+        const int n = FieldValue(m_pStepDistanceEdit, lcMacro);
         switch (d) {
         case kMoveLeft: SetCurrentStep(-1, 0, 256 - n); break;
         case kMoveRight: SetCurrentStep(-1, 0, n); break;

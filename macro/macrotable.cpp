@@ -6,6 +6,7 @@
 #include "kesttreewidget.h"
 #include "macrodialogparts.h"
 #include "macrologging.h"
+#include "myintvalidator.h"
 #include "scale.h"
 
 #include <QLineEdit>
@@ -126,7 +127,7 @@ void MacroDialog::TreeitemClick(QTreeWidgetItem *item, int column)
     qCDebug(lcMacro, "TreeitemClick = %d\n", column);
     if (m_pList->count() == 0 || !item)
         return;
-    const int defaultDelay = m_pDefaultDelayEdit->text().toInt();
+    const int defaultDelay = defaultDelayMs();
     for (int b = 0; b < kMouseButtonCount; ++b) {
         ButtonClick click = kClickPressRelease;
         if (item == m_pTreeRows[b]) {
@@ -153,9 +154,8 @@ void MacroDialog::KestItemPressed()
             direction = i;
     if (direction < 0 || m_pList->count() == 0)
         return;
-    const int distance = int(quint8(m_pMoveRows[direction]->distanceEdit()->text().toUInt()));
-    const QVector<MacroStep> steps =
-        TreeMoveSteps(direction, distance, m_delayType, m_pDefaultDelayEdit->text().toInt(), m_minDelay);
+    const int distance = FieldValue(m_pMoveRows[direction]->distanceEdit(), lcMacro);
+    const QVector<MacroStep> steps = TreeMoveSteps(direction, distance, m_delayType, defaultDelayMs(), m_minDelay);
     if (steps.isEmpty())
         return;
     insertRows(currentRow() + 1, steps);

@@ -1,5 +1,7 @@
 #include "myintvalidator.h"
 
+#include <QLineEdit>
+
 namespace {
 
 QValidator::State clampToTop(QString &input, int bottom, int top)
@@ -26,3 +28,12 @@ QValidator::State MyIntValidator::validate(QString &input, int &) const { return
 MyIntValidator2::MyIntValidator2(int bottom, int top, QObject *parent) : QIntValidator(bottom, top, parent) {}
 
 QValidator::State MyIntValidator2::validate(QString &input, int &) const { return clampToTop(input, bottom(), top()); }
+
+int FieldValue(const QLineEdit *field, LogCategory category)
+{
+    const int value = field->text().toInt();
+    const auto *range = qobject_cast<const QIntValidator *>(field->validator());
+    if (!range)
+        return value;
+    return int(ClampLogged(value, range->bottom(), range->top(), qPrintable(field->objectName()), category));
+}

@@ -10,6 +10,7 @@
 #include "kestpushbutton.h"
 #include "macrofiles.h"
 #include "popupdriver.h"
+#include "profilefiles.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -45,6 +46,13 @@ void answer(const QString &input, QWidget *dialog)
         dialog->findChild<QLineEdit *>("loopEdit")->setText("3");
     }
     QTest::mouseClick(yesButton(dialog), Qt::LeftButton);
+}
+
+// A macro "Keys" without steps, listed: what the macro-select dialog's chooser offers.
+void addEmptyMacro(const QString &)
+{
+    WriteMacroFile("Keys", MacroFile());
+    AddToMacroList("Keys");
 }
 
 QByteArray bytes(std::initializer_list<int> values)
@@ -162,6 +170,64 @@ private slots:
             QCOMPARE(SimArea(0x05).left(9), bytes({0x84, 4, 0, 0x06, 5, 0, 0x04, 4, 0}));
     }
 
+    // A number typed into a dialog's count reaches the profile and the mouse within the
+    // field's range, 1-255, whatever text its validator let stand.
+    void typedCountsKeptInRange_data()
+    {
+        QTest::addColumn<QString>("field");  // the macro's LOOPS TIME, the fire key's Times or Delay
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<QString>("key");  // what the profile file stores it as
+        QTest::addColumn<int>("stored");
+        const struct {
+            const char *typed;
+            int value;
+        } counts[] = {{"0", 1}, {"1", 1}, {"255", 255}, {"256", 255}, {"300", 255}, {"", 1}};
+        for (const auto &count : counts) {
+            const int v = count.value;
+            QTest::addRow("macro loops '%s'", count.typed)
+                << "loops" << count.typed << bytes({0x91, 0, v, 0}) << "LoopNumber" << v;
+            QTest::addRow("fire times '%s'", count.typed)
+                << "times" << count.typed << bytes({0x99, 0x84, v, 10}) << "LoopNumber" << v;
+            QTest::addRow("fire delay '%s'", count.typed)
+                << "delay" << count.typed << bytes({0x99, 0x84, 5, v / 10}) << "KeyNumber" << v;
+        }
+    }
+    void typedCountsKeptInRange()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, expected);
+        QFETCH(QString, key);
+        QFETCH(int, stored);
+        startWindow(addEmptyMacro);
+        const bool macro = field == "loops";
+        const QStringList path = macro ? QStringList{"Macro Manager", "Keys"} : QStringList{"Advance", "FIRE KEY"};
+        const QStringList modals = pressRow(2, path, [&](QWidget *dialog) {
+            QLineEdit *edit = nullptr;
+            if (macro) {
+                QTest::mouseClick(dialog->findChild<KestPushButton *>("macroChooser"), Qt::LeftButton);
+                edit = dialog->findChild<QLineEdit *>("loopEdit");
+            } else {
+                auto *fire = static_cast<KestFireKeyWindow *>(dialog);
+                QCheckBox *box = fire->findChild<QCheckBox *>("middleBox");
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+                fire->timesEdit->setText("5");
+                fire->delayEdit->setText("100");
+                edit = field == "times" ? fire->timesEdit : fire->delayEdit;
+            }
+            edit->selectAll();
+            edit->del();
+            QTest::keyClicks(edit, typed);
+            QTest::mouseClick(yesButton(dialog), Qt::LeftButton);
+        });
+        QCOMPARE(modals.size(), 1);
+        apply();
+        QCOMPARE(slotBytes(2), expected);
+        const QSettings file(ProfileFilePath(g_deviceConfig.profileFiles[0]), QSettings::IniFormat);
+        QCOMPARE(file.value("PROFILE/BUTTON_INFO_2_" + key).toInt(), stored);
+    }
+
     // The sniper is in no menu: its action, on the selected row.
     void sniperByItsAction()
     {
@@ -235,10 +301,7 @@ private slots:
         QFETCH(QString, input);
         QFETCH(int, function);
         QFETCH(QString, caption);
-        startWindow([](const QString &) {
-            WriteMacroFile("Keys", MacroFile());
-            AddToMacroList("Keys");
-        });
+        startWindow(addEmptyMacro);
         const ProfileRecord &opened = g_deviceConfig.profiles[0];
         const ProfileRecord &other = g_deviceConfig.profiles[1];
         const QStringList modals = pressRow(1, path, [this, input, &other](QWidget *dialog) {

@@ -1,6 +1,7 @@
 // The gun-set dialog through its widgets, read back from the file it writes, and the
 // gun-edit dialog on its own.
 #include "buttonsfixture.h"
+#include "../debuglines.h"
 #include "keycodes.h"
 #include "kestgunsetdialog.h"
 #include "kestlineedit.h"
@@ -209,16 +210,19 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("returnPressed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("5") << "5" << true << "10 ms";
-        QTest::newRow("125") << "125" << true << "120 ms";
-        QTest::newRow("70000") << "70000" << true << "65530 ms";
-        QTest::newRow("focus lost") << "125" << false << "100 ms";
+        QTest::addColumn<QString>("logged");  // the clamp's debug line; empty: none
+        QTest::newRow("5") << "5" << true << "10 ms" << "veskaro.buttons: gun-set delay 5 out of range, clamped to 10";
+        QTest::newRow("125") << "125" << true << "120 ms" << "";
+        QTest::newRow("70000") << "70000" << true << "65530 ms"
+                               << "veskaro.buttons: gun-set delay 70000 out of range, clamped to 65530";
+        QTest::newRow("focus lost") << "125" << false << "100 ms" << "";
     }
     void delayRowEditing()
     {
         QFETCH(QString, typed);
         QFETCH(bool, returnPressed);
         QFETCH(QString, text);
+        QFETCH(QString, logged);
         QWidget parent;
         auto *row = new KestListItem(&parent);
         const MacroStep delay = GunDelayStep(100);
@@ -231,10 +235,15 @@ private slots:
         row->SetEditing(true);
         QCOMPARE(row->delayEdit->text(), QString("100"));
         row->delayEdit->setText(typed);
+        QLoggingCategory::setFilterRules("veskaro.*.debug=true");
+        DebugLines lines;
         if (returnPressed)
             QTest::keyClick(row->delayEdit, Qt::Key_Return);
         else
             row->lostFocusSlot();
+        const QStringList printed = lines.take().filter("gun-set delay");
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(printed, logged.isEmpty() ? QStringList() : QStringList{logged});
         QCOMPARE(row->text(), text);
         QVERIFY(row->delayEdit->isHidden());
         QCOMPARE(row->delayEdit->text(), text.section(' ', 0, 0));

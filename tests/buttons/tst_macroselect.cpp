@@ -1,5 +1,6 @@
 // The macro-select dialog on a real MACRO_LIST and real clicks.
 #include "buttonsfixture.h"
+#include "../debuglines.h"
 #include "kestlabel.h"
 #include "kestmacroselect.h"
 #include "kestpushbutton.h"
@@ -116,26 +117,40 @@ private slots:
         QCOMPARE(m_dialog->selectedMode(), 0);
     }
 
-    // Three digits at most; the validator lets 300 and an empty text stand.
+    // Three digits at most; the validator lets 0, 256 to 999 and an empty text stand. The
+    // count handed on stays within 1-255, a clamp logged in the buttons' category.
     void loopCount_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("count");
-        QTest::newRow("42") << "42" << 42;
-        QTest::newRow("300") << "300" << 300;
-        QTest::newRow("four digits") << "1234" << 123;
-        QTest::newRow("cleared") << "" << 0;
+        QTest::addColumn<QString>("logged");  // empty: no line
+        QTest::newRow("0") << "0" << 1 << "veskaro.buttons: loopEdit 0 out of range, clamped to 1";
+        QTest::newRow("1") << "1" << 1 << "";
+        QTest::newRow("42") << "42" << 42 << "";
+        QTest::newRow("255") << "255" << 255 << "";
+        QTest::newRow("256") << "256" << 255 << "veskaro.buttons: loopEdit 256 out of range, clamped to 255";
+        QTest::newRow("300") << "300" << 255 << "veskaro.buttons: loopEdit 300 out of range, clamped to 255";
+        QTest::newRow("four digits") << "1234" << 123 << "";
+        QTest::newRow("cleared") << "" << 1 << "veskaro.buttons: loopEdit 0 out of range, clamped to 1";
     }
 
     void loopCount()
     {
         QFETCH(QString, typed);
         QFETCH(int, count);
+        QFETCH(QString, logged);
         open({{"MACRO_LIST/0", "A"}}, "A", 1, 0);
         loopEdit()->clear();
         QTest::keyClicks(loopEdit(), typed);
+        QCOMPARE(loopEdit()->text(), typed.left(3));
         clickYes();
-        QCOMPARE(m_dialog->repeatCount(), count);
+        QLoggingCategory::setFilterRules("veskaro.*.debug=true");
+        DebugLines lines;
+        const int repeat = m_dialog->repeatCount();
+        const QStringList printed = lines.take();
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(repeat, count);
+        QCOMPARE(printed, logged.isEmpty() ? QStringList() : QStringList{logged});
     }
 
     void texts()

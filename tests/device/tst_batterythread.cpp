@@ -1,11 +1,11 @@
 // The battery and status thread: its signals for given replies, the query every 56th pass,
 // and stopping and restarting it while it reads.
 #include "devicefixture.h"
+#include "../debuglines.h"
 
 #include <QtTest>
 #include <mutex>
 #include <thread>
-#include <utility>
 
 namespace {
 
@@ -30,35 +30,6 @@ public slots:
     void onBattery(uchar charging, uchar low, uchar high) { battery << Triple{charging, low, high}; }
     void onStatus(uchar p, uchar s, uchar r, uchar l) { status << QList<int>{p, s, r, l}; }
     void onWriteStatus(uchar s) { writeStatus << s; }
-};
-
-// Every debug line logged meanwhile, from any thread, as "category: text"; other messages go
-// on to the handler that was there before.
-class DebugLines {
-public:
-    DebugLines() { s_previous = qInstallMessageHandler(&DebugLines::handle); }
-    ~DebugLines() { qInstallMessageHandler(s_previous); }
-
-    QStringList take()
-    {
-        std::lock_guard<std::mutex> lock(s_mutex);
-        return std::exchange(s_lines, {});
-    }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
-    {
-        if (type != QtDebugMsg) {
-            s_previous(type, context, text);
-            return;
-        }
-        std::lock_guard<std::mutex> lock(s_mutex);
-        s_lines << QString::fromLatin1(context.category) + ": " + text;
-    }
-
-    static inline std::mutex s_mutex;
-    static inline QStringList s_lines;
-    static inline QtMessageHandler s_previous = nullptr;
 };
 
 // Short pauses: a pass is a read and `passMs`.

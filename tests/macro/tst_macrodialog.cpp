@@ -279,6 +279,77 @@ private slots:
         QCOMPARE(dialog.m_pStepDistanceEdit->text(), QString("120"));
     }
 
+    // A number typed into one of the editor's fields goes on within the field's range, however
+    // its validator let the text stand: into the file (LOOPS TIME, default delay) and into the
+    // rows (the default delay a tree click inserts, a step's delay and distance, a tree row's
+    // distance). The unit is 10 ms; the macro holds a delay of 10 ms and MOVE UP 5.
+    void typedNumbersKeptInRange_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("result");
+        const char *const loops[][2] = {{"0", "1"},     {"1", "1"},     {"255", "255"},
+                                        {"256", "255"}, {"300", "255"}, {"", "1"}};
+        for (const auto &row : loops)
+            QTest::addRow("loop count '%s'", row[0]) << "loopCountEdit" << row[0] << row[1];
+        // The file's DefaultDelay, then the delay a tree click inserted.
+        const char *const defaults[][2] = {{"0", "0 6,0,0"},         {"1", "1 6,0,0"},
+                                           {"65535", "65535 6,25,153"}, {"65536", "65535 6,25,153"},
+                                           {"99999", "65535 6,25,153"}, {"", "0 6,0,0"}};
+        for (const auto &row : defaults)
+            QTest::addRow("default delay '%s'", row[0]) << "defaultDelayEdit" << row[0] << row[1];
+        const char *const delays[][2] = {{"0", "6,0,1"},        {"10", "6,0,1"},        {"65535", "6,25,153"},
+                                         {"65536", "6,25,153"}, {"99999", "6,25,153"}, {"", "6,0,1"}};
+        for (const auto &row : delays)
+            QTest::addRow("step delay '%s'", row[0]) << "stepDelayEdit" << row[0] << row[1];
+        const char *const distances[][2] = {{"0", "2,255,0"},   {"1", "2,255,0"},   {"120", "2,136,0"},
+                                            {"121", "2,136,0"}, {"300", "2,136,0"}, {"", "2,255,0"}};
+        for (const auto &row : distances) {
+            QTest::addRow("step distance '%s'", row[0]) << "stepDistanceEdit" << row[0] << row[1];
+            QTest::addRow("tree distance '%s'", row[0]) << "distanceEdit" << row[0] << row[1];
+        }
+    }
+    void typedNumbersKeptInRange()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, result);
+        MacroFixture fixture({{"PROFILE/MinDelay", 10}}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {{kStepDelay, 0, 1}, {kStepMove, 251, 0}});
+        MacroDialog dialog(nullptr);
+        const bool stepField = field.startsWith("step");
+        if (stepField) {
+            const int row = field == "stepDelayEdit" ? 0 : 1;
+            dialog.m_pTable->selectRow(row);
+            dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(row, 0), QItemSelectionModel::NoUpdate);
+            click(dialog.m_pEditButton);
+        }
+        if (field == "defaultDelayEdit")
+            dialog.m_pDefaultDelayCheck->click();  // a tree click inserts the default delay
+        QLineEdit *edit = field == "distanceEdit" ? dialog.m_pMoveRows[kMoveUp]->distanceEdit()
+                                                  : dialog.findChild<QLineEdit *>(field);
+        QVERIFY(edit);
+        edit->selectAll();
+        edit->del();
+        QTest::keyClicks(edit, typed);
+        if (field == "distanceEdit" || field == "defaultDelayEdit")
+            emit dialog.m_pMoveRows[kMoveUp]->KestMousePressed();
+        if (stepField) {
+            QCOMPARE(rows(dialog).section(' ', field == "stepDelayEdit" ? 0 : 1).section(' ', 0, 0), result);
+            return;
+        }
+        if (field == "distanceEdit") {
+            QCOMPARE(rows(dialog).section(' ', 2), result);
+            return;
+        }
+        click(dialog.m_pSaveButton);
+        const QSettings file(MacroFilePath("m"), QSettings::IniFormat);
+        if (field == "loopCountEdit")
+            QCOMPARE(file.value("Setting/LoopTime").toString(), result);
+        else
+            QCOMPARE(file.value("Setting/DefaultDelay").toString() + " " + rows(dialog).section(' ', 3), result);
+    }
+
     void moveAndDeleteRows()
     {
         MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
