@@ -1,12 +1,10 @@
 #include "stagedfile.h"
 
-#include "inivalue.h"
 #include "storelogging.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 
 #include <atomic>
 #include <cerrno>
@@ -45,39 +43,6 @@ bool writeAll(int fd, const char *data, qint64 size)
         size -= written;
     }
     return true;
-}
-
-// The file's text, a missing file's being empty.
-bool readIniText(const QString &file, QByteArray &text)
-{
-    text.clear();
-    return ReadWholeFile(file, text) || !QFileInfo::exists(file);
-}
-
-// What QSettings makes of `text` with `edit` applied, in a copy of its own beside the file (so
-// nothing is written outside our folders, and a crash leaves a temporary the start-up sweep knows):
-// QSettings writes only whole files of its own naming, and the real file must stay as it is until
-// the commit.
-bool iniTextAfter(const QString &file, const QByteArray &text, const std::function<void(QSettings &)> &edit,
-                  QByteArray &edited)
-{
-    const QString folder = QFileInfo(linkedFile(file)).absolutePath();
-    const QString copy = folder + '/' + StagedTempName(::getpid(), g_tempCounter.fetch_add(1)) + ".ini";
-    struct Removed {
-        QString path;
-        ~Removed() { QFile::remove(path); }
-    } removed{copy};
-    QFile written(copy);
-    if (!QDir().mkpath(folder) || !written.open(QIODevice::WriteOnly) || written.write(text) != text.size())
-        return false;
-    written.close();
-    {
-        QSettings settings(copy, QSettings::IniFormat);
-        edit(settings);
-        if (!IniFlushed(settings))
-            return false;
-    }
-    return ReadWholeFile(copy, edited);
 }
 
 } // namespace
@@ -173,10 +138,10 @@ bool StagedFile::syncData()
     return false;
 }
 
-void StagedWrites::add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit,
-                       std::function<bool(StagedFile &)> beforeCommit)
+void StagedWrites::add(std::unique_ptr<StagedFile> file, std::function<bool(StagedFile &)> beforeCommit,
+                       std::function<void()> afterCommit)
 {
-    m_entries.push_back({std::move(file), std::move(afterCommit), std::move(beforeCommit)});
+    m_entries.push_back({std::move(file), std::move(beforeCommit), std::move(afterCommit)});
 }
 
 bool StagedWrites::commit()
@@ -246,25 +211,6 @@ qint64 StagedFileOwner(const QString &fileName)
     if (!match.hasMatch())
         return 0;
     return (match.capturedLength(1) > 0 ? match.captured(1) : match.captured(2)).toLongLong();
-}
-
-bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
-                  std::function<void()> afterCommit)
-{
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QByteArray base;
-    QByteArray text;
-    auto written = std::make_unique<StagedFile>(file);
-    if (!readIniText(file, base) || !iniTextAfter(file, base, edit, text) || !written->write(text))
-        return false;
-    staged.add(std::move(written), std::move(afterCommit), [file, edit, base](StagedFile &aside) {
-        QByteArray now;
-        QByteArray redone;
-        if (!readIniText(file, now))
-            return false;
-        return now == base || (iniTextAfter(file, now, edit, redone) && aside.write(redone) && aside.syncData());
-    });
-    return true;
 }
 
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }

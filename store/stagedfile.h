@@ -2,8 +2,9 @@
 // Files replaced whole, in two steps: the new text goes to a temporary file beside the file
 // (write), which later takes its place by rename (commit). A crash leaves the old file or the
 // new one, never half of one, and the slow part (the sync to disk) can run apart from the write.
-// Every writer of the store that does not go through QSettings replaces files this way.
-// A target that is a symbolic link is not replaced: the file it leads to is, as QSettings does.
+// Here too: the commit group of one save, file stamps, whole-file reads, copies put in place, and
+// the names of our temporaries. A target that is a symbolic link is not replaced: the file it
+// leads to is, as QSettings does.
 
 #include <QByteArray>
 #include <QFile>
@@ -13,8 +14,6 @@
 #include <memory>
 #include <mutex>
 #include <vector>
-
-class QSettings;
 
 // Held by the store's writers of Config.ini and the profile files, so that a file is never
 // read, changed and replaced by two threads of the program at once.
@@ -50,13 +49,14 @@ private:
     int m_fd = -1;
 };
 
-// The staged files of one save, committed together, each followed by what its writer records.
+// The staged files of one save, committed together, each with what its writer does around the
+// commit.
 class StagedWrites {
 public:
     // `beforeCommit` runs under StoreWriteMutex just before the file takes its place and may
-    // write it again; false fails the commit.
-    void add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit = {},
-             std::function<bool(StagedFile &)> beforeCommit = {});
+    // write it again; false fails the commit. `afterCommit` runs once the file is in place.
+    void add(std::unique_ptr<StagedFile> file, std::function<bool(StagedFile &)> beforeCommit = {},
+             std::function<void()> afterCommit = {});
     bool empty() const { return m_entries.empty(); }
     // Syncs and puts each file in place, in the order added, each under StoreWriteMutex (the
     // sync outside it); stops at the first failure, after which the rest are removed. Nothing
@@ -66,8 +66,8 @@ public:
 private:
     struct Entry {
         std::unique_ptr<StagedFile> file;
-        std::function<void()> afterCommit;
         std::function<bool(StagedFile &)> beforeCommit;
+        std::function<void()> afterCommit;
     };
     std::vector<Entry> m_entries;
 };
@@ -98,13 +98,6 @@ QString StagedTempName(qint64 pid, quint32 counter);
 // The process id in the name of a temporary file of ours (also of older versions,
 // "<target>.<pid>.<n>~"), or of a file QSettings made beside one of them; 0 for other names.
 qint64 StagedFileOwner(const QString &fileName);
-
-// A file written through QSettings, staged all the same: `edit` runs on a QSettings of a
-// temporary copy of the file beside it, and the text it leaves there is written aside. Should the file change
-// before the commit (the unsent mark, another key), the edit is made again on its new text.
-// False (nothing staged) when the file cannot be read or the text not written.
-bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
-                  std::function<void()> afterCommit = {});
 
 // ---- testing ----
 // Called on the committing thread just before each file of a StagedWrites takes its place,

@@ -5,6 +5,7 @@
 #include "profileio.h"
 #include "stagedfile.h"
 #include "storefixture.h"
+#include "unsentmark.h"
 
 #include <QSettings>
 

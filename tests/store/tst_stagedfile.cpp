@@ -1,5 +1,6 @@
 // Files replaced whole through a temporary file beside them, on a real folder.
 #include "filenames.h"
+#include "iniedit.h"
 #include "stagedfile.h"
 #include "storefixture.h"
 
@@ -136,7 +137,7 @@ private slots:
         QCOMPARE(file->write("text"), written);
         if (written) {
             bool recorded = false;
-            staged.add(std::move(file), [&recorded] { recorded = true; });
+            staged.add(std::move(file), {}, [&recorded] { recorded = true; });
             QVERIFY(!staged.commit());
             QVERIFY(!recorded);
         }
