@@ -53,6 +53,13 @@ std::recursive_mutex &StoreWriteMutex()
     return mutex;
 }
 
+SettingsFileLock::SettingsFileLock(const QString &file)
+    : m_lock(QFileInfo(file).absoluteFilePath() + QLatin1String(".lock"))  // as QSettings names it
+{
+    if (!m_lock.lock())
+        qCWarning(lcStore) << "cannot lock" << file;
+}
+
 StagedFile::StagedFile(const QString &target) : m_target(target) {}
 
 StagedFile::~StagedFile() { closeAndRemove(); }
@@ -154,6 +161,9 @@ bool StagedWrites::commit()
         if (g_beforeCommit)
             g_beforeCommit(entry.file->target());
         std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+        const SettingsFileLock fileLock(entry.file->target());
+        if (!fileLock.isLocked())
+            return false;
         if (entry.beforeCommit && !entry.beforeCommit(*entry.file))
             return false;
         if (!entry.file->commit())

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QLockFile>
 #include <QString>
 
 #include <functional>
@@ -18,6 +19,20 @@
 // Held by the store's writers of Config.ini and the profile files, so that a file is never
 // read, changed and replaced by two threads of the program at once.
 std::recursive_mutex &StoreWriteMutex();
+
+// The lock every QSettings writer of a file holds across its read, merge and write (a QLockFile
+// named after the file, ".lock" added), held by our own writes of such files, so that another
+// process writing through QSettings neither loses our change nor has its own lost. Taken after
+// StoreWriteMutex. Not recursive: no QSettings write of the same file while it is held.
+class SettingsFileLock {
+public:
+    explicit SettingsFileLock(const QString &file);
+    // False when the lock could not be made (QSettings does not write the file then either).
+    bool isLocked() const { return m_lock.isLocked(); }
+
+private:
+    QLockFile m_lock;
+};
 
 class StagedFile {
 public:
@@ -53,13 +68,14 @@ private:
 // commit.
 class StagedWrites {
 public:
-    // `beforeCommit` runs under StoreWriteMutex just before the file takes its place and may
+    // `beforeCommit` runs under the locks just before the file takes its place and may
     // write it again; false fails the commit. `afterCommit` runs once the file is in place.
     void add(std::unique_ptr<StagedFile> file, std::function<bool(StagedFile &)> beforeCommit = {},
              std::function<void()> afterCommit = {});
     bool empty() const { return m_entries.empty(); }
-    // Syncs and puts each file in place, in the order added, each under StoreWriteMutex (the
-    // sync outside it); stops at the first failure, after which the rest are removed. Nothing
+    // Syncs and puts each file in place, in the order added, each under StoreWriteMutex and its
+    // SettingsFileLock (the sync outside them), from `beforeCommit` to `afterCommit`: every
+    // file staged here is one QSettings also writes. Stops at the first failure, after which the rest are removed. Nothing
     // is left to commit afterwards.
     bool commit();
 

@@ -87,12 +87,17 @@ std::unique_ptr<StagedFile> stageMarkText(const QByteArray &text, int flag)
 bool SetDiff(int flag)
 {
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QByteArray text;
-    QByteArray marked;
-    if (ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked) && marked != text) {
-        if (const auto file = stageMarkText(marked, flag))
-            return file->syncData() && file->commit();
+    {
+        const SettingsFileLock fileLock(ConfigIniPath());
+        QByteArray text;
+        QByteArray marked;
+        if (fileLock.isLocked() && ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked)
+            && marked != text) {
+            if (const auto file = stageMarkText(marked, flag))
+                return file->syncData() && file->commit();
+        }
     }
+    // Past the lock: QSettings takes it itself.
     QSettings settings(ConfigIniPath(), QSettings::IniFormat);
     if (IniHolds(settings, QStringLiteral("Config/Diff"), flag))
         return true;
@@ -103,24 +108,27 @@ bool SetDiff(int flag)
 bool UnsentMark::set()
 {
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QByteArray text;
-    QByteArray marked;
-    QByteArray cleared;
-    if (!ReadWholeFile(ConfigIniPath(), text) || !DiffMarkText(text, 1, marked) || !DiffMarkText(marked, 0, cleared))
-        return SetDiff(1);  // m_clear stays empty: clear() takes the long way too
-    if (marked != text) {
-        m_set = stageMarkText(marked, 1);
-        if (!m_set)
-            return SetDiff(1);
-    } else if (!IniHolds(QSettings(ConfigIniPath(), QSettings::IniFormat), QStringLiteral("Config/Diff"), 1)) {
-        return SetDiff(1);
+    {
+        const SettingsFileLock fileLock(ConfigIniPath());
+        QByteArray text;
+        QByteArray marked;
+        QByteArray cleared;
+        const bool plain = fileLock.isLocked() && ReadWholeFile(ConfigIniPath(), text)
+                           && DiffMarkText(text, 1, marked) && DiffMarkText(marked, 0, cleared);
+        if (plain && marked != text)
+            m_set = stageMarkText(marked, 1);
+        const bool alreadySet = plain && marked == text
+                                && IniHolds(QSettings(ConfigIniPath(), QSettings::IniFormat), QStringLiteral("Config/Diff"), 1);
+        if (m_set || alreadySet) {
+            // Written and read back here, on the job's thread; only its sync waits for the save thread.
+            m_clear = stageMarkText(cleared, 0);
+            if (m_set && !m_set->commit())
+                return false;
+            m_stamp = StampOf(ConfigIniPath());
+            return true;
+        }
     }
-    // Written and read back here, on the job's thread; only its sync waits for the save thread.
-    m_clear = stageMarkText(cleared, 0);
-    if (m_set && !m_set->commit())
-        return false;
-    m_stamp = StampOf(ConfigIniPath());
-    return true;
+    return SetDiff(1);  // m_clear stays empty: clear() takes the long way too
 }
 
 bool UnsentMark::prepareClear()
@@ -135,8 +143,11 @@ bool UnsentMark::prepareClear()
 bool UnsentMark::clear()
 {
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    if (m_clear && m_stamp.inode != 0 && StampOf(ConfigIniPath()) == m_stamp && m_clear->commit())
-        return true;
+    if (m_clear && m_stamp.inode != 0) {
+        const SettingsFileLock fileLock(ConfigIniPath());
+        if (fileLock.isLocked() && StampOf(ConfigIniPath()) == m_stamp && m_clear->commit())
+            return true;
+    }
     return SetDiff(0);
 }
 
