@@ -84,6 +84,33 @@ private slots:
         QCOMPARE(entries(m_dir->path()), QStringList{"Config.ini"});
     }
 
+    // Links planted at the names our temporaries take next, the copy QSettings edits included,
+    // are never written through: each temporary is a new file of ours.
+    void plantedLinksNotWrittenThrough()
+    {
+        const QString target = m_dir->path() + "/Config.ini";
+        QVERIFY(writeFixture(target, "[Config]\nName=old\n"));
+        QTemporaryDir outside;
+        const QString victim = outside.path() + "/victim";
+        QVERIFY(writeFixture(victim, "not yours"));
+        qint64 next = 0;
+        {
+            StagedFile probe(target);
+            QVERIFY(probe.write(""));
+            next = QFileInfo(probe.writtenPath()).fileName().section('.', 3, 3).chopped(1).toLongLong() + 1;
+        }
+        for (qint64 n = next; n < next + 20; ++n) {
+            const QString name = m_dir->path() + '/' + StagedTempName(::getpid(), quint32(n));
+            QVERIFY(QFile::link(victim, name));
+            QVERIFY(QFile::link(victim, name + ".ini"));
+        }
+        StagedWrites staged;
+        QVERIFY(StageIniEdit(target, [](QSettings &settings) { settings.setValue("Config/Name", "new"); }, staged));
+        QVERIFY(staged.commit());
+        QCOMPARE(contents(victim), QByteArray("not yours"));
+        QCOMPARE(QSettings(target, QSettings::IniFormat).value("Config/Name").toString(), QString("new"));
+    }
+
     // A file written but never committed goes with its object.
     void uncommittedFileRemoved()
     {
