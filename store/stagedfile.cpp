@@ -17,6 +17,7 @@ namespace {
 
 std::atomic<unsigned> g_tempCounter{0};
 std::function<void(const QString &)> g_beforeCommit;
+std::function<bool(const QString &)> g_syncFails;
 
 // The file a path stands for: symbolic links followed to the end, as QSettings writes through
 // them, so that a link keeps pointing at the file that receives the changes.
@@ -139,7 +140,9 @@ bool StagedFile::syncData()
 {
     if (m_fd < 0)
         return false;
-    if (::fdatasync(m_fd) == 0)
+    if (g_syncFails && g_syncFails(m_target))
+        errno = EIO;
+    else if (::fdatasync(m_fd) == 0)
         return true;
     qCWarning(lcStore) << "cannot sync" << m_target << ":" << strerror(errno);
     return false;
@@ -224,3 +227,5 @@ qint64 StagedFileOwner(const QString &fileName)
 }
 
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }
+
+void SetSyncFailsForTesting(std::function<bool(const QString &)> fails) { g_syncFails = std::move(fails); }

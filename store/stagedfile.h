@@ -119,3 +119,6 @@ qint64 StagedFileOwner(const QString &fileName);
 // Called on the committing thread just before each file of a StagedWrites takes its place,
 // with the file's path: tests change the disk there. An empty function removes it.
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &target)> hook);
+// Asked before each sync of a StagedFile, with the file's path: true makes the sync fail as
+// a disk's error would. An empty function removes it.
+void SetSyncFailsForTesting(std::function<bool(const QString &target)> fails);

@@ -111,6 +111,31 @@ private slots:
         QCOMPARE(QSettings(target, QSettings::IniFormat).value("Config/Name").toString(), QString("new"));
     }
 
+    // A sync the disk refuses fails the commit: no file of the group takes its place, and
+    // nothing is recorded.
+    void failedSyncKeepsTheOldFiles()
+    {
+        const QString first = m_dir->path() + "/a.prof";
+        const QString second = m_dir->path() + "/Config.ini";
+        QVERIFY(writeFixture(first, "old a"));
+        QVERIFY(writeFixture(second, "old config"));
+        StagedWrites staged;
+        int recorded = 0;
+        for (const QString &target : {first, second}) {
+            auto file = std::make_unique<StagedFile>(target);
+            QVERIFY(file->write("new"));
+            staged.add(std::move(file), {}, [&recorded] { ++recorded; });
+        }
+        SetSyncFailsForTesting([&](const QString &target) { return target == first; });
+        const bool committed = staged.commit();
+        SetSyncFailsForTesting({});
+        QVERIFY(!committed);
+        QCOMPARE(recorded, 0);
+        QCOMPARE(contents(first), QByteArray("old a"));
+        QCOMPARE(contents(second), QByteArray("old config"));
+        QCOMPARE(entries(m_dir->path()), (QStringList{"Config.ini", "a.prof"}));
+    }
+
     // A file written but never committed goes with its object.
     void uncommittedFileRemoved()
     {
