@@ -13,6 +13,7 @@
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
 #include "profilefiles.h"
+#include "unsentmark.h"
 #include "windowhelpers.h"
 
 #include <QDebug>

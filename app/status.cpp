@@ -11,6 +11,7 @@
 #include "kestreportrate.h"
 #include "pointerspeed.h"
 #include "sensordpi.h"
+#include "unsentmark.h"
 #include "windowhelpers.h"
 
 #include <QLabel>

@@ -13,6 +13,7 @@
 #include "profileio.h"
 #include "settings.h"
 #include "transport.h"
+#include "unsentmark.h"
 #include "writejob.h"
 
 #include <QCoreApplication>

@@ -9,6 +9,7 @@
 #include "settings.h"
 #include "stagedfile.h"
 #include "transport.h"
+#include "unsentmark.h"
 
 #include <thread>
 

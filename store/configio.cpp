@@ -2,6 +2,7 @@
 
 #include "configkeys.h"
 #include "devicedefaults.h"
+#include "iniedit.h"
 #include "inivalue.h"
 #include "profilefiles.h"
 #include "profilegroup.h"

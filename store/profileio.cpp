@@ -1,5 +1,6 @@
 #include "profileio.h"
 
+#include "iniedit.h"
 #include "initext.h"
 #include "inivalue.h"
 #include "profilegroup.h"
@@ -356,7 +357,7 @@ int stageProfile(const QString &file, const QString &group, const ProfileRecord 
         auto text = std::make_unique<StagedFile>(file);
         if (!text->write(profileText(group, record, layout)))
             return kStoreWriteFailed;
-        staged.add(std::move(text), [key, file, record] { remember(key, file, record, true); });
+        staged.add(std::move(text), {}, [key, file, record] { remember(key, file, record, true); });
         return kStoreOk;
     }
     auto alone = std::make_shared<bool>(false);
@@ -398,7 +399,7 @@ int replaceProfile(const QString &file, const QString &group, const ProfileRecor
     auto written = std::make_unique<StagedFile>(file);
     if (!written->write(text))
         return kStoreWriteFailed;
-    staged.add(std::move(written), [key, file, record] { remember(key, file, record, true); });
+    staged.add(std::move(written), {}, [key, file, record] { remember(key, file, record, true); });
     return staged.commit() ? kStoreOk : kStoreWriteFailed;
 }
 

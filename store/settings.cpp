@@ -4,6 +4,7 @@
 #include "inivalue.h"
 #include "macrofiles.h"
 #include "profilefiles.h"
+#include "stagedfile.h"
 #include "storelogging.h"
 
 #include <QCoreApplication>
@@ -167,138 +168,6 @@ void SaveProfileDpi(const QString &profileName, int stage)
 }
 
 int GetDiff() { return readInt(ConfigIniPath(), "Config/Diff"); }
-
-bool DiffMarkText(const QByteArray &text, int flag, QByteArray &marked)
-{
-    // One "[Config]" section, and "Diff" nowhere but in its one "Diff=<digits>" line (if any):
-    // anything else (comments, other spellings, line ends of another system) is QSettings' to read.
-    if (text.contains('\r'))
-        return false;
-    QList<QByteArray> lines = text.split('\n');
-    int header = -1;
-    int diffLine = -1;
-    bool inConfig = false;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QByteArray &line = lines.at(i);
-        if (line.startsWith('[')) {
-            inConfig = line == "[Config]";
-            if (inConfig && header >= 0)
-                return false;
-            if (!inConfig && line.contains("Config"))
-                return false;
-            if (inConfig)
-                header = i;
-            continue;
-        }
-        if (!line.contains("Diff"))
-            continue;
-        if (!inConfig || !line.startsWith("Diff=") || diffLine >= 0)
-            return false;
-        diffLine = i;
-    }
-    if (header < 0)
-        return false;
-    const QByteArray line = "Diff=" + QByteArray::number(flag);
-    if (diffLine < 0) {
-        lines.insert(header + 1, line);
-    } else {
-        const QByteArray value = lines.at(diffLine).mid(5);
-        if (value.isEmpty() || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })
-            || lines.at(diffLine - 1).endsWith('\\'))
-            return false;
-        lines[diffLine] = line;
-    }
-    marked = lines.join('\n');
-    return true;
-}
-
-namespace {
-
-// QSettings reads the staged text as Config.ini with Config/Diff = flag, and nothing else
-// changed: a line edit can be fooled by what QSettings reads otherwise (escaped key names,
-// quoted values that span lines).
-bool readsAsMarked(const StagedFile &staged, int flag)
-{
-    const QSettings before(ConfigIniPath(), QSettings::IniFormat);
-    const QSettings after(staged.writtenPath(), QSettings::IniFormat);
-    const QString diffKey = QStringLiteral("Config/Diff");
-    if (after.status() != QSettings::NoError || !IniHolds(after, diffKey, flag))
-        return false;
-    QStringList keys = before.allKeys();
-    QStringList markedKeys = after.allKeys();
-    keys.removeAll(diffKey);
-    markedKeys.removeAll(diffKey);
-    if (keys != markedKeys)
-        return false;
-    return std::all_of(keys.cbegin(), keys.cend(), [&](const QString &key) { return before.value(key) == after.value(key); });
-}
-
-// The marked text written beside Config.ini, when QSettings reads it as marked; null otherwise.
-std::unique_ptr<StagedFile> stageMarkText(const QByteArray &text, int flag)
-{
-    auto staged = std::make_unique<StagedFile>(ConfigIniPath());
-    if (!staged->write(text) || !readsAsMarked(*staged, flag))
-        return nullptr;
-    return staged;
-}
-
-} // namespace
-
-bool SetDiff(int flag)
-{
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QByteArray text;
-    QByteArray marked;
-    if (ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked) && marked != text) {
-        if (const auto file = stageMarkText(marked, flag))
-            return file->syncData() && file->commit();
-    }
-    QSettings settings(ConfigIniPath(), QSettings::IniFormat);
-    if (IniHolds(settings, QStringLiteral("Config/Diff"), flag))
-        return true;
-    settings.setValue("Config/Diff", flag);
-    return IniFlushed(settings);
-}
-
-bool UnsentMark::set()
-{
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QByteArray text;
-    QByteArray marked;
-    QByteArray cleared;
-    if (!ReadWholeFile(ConfigIniPath(), text) || !DiffMarkText(text, 1, marked) || !DiffMarkText(marked, 0, cleared))
-        return SetDiff(1);  // m_clear stays empty: clear() takes the long way too
-    if (marked != text) {
-        m_set = stageMarkText(marked, 1);
-        if (!m_set)
-            return SetDiff(1);
-    } else if (!IniHolds(QSettings(ConfigIniPath(), QSettings::IniFormat), QStringLiteral("Config/Diff"), 1)) {
-        return SetDiff(1);
-    }
-    // Written and read back here, synced while the download runs: QSettings stays on this thread.
-    m_clear = stageMarkText(cleared, 0);
-    if (m_set && !m_set->commit())
-        return false;
-    m_stamp = StampOf(ConfigIniPath());
-    return true;
-}
-
-bool UnsentMark::prepareClear()
-{
-    if (m_set && !m_set->syncData())
-        return false;
-    if (m_clear && !m_clear->syncData())
-        m_clear.reset();
-    return true;
-}
-
-bool UnsentMark::clear()
-{
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    if (m_clear && m_stamp.inode != 0 && StampOf(ConfigIniPath()) == m_stamp && m_clear->commit())
-        return true;
-    return SetDiff(0);
-}
 
 int GetLangID() { return readInt(LangConfigIniPath(), "Config/LangID"); }
 void SetLangID(int index) { writeValue(LangConfigIniPath(), "Config/LangID", index); }

@@ -4,14 +4,11 @@
 // write is on disk when the setter returns and each getter reads the file afresh.
 
 #include "records.h"
-#include "stagedfile.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QList>
 #include <QString>
-
-#include <memory>
 
 // The program's name: its executable, its share folder and its data folder.
 extern const char kProgramName[];
@@ -37,28 +34,6 @@ void SetProfileID(int index);
 void SaveProfileList(const DeviceConfig &config);
 void SaveProfileDpi(const QString &profileName, int stage);
 int GetDiff();
-// False when the flag did not reach the file (on disk when it returns).
-bool SetDiff(int flag);
-// The text of Config.ini with Config/Diff set to `flag`, made by changing (or adding) one
-// line: false when the file is not laid out plainly enough for that (QSettings is used then).
-bool DiffMarkText(const QByteArray &text, int flag, QByteArray &marked);
-
-// Config/Diff around one download, kept off the download's own time: set() puts Diff=1 in
-// Config.ini and writes the Diff=0 file aside, both without waiting for the disk;
-// prepareClear() (another thread, while the download runs) syncs them, clear() puts the
-// Diff=0 file in place.
-class UnsentMark {
-public:
-    bool set();
-    bool prepareClear();
-    // Config.ini changed since set(): Diff=0 written the long way (SetDiff).
-    bool clear();
-
-private:
-    std::unique_ptr<StagedFile> m_set;    // Diff=1, not yet synced
-    std::unique_ptr<StagedFile> m_clear;  // Diff=0, not yet in place (synced by prepareClear)
-    FileStamp m_stamp;  // Config.ini as set() left it
-};
 int GetLangID();
 void SetLangID(int index);
 

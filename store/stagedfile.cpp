@@ -1,13 +1,11 @@
 #include "stagedfile.h"
 
-#include "inivalue.h"
 #include "storelogging.h"
 #include "temporarynames.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <atomic>
 #include <cerrno>
@@ -21,6 +19,7 @@ namespace {
 
 std::atomic<unsigned> g_tempCounter{0};
 std::function<void(const QString &)> g_beforeCommit;
+std::function<bool(const QString &)> g_syncFails;
 
 // The kernel's rule for links in a sticky folder that anyone may write (fs.protected_symlinks),
 // which it applies only to the links it follows itself: the user's own, or the folder owner's.
@@ -50,39 +49,6 @@ bool writeAll(int fd, const char *data, qint64 size)
     return true;
 }
 
-// The file's text, a missing file's being empty.
-bool readIniText(const QString &file, QByteArray &text)
-{
-    text.clear();
-    return ReadWholeFile(file, text) || !QFileInfo::exists(file);
-}
-
-// What QSettings makes of `text` with `edit` applied, in a copy of its own beside the file (so
-// nothing is written outside our folders, and a crash leaves a temporary the start-up sweep knows):
-// QSettings writes only whole files of its own naming, and the real file must stay as it is until
-// the commit.
-bool iniTextAfter(const QString &file, const QByteArray &text, const std::function<void(QSettings &)> &edit,
-                  QByteArray &edited)
-{
-    const QString folder = QFileInfo(LinkedFile(file)).absolutePath();
-    const QString copy = folder + '/' + StagedTempName(::getpid(), g_tempCounter.fetch_add(1)) + ".ini";
-    struct Removed {
-        QString path;
-        ~Removed() { QFile::remove(path); }
-    } removed{copy};
-    QFile written(copy);
-    if (!QDir().mkpath(folder) || !written.open(QIODevice::WriteOnly) || written.write(text) != text.size())
-        return false;
-    written.close();
-    {
-        QSettings settings(copy, QSettings::IniFormat);
-        edit(settings);
-        if (!IniFlushed(settings))
-            return false;
-    }
-    return ReadWholeFile(copy, edited);
-}
-
 } // namespace
 
 QString LinkedFile(const QString &path, bool *refused)
@@ -110,6 +76,13 @@ std::recursive_mutex &StoreWriteMutex()
 {
     static std::recursive_mutex mutex;
     return mutex;
+}
+
+SettingsFileLock::SettingsFileLock(const QString &file)
+    : m_lock(QFileInfo(file).absoluteFilePath() + QLatin1String(".lock"))  // as QSettings names it
+{
+    if (!m_lock.lock())
+        qCWarning(lcStore) << "cannot lock" << file;
 }
 
 StagedFile::StagedFile(const QString &target) : m_target(target) {}
@@ -196,16 +169,18 @@ bool StagedFile::syncData()
 {
     if (m_fd < 0)
         return false;
-    if (::fdatasync(m_fd) == 0)
+    if (g_syncFails && g_syncFails(m_target))
+        errno = EIO;
+    else if (::fdatasync(m_fd) == 0)
         return true;
     qCWarning(lcStore) << "cannot sync" << m_target << ":" << strerror(errno);
     return false;
 }
 
-void StagedWrites::add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit,
-                       std::function<bool(StagedFile &)> beforeCommit)
+void StagedWrites::add(std::unique_ptr<StagedFile> file, std::function<bool(StagedFile &)> beforeCommit,
+                       std::function<void()> afterCommit)
 {
-    m_entries.push_back({std::move(file), std::move(afterCommit), std::move(beforeCommit)});
+    m_entries.push_back({std::move(file), std::move(beforeCommit), std::move(afterCommit)});
 }
 
 bool StagedWrites::commit()
@@ -218,6 +193,9 @@ bool StagedWrites::commit()
         if (g_beforeCommit)
             g_beforeCommit(entry.file->target());
         std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+        const SettingsFileLock fileLock(entry.file->target());
+        if (!fileLock.isLocked())
+            return false;
         if (entry.beforeCommit && !entry.beforeCommit(*entry.file))
             return false;
         if (!entry.file->commit())
@@ -288,23 +266,6 @@ NewFileCopy CopyIntoNewFile(const QString &from, const QString &to)
     return NewFileCopy::Failed;
 }
 
-bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
-                  std::function<void()> afterCommit)
-{
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QByteArray base;
-    QByteArray text;
-    auto written = std::make_unique<StagedFile>(file);
-    if (!readIniText(file, base) || !iniTextAfter(file, base, edit, text) || !written->write(text))
-        return false;
-    staged.add(std::move(written), std::move(afterCommit), [file, edit, base](StagedFile &aside) {
-        QByteArray now;
-        QByteArray redone;
-        if (!readIniText(file, now))
-            return false;
-        return now == base || (iniTextAfter(file, now, edit, redone) && aside.write(redone) && aside.syncData());
-    });
-    return true;
-}
-
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }
+
+void SetSyncFailsForTesting(std::function<bool(const QString &)> fails) { g_syncFails = std::move(fails); }

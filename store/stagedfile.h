@@ -2,20 +2,19 @@
 // Files replaced whole, in two steps: the new text goes to a temporary file beside the file
 // (write), which later takes its place by rename (commit). A crash leaves the old file or the
 // new one, never half of one, and the slow part (the sync to disk) can run apart from the write.
-// Every writer of the store that does not go through QSettings replaces files this way.
+// Here too: the commit group of one save, file stamps, whole-file reads, and copies put in place.
 // A target that is a symbolic link is not replaced: the file it leads to is, as QSettings does
 // (LinkedFile).
 
 #include <QByteArray>
 #include <QFile>
+#include <QLockFile>
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
-
-class QSettings;
 
 // The file a path stands for: symbolic links followed to the end, as QSettings writes through
 // them, so that a link keeps pointing at the file that receives the changes. In a sticky folder
@@ -26,6 +25,20 @@ QString LinkedFile(const QString &path, bool *refused = nullptr);
 // Held by the store's writers of Config.ini and the profile files, so that a file is never
 // read, changed and replaced by two threads of the program at once.
 std::recursive_mutex &StoreWriteMutex();
+
+// The lock every QSettings writer of a file holds across its read, merge and write (a QLockFile
+// named after the file, ".lock" added), held by our own writes of such files, so that another
+// process writing through QSettings neither loses our change nor has its own lost. Taken after
+// StoreWriteMutex. Not recursive: no QSettings write of the same file while it is held.
+class SettingsFileLock {
+public:
+    explicit SettingsFileLock(const QString &file);
+    // False when the lock could not be made (QSettings does not write the file then either).
+    bool isLocked() const { return m_lock.isLocked(); }
+
+private:
+    QLockFile m_lock;
+};
 
 class StagedFile {
 public:
@@ -58,24 +71,26 @@ private:
     int m_fd = -1;
 };
 
-// The staged files of one save, committed together, each followed by what its writer records.
+// The staged files of one save, committed together, each with what its writer does around the
+// commit.
 class StagedWrites {
 public:
-    // `beforeCommit` runs under StoreWriteMutex just before the file takes its place and may
-    // write it again; false fails the commit.
-    void add(std::unique_ptr<StagedFile> file, std::function<void()> afterCommit = {},
-             std::function<bool(StagedFile &)> beforeCommit = {});
+    // `beforeCommit` runs under the locks just before the file takes its place and may
+    // write it again; false fails the commit. `afterCommit` runs once the file is in place.
+    void add(std::unique_ptr<StagedFile> file, std::function<bool(StagedFile &)> beforeCommit = {},
+             std::function<void()> afterCommit = {});
     bool empty() const { return m_entries.empty(); }
-    // Syncs and puts each file in place, in the order added, each under StoreWriteMutex (the
-    // sync outside it); stops at the first failure, after which the rest are removed. Nothing
+    // Syncs and puts each file in place, in the order added, each under StoreWriteMutex and its
+    // SettingsFileLock (the sync outside them), from `beforeCommit` to `afterCommit`: every
+    // file staged here is one QSettings also writes. Stops at the first failure, after which the rest are removed. Nothing
     // is left to commit afterwards.
     bool commit();
 
 private:
     struct Entry {
         std::unique_ptr<StagedFile> file;
-        std::function<void()> afterCommit;
         std::function<bool(StagedFile &)> beforeCommit;
+        std::function<void()> afterCommit;
     };
     std::vector<Entry> m_entries;
 };
@@ -105,14 +120,10 @@ bool CopyIntoPlace(const QString &from, const QString &to);
 enum class NewFileCopy { Written, Exists, Failed };
 NewFileCopy CopyIntoNewFile(const QString &from, const QString &to);
 
-// A file written through QSettings, staged all the same: `edit` runs on a QSettings of a
-// temporary copy of the file beside it, and the text it leaves there is written aside. Should the file change
-// before the commit (the unsent mark, another key), the edit is made again on its new text.
-// False (nothing staged) when the file cannot be read or the text not written.
-bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
-                  std::function<void()> afterCommit = {});
-
 // ---- testing ----
 // Called on the committing thread just before each file of a StagedWrites or CopyIntoNewFile
 // takes its place, with the file's path: tests change the disk there. An empty function removes it.
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &target)> hook);
+// Asked before each sync of a StagedFile, with the file's path: true makes the sync fail as
+// a disk's error would. An empty function removes it.
+void SetSyncFailsForTesting(std::function<bool(const QString &target)> fails);

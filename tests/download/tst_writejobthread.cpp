@@ -6,6 +6,7 @@
 #include "profilefiles.h"
 #include "settings.h"
 #include "stagedfile.h"
+#include "unsentmark.h"
 #include "writejob.h"
 
 #include <QDirIterator>

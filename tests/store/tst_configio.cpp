@@ -4,8 +4,10 @@
 #include "devicedefaults.h"
 #include "profilefiles.h"
 #include "profileio.h"
+#include "sizelimit.h"
 #include "stagedfile.h"
 #include "storefixture.h"
+#include "unsentmark.h"
 
 #include <QSettings>
 
@@ -321,6 +323,33 @@ private slots:
             QVERIFY2(now == before[file], qPrintable(file));
         }
         QCOMPARE(QFileInfo(ProfileFilePath("From Conf")).isFile(), false);
+    }
+
+    // A disk that takes only part of the copy QSettings edits fails the save: the cut copy,
+    // edited, would replace Config.ini and lose the keys past the cut.
+    void cutCopyFailsTheSave()
+    {
+        DeviceConfig config = sampleConfig();
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        {
+            QSettings other(ConfigIniPath(), QSettings::IniFormat);
+            for (int i = 0; i < 61; ++i)
+                other.setValue(QStringLiteral("Other/Key%1").arg(i, 2, 10, QLatin1Char('0')), "a value of some length");
+        }
+        const QStringList files = savedFiles(config);
+        QMap<QString, QByteArray> before;
+        for (const QString &file : files)
+            QVERIFY(ReadWholeFile(file, before[file]));
+        config.AngleValue = quint8(config.AngleValue + 1);  // Config.ini alone changes
+        {
+            const FileSizeLimit full(rlim_t(before[ConfigIniPath()].size() / 2));
+            QCOMPARE(SaveConfig(config), kStoreWriteFailed);
+        }
+        for (const QString &file : files) {
+            QByteArray now;
+            QVERIFY(ReadWholeFile(file, now));
+            QVERIFY2(now == before[file], qPrintable(file));
+        }
     }
 
     // A save leaves the files it would not change alone: Config.ini when only a profile

@@ -1,5 +1,6 @@
 // Program settings against real INI files in a fresh application directory.
 #include "settings.h"
+#include "unsentmark.h"
 
 #include <QDir>
 #include <QFile>

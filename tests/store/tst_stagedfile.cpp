@@ -1,6 +1,7 @@
 // Files replaced whole through a temporary file beside them, on a real folder.
 #include "../unprivileged.h"
 #include "filenames.h"
+#include "iniedit.h"
 #include "stagedfile.h"
 #include "temporarynames.h"
 #include "storefixture.h"
@@ -91,6 +92,58 @@ private slots:
         QCOMPARE(entries(m_dir->path()), QStringList{"Config.ini"});
     }
 
+    // Links planted at the names our temporaries take next, the copy QSettings edits included,
+    // are never written through: each temporary is a new file of ours.
+    void plantedLinksNotWrittenThrough()
+    {
+        const QString target = m_dir->path() + "/Config.ini";
+        QVERIFY(writeFixture(target, "[Config]\nName=old\n"));
+        QTemporaryDir outside;
+        const QString victim = outside.path() + "/victim";
+        QVERIFY(writeFixture(victim, "not yours"));
+        qint64 next = 0;
+        {
+            StagedFile probe(target);
+            QVERIFY(probe.write(""));
+            next = QFileInfo(probe.writtenPath()).fileName().section('.', 3, 3).chopped(1).toLongLong() + 1;
+        }
+        for (qint64 n = next; n < next + 20; ++n) {
+            const QString name = m_dir->path() + '/' + StagedTempName(::getpid(), quint32(n));
+            QVERIFY(QFile::link(victim, name));
+            QVERIFY(QFile::link(victim, name + ".ini"));
+        }
+        StagedWrites staged;
+        QVERIFY(StageIniEdit(target, [](QSettings &settings) { settings.setValue("Config/Name", "new"); }, staged));
+        QVERIFY(staged.commit());
+        QCOMPARE(contents(victim), QByteArray("not yours"));
+        QCOMPARE(QSettings(target, QSettings::IniFormat).value("Config/Name").toString(), QString("new"));
+    }
+
+    // A sync the disk refuses fails the commit: no file of the group takes its place, and
+    // nothing is recorded.
+    void failedSyncKeepsTheOldFiles()
+    {
+        const QString first = m_dir->path() + "/a.prof";
+        const QString second = m_dir->path() + "/Config.ini";
+        QVERIFY(writeFixture(first, "old a"));
+        QVERIFY(writeFixture(second, "old config"));
+        StagedWrites staged;
+        int recorded = 0;
+        for (const QString &target : {first, second}) {
+            auto file = std::make_unique<StagedFile>(target);
+            QVERIFY(file->write("new"));
+            staged.add(std::move(file), {}, [&recorded] { ++recorded; });
+        }
+        SetSyncFailsForTesting([&](const QString &target) { return target == first; });
+        const bool committed = staged.commit();
+        SetSyncFailsForTesting({});
+        QVERIFY(!committed);
+        QCOMPARE(recorded, 0);
+        QCOMPARE(contents(first), QByteArray("old a"));
+        QCOMPARE(contents(second), QByteArray("old config"));
+        QCOMPARE(entries(m_dir->path()), (QStringList{"Config.ini", "a.prof"}));
+    }
+
     // A file written but never committed goes with its object.
     void uncommittedFileRemoved()
     {
@@ -144,7 +197,7 @@ private slots:
         QCOMPARE(file->write("text"), written);
         if (written) {
             bool recorded = false;
-            staged.add(std::move(file), [&recorded] { recorded = true; });
+            staged.add(std::move(file), {}, [&recorded] { recorded = true; });
             QVERIFY(!staged.commit());
             QVERIFY(!recorded);
         }

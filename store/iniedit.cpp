@@ -1,0 +1,57 @@
+#include "iniedit.h"
+
+#include "inivalue.h"
+#include "stagedfile.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+// The file's text, a missing file's being empty.
+bool readIniText(const QString &file, QByteArray &text)
+{
+    text.clear();
+    return ReadWholeFile(file, text) || !QFileInfo::exists(file);
+}
+
+// What QSettings makes of `text` with `edit` applied, in a temporary copy of the file's (made
+// as every temporary of ours, where a crash leaves one the start-up sweep knows): QSettings
+// writes only whole files of its own naming, and the real file must stay as it is until the
+// commit.
+bool iniTextAfter(const QString &file, const QByteArray &text, const std::function<void(QSettings &)> &edit,
+                  QByteArray &edited)
+{
+    StagedFile copy(file);
+    if (!copy.write(text))
+        return false;
+    {
+        QSettings settings(copy.writtenPath(), QSettings::IniFormat);
+        edit(settings);
+        if (!IniFlushed(settings))
+            return false;
+    }
+    return ReadWholeFile(copy.writtenPath(), edited);
+}
+
+} // namespace
+
+bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
+                  std::function<void()> afterCommit)
+{
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    QByteArray base;
+    QByteArray text;
+    auto written = std::make_unique<StagedFile>(file);
+    if (!readIniText(file, base) || !iniTextAfter(file, base, edit, text) || !written->write(text))
+        return false;
+    const auto redo = [file, edit, base](StagedFile &aside) {
+        QByteArray now;
+        QByteArray redone;
+        if (!readIniText(file, now))
+            return false;
+        return now == base || (iniTextAfter(file, now, edit, redone) && aside.write(redone) && aside.syncData());
+    };
+    staged.add(std::move(written), redo, std::move(afterCommit));
+    return true;
+}

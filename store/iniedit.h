@@ -1,0 +1,18 @@
+#pragma once
+// Edits of a file QSettings also writes (Config.ini, the profile files) staged as whole files:
+// QSettings edits a copy of the file, and the text it leaves there is written aside to take
+// the file's place at the commit of a StagedWrites.
+
+#include <QString>
+
+#include <functional>
+
+class QSettings;
+class StagedWrites;
+
+// `edit` runs on a QSettings of a temporary copy of the file beside it, and the text it leaves
+// there is written aside. Should the file change before the commit (the unsent mark, another
+// key), the edit is made again on its new text. False (nothing staged) when the file cannot be
+// read or the text not written.
+bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
+                  std::function<void()> afterCommit = {});
