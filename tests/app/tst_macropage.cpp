@@ -86,6 +86,10 @@ private slots:
         MacroSession session;
         VarnelWidget *window = session.window.get();
         applyWithButtonOnMacro(window);
+        // On the offscreen platform a busy machine can leave no window active once the Apply's
+        // dialog has come and gone; the user's click in the window makes it active again.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
         click(window->m_pTabButtons[3]);
         MacroDialog *page = window->m_pMacroDialog;
         QVERIFY(page->isVisible());
