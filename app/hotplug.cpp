@@ -107,7 +107,7 @@ void VarnelWidget::onHidDeviceChanged(const QString &pathText, int vendorId, int
 
         if (arrived) {
             const int release = GetDeviceReleaseNumber(path.constData());
-            const bool inRange = c.releaseMax == 0 || (c.releaseMin <= release && release <= c.releaseMax);
+            const bool inRange = ReleaseAccepted(release, c.releaseMin, c.releaseMax);
             for (int kind : kinds) {
                 if (!inRange)
                     break;

@@ -25,11 +25,6 @@ QObject *g_ownerWindow = nullptr;
 // The vendor whose devices the enumeration also writes to the debug log.
 constexpr unsigned short kLoggedVendor = 0x04D9;
 
-bool releaseAccepted(int release, int minimum, int maximum)
-{
-    return maximum == 0 || (minimum <= release && release <= maximum);
-}
-
 QString wideText(const wchar_t *text)
 {
     return text ? QString::fromWCharArray(text) : QString();
@@ -48,7 +43,7 @@ void matchEntry(DeviceEntry &row, const hid_device_info &d, int collection)
     const std::string path = d.path ? d.path : "";
     if (d.vendor_id == row.dongleVid && d.product_id == row.donglePid) {
         if (d.usage == row.usageA && d.usage_page == row.usagePageA
-            && releaseAccepted(d.release_number, row.dongleReleaseMin, row.dongleReleaseMax)) {
+            && ReleaseAccepted(d.release_number, row.dongleReleaseMin, row.dongleReleaseMax)) {
             row.pathA = path;
             row.foundA = 1;
             qCDebug(lcDevice, "1 %s\n", path.c_str());
@@ -59,12 +54,12 @@ void matchEntry(DeviceEntry &row, const hid_device_info &d, int collection)
         }
     } else if (d.vendor_id == row.wiredVid && d.product_id == row.wiredPid) {
         if (d.usage == row.usageC && d.usage_page == row.usagePageC
-            && releaseAccepted(d.release_number, row.wiredReleaseMin, row.wiredReleaseMax)) {
+            && ReleaseAccepted(d.release_number, row.wiredReleaseMin, row.wiredReleaseMax)) {
             row.pathC = path;
             row.foundC = 1;
             qCDebug(lcDevice, "3 %s\n", path.c_str());
         } else if (d.usage == row.usageD && d.usage_page == row.usagePageD
-                   && releaseAccepted(d.release_number, row.wiredReleaseMin, row.wiredReleaseMax)) {
+                   && ReleaseAccepted(d.release_number, row.wiredReleaseMin, row.wiredReleaseMax)) {
             row.pathD = path;
             row.foundD = 1;
             qCDebug(lcDevice, "4 %s\n", path.c_str());
@@ -210,4 +205,9 @@ int GetDeviceReleaseNumber(const char *path)
     }
     hid_free_enumeration(list);
     return release;
+}
+
+bool ReleaseAccepted(int release, int minimum, int maximum)
+{
+    return maximum == 0 || (minimum <= release && release <= maximum);
 }

@@ -85,3 +85,5 @@ void CloseDevice();
 void ExitHid();
 // Release number of the HID device at this path (from the enumeration), 0 when not present.
 int GetDeviceReleaseNumber(const char *path);
+// Whether a release number is within a table row's range; a maximum of 0 accepts any.
+bool ReleaseAccepted(int release, int minimum, int maximum);
