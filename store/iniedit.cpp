@@ -36,6 +36,25 @@ bool iniTextAfter(const QString &file, const QByteArray &text, const std::functi
 
 } // namespace
 
+namespace {
+
+// `text` staged as what `edit` makes of the file's text `base`; should the file no longer be
+// `base` at the commit, the edit is made again on its new text.
+void stageWithRedo(const QString &file, const QByteArray &base, std::unique_ptr<StagedFile> written,
+                   const std::function<void(QSettings &)> &edit, StagedWrites &staged, std::function<void()> afterCommit)
+{
+    const auto redo = [file, edit, base](StagedFile &aside) {
+        QByteArray now;
+        QByteArray redone;
+        if (!readIniText(file, now))
+            return false;
+        return now == base || (iniTextAfter(file, now, edit, redone) && aside.write(redone) && aside.syncData());
+    };
+    staged.add(std::move(written), redo, std::move(afterCommit));
+}
+
+} // namespace
+
 bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
                   std::function<void()> afterCommit)
 {
@@ -45,13 +64,16 @@ bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &e
     auto written = std::make_unique<StagedFile>(file);
     if (!readIniText(file, base) || !iniTextAfter(file, base, edit, text) || !written->write(text))
         return false;
-    const auto redo = [file, edit, base](StagedFile &aside) {
-        QByteArray now;
-        QByteArray redone;
-        if (!readIniText(file, now))
-            return false;
-        return now == base || (iniTextAfter(file, now, edit, redone) && aside.write(redone) && aside.syncData());
-    };
-    staged.add(std::move(written), redo, std::move(afterCommit));
+    stageWithRedo(file, base, std::move(written), edit, staged, std::move(afterCommit));
+    return true;
+}
+
+bool StageIniText(const QString &file, const QByteArray &base, const QByteArray &text,
+                  const std::function<void(QSettings &)> &edit, StagedWrites &staged, std::function<void()> afterCommit)
+{
+    auto written = std::make_unique<StagedFile>(file);
+    if (!written->write(text))
+        return false;
+    stageWithRedo(file, base, std::move(written), edit, staged, std::move(afterCommit));
     return true;
 }

@@ -16,3 +16,10 @@ class StagedWrites;
 // read or the text not written.
 bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
                   std::function<void()> afterCommit = {});
+// The same for a `text` known to be what `edit` makes of `base`, the file's text as the caller
+// knows it (a file that holds only what the edit writes, or no file: empty), staged without
+// QSettings. Should the file not be `base` at the commit (another process added a key), the
+// edit is made through QSettings on its text then.
+bool StageIniText(const QString &file, const QByteArray &base, const QByteArray &text,
+                  const std::function<void(QSettings &)> &edit, StagedWrites &staged,
+                  std::function<void()> afterCommit = {});

@@ -330,7 +330,7 @@ int stageProfile(const QString &file, const QString &group, const ProfileRecord 
                  StagedWrites &staged)
 {
     const QString key = writtenKey(file, group, ledTimes);
-    bool onlyThisGroup = false;
+    std::unique_ptr<ProfileRecord> ours;  // the file holds this group alone, as we wrote it
     std::unique_ptr<ProfileRecord> read;
     {
         std::lock_guard<std::mutex> lock(g_writtenMutex);
@@ -339,35 +339,41 @@ int stageProfile(const QString &file, const QString &group, const ProfileRecord 
             const bool unchanged = it->second.stamp.inode != 0 && it->second.stamp == StampOf(file);
             if (unchanged && it->second.written && it->second.record == record)
                 return kStoreOk;
-            onlyThisGroup = unchanged && it->second.onlyThisGroup;
-            if (unchanged && !it->second.written)
+            if (unchanged && it->second.onlyThisGroup)
+                ours = std::make_unique<ProfileRecord>(it->second.record);
+            else if (unchanged && !it->second.written)
                 read = std::make_unique<ProfileRecord>(it->second.record);
             g_written.erase(it);
         }
     }
     const ProfileLayout &layout = profileLayout(ledTimes);
-    if (!writableAsText(group, layout))
-        read.reset();
-    if (read) {
-        // The file holds the group alone when it is, byte for byte, what writing it would give.
-        QByteArray text;
-        onlyThisGroup = ReadWholeFile(file, text) && text == profileText(group, *read, layout);
+    // The file's text as we know it, when it holds nothing but the group (or nothing at all).
+    QByteArray known;
+    bool asText = false;
+    if (writableAsText(group, layout)) {
+        if (ours) {
+            known = profileText(group, *ours, layout);
+            asText = true;
+        } else if (read) {
+            // The file holds the group alone when it is, byte for byte, what writing it would give.
+            asText = ReadWholeFile(file, known) && known == profileText(group, *read, layout);
+        }
+        if (!asText && missing(file)) {
+            known.clear();
+            asText = true;
+        }
     }
-    if (writableAsText(group, layout) && (onlyThisGroup || missing(file))) {
-        auto text = std::make_unique<StagedFile>(file);
-        if (!text->write(profileText(group, record, layout)))
-            return kStoreWriteFailed;
-        staged.add(std::move(text), {}, [key, file, record] { remember(key, file, record, true); });
-        return kStoreOk;
-    }
-    auto alone = std::make_shared<bool>(false);
+    // Whether the file will hold the group alone: found again whenever QSettings makes the edit
+    // (also when another process added a key before the commit).
+    auto alone = std::make_shared<bool>(asText);
     const auto edit = [group, record, ledTimes, &layout, alone](QSettings &settings) {
         WriteProfileGroup(settings, group, record, ledTimes);
         *alone = onlyLayoutKeys(settings, group, layout);
     };
-    if (!StageIniEdit(file, edit, staged, [key, file, record, alone] { remember(key, file, record, *alone); }))
-        return kStoreWriteFailed;
-    return kStoreOk;
+    const auto written = [key, file, record, alone] { remember(key, file, record, *alone); };
+    const bool ok = asText ? StageIniText(file, known, profileText(group, record, layout), edit, staged, written)
+                           : StageIniEdit(file, edit, staged, written);
+    return ok ? kStoreOk : kStoreWriteFailed;
 }
 
 int writeProfile(const QString &file, const QString &group, const ProfileRecord &record, LedTimes ledTimes)

@@ -180,6 +180,57 @@ private slots:
                  QString(before == "other key" ? "mine" : ""));
     }
 
+    // A file known to hold the group alone is written as our own text, and another writer
+    // (QSettings in another process, a user's editor) may add a key between the stage and the
+    // commit: the key is kept, and still by the next save.
+    void keyAddedBeforeTheCommitKept_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("no file") << "";
+        QTest::newRow("written in this run") << "this run";
+        QTest::newRow("an earlier run's, read") << "earlier run";
+    }
+    void keyAddedBeforeTheCommitKept()
+    {
+        QFETCH(QString, before);
+        const QString path = ProfileFilePath("Game");
+        ProfileRecord record = sampleProfile(4);
+        if (before == "this run") {
+            QCOMPARE(WriteProfileFile(record, "Game"), kStoreOk);
+        } else if (before == "earlier run") {
+            {
+                QSettings earlier(path, QSettings::IniFormat);
+                WriteProfileGroup(earlier, "PROFILE", record, LedTimes::Included);
+            }
+            ProfileRecord read;
+            QCOMPARE(ReadProfileFile(read, "Game"), kStoreOk);
+        }
+        record.dpiInfo[3].x += 5;
+        StagedWrites staged;
+        QCOMPARE(StageProfileFile(record, "Game", staged), kStoreOk);
+        SetBeforeStagedCommitForTesting([&](const QString &) {
+            QSettings other(path, QSettings::IniFormat);
+            other.setValue("Other/Key", 7);
+        });
+        const bool committed = staged.commit();
+        SetBeforeStagedCommitForTesting({});
+        QVERIFY(committed);
+        const auto otherKey = [&] {
+            QTemporaryDir copies;
+            const QString copy = copies.path() + "/copy.ini";  // no cache of this process answers
+            QFile::copy(path, copy);
+            return QSettings(copy, QSettings::IniFormat).value("Other/Key", 0).toInt();
+        };
+        QCOMPARE(otherKey(), 7);
+        ProfileRecord read;
+        QCOMPARE(ReadProfileFile(read, "Game"), kStoreOk);
+        QCOMPARE(profileDifference(read, record), QString());
+
+        record.dpiInfo[4].x += 5;
+        QCOMPARE(WriteProfileFile(record, "Game"), kStoreOk);
+        QCOMPARE(otherKey(), 7);
+    }
+
     void unwritableFolderIsReported()
     {
         QVERIFY(writeFixture(GetConfigDir(), "not a folder"));
