@@ -127,7 +127,11 @@ int StageConfig(const DeviceConfig &config, StagedWrites &staged)
     // Last, so that no slot names a file before the file is in place. Unchanged, it is not
     // written again: most saves change one profile, or none.
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    if (holdsConfigGroup(QSettings(ConfigIniPath(), QSettings::IniFormat), config, names))
+    QByteArray text;
+    bool holds = false;
+    if (ReadWholeFile(ConfigIniPath(), text))
+        ReadIniText(ConfigIniPath(), text, [&](const QSettings &settings) { holds = holdsConfigGroup(settings, config, names); });
+    if (holds)
         return kStoreOk;
     const auto edit = [config, names](QSettings &settings) { writeConfigGroup(settings, config, names); };
     if (!StageIniEdit(ConfigIniPath(), edit, staged)) {

@@ -55,6 +55,16 @@ void stageWithRedo(const QString &file, const QByteArray &base, std::unique_ptr<
 
 } // namespace
 
+void ReadIniText(const QString &file, const QByteArray &text, const std::function<void(const QSettings &)> &read)
+{
+    StagedFile copy(file);
+    if (copy.write(text)) {
+        read(QSettings(copy.writtenPath(), QSettings::IniFormat));
+        return;
+    }
+    read(QSettings(file, QSettings::IniFormat));
+}
+
 bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
                   std::function<void()> afterCommit)
 {
