@@ -127,10 +127,8 @@ int StageConfig(const DeviceConfig &config, StagedWrites &staged)
     // Last, so that no slot names a file before the file is in place. Unchanged, it is not
     // written again: most saves change one profile, or none.
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QByteArray text;
     bool holds = false;
-    if (ReadWholeFile(ConfigIniPath(), text))
-        ReadIniText(ConfigIniPath(), text, [&](const QSettings &settings) { holds = holdsConfigGroup(settings, config, names); });
+    ReadIniUncached(ConfigIniPath(), [&](const QSettings &settings) { holds = holdsConfigGroup(settings, config, names); });
     if (holds)
         return kStoreOk;
     const auto edit = [config, names](QSettings &settings) { writeConfigGroup(settings, config, names); };

@@ -34,10 +34,6 @@ bool iniTextAfter(const QString &file, const QByteArray &text, const std::functi
     return ReadWholeFile(copy.writtenPath(), edited);
 }
 
-} // namespace
-
-namespace {
-
 // `text` staged as what `edit` makes of the file's text `base`; should the file no longer be
 // `base` at the commit, the edit is made again on its new text.
 void stageWithRedo(const QString &file, const QByteArray &base, std::unique_ptr<StagedFile> written,
@@ -55,10 +51,11 @@ void stageWithRedo(const QString &file, const QByteArray &base, std::unique_ptr<
 
 } // namespace
 
-void ReadIniText(const QString &file, const QByteArray &text, const std::function<void(const QSettings &)> &read)
+void ReadIniUncached(const QString &file, const std::function<void(const QSettings &)> &read)
 {
+    QByteArray text;
     StagedFile copy(file);
-    if (copy.write(text)) {
+    if (readIniText(file, text) && copy.write(text)) {
         read(QSettings(copy.writtenPath(), QSettings::IniFormat));
         return;
     }

@@ -24,8 +24,7 @@ bool StageIniText(const QString &file, const QByteArray &base, const QByteArray 
                   const std::function<void(QSettings &)> &edit, StagedWrites &staged,
                   std::function<void()> afterCommit = {});
 
-// `read` runs on a QSettings of `text` (the file's text as read just now), in a temporary
-// copy beside the file: QSettings' own cache of the file may still hold an older text of the
-// same size, and a failed write of its own. Where no copy can be made (a read-only folder),
-// on the file itself.
-void ReadIniText(const QString &file, const QByteArray &text, const std::function<void(const QSettings &)> &read);
+// `read` runs on a QSettings of the file's text as it is now, in a temporary copy beside the
+// file: QSettings' own cache of the file may still hold an older text of the same size, and a
+// failed write of its own. Where no copy can be made (a read-only folder), on the file itself.
+void ReadIniUncached(const QString &file, const std::function<void(const QSettings &)> &read);

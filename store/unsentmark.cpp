@@ -55,17 +55,17 @@ bool DiffMarkText(const QByteArray &text, int flag, QByteArray &marked)
 
 namespace {
 
-// QSettings reads the staged text as Config.ini (`text`) with Config/Diff = flag, and nothing
-// else changed: a line edit can be fooled by what QSettings reads otherwise (escaped key names,
+// QSettings reads the staged text as Config.ini with Config/Diff = flag, and nothing else
+// changed: a line edit can be fooled by what QSettings reads otherwise (escaped key names,
 // quoted values that span lines).
-bool readsAsMarked(const QByteArray &text, const StagedFile &staged, int flag)
+bool readsAsMarked(const StagedFile &staged, int flag)
 {
     const QSettings after(staged.writtenPath(), QSettings::IniFormat);
     const QString diffKey = QStringLiteral("Config/Diff");
     if (after.status() != QSettings::NoError || !IniHolds(after, diffKey, flag))
         return false;
     bool same = false;
-    ReadIniText(ConfigIniPath(), text, [&](const QSettings &before) {
+    ReadIniUncached(ConfigIniPath(), [&](const QSettings &before) {
         QStringList keys = before.allKeys();
         QStringList markedKeys = after.allKeys();
         keys.removeAll(diffKey);
@@ -77,12 +77,11 @@ bool readsAsMarked(const QByteArray &text, const StagedFile &staged, int flag)
     return same;
 }
 
-// The marked text written beside Config.ini, when QSettings reads it as `text` marked; null
-// otherwise.
-std::unique_ptr<StagedFile> stageMarkText(const QByteArray &text, const QByteArray &marked, int flag)
+// The marked text written beside Config.ini, when QSettings reads it as marked; null otherwise.
+std::unique_ptr<StagedFile> stageMarkText(const QByteArray &text, int flag)
 {
     auto staged = std::make_unique<StagedFile>(ConfigIniPath());
-    if (!staged->write(marked) || !readsAsMarked(text, *staged, flag))
+    if (!staged->write(text) || !readsAsMarked(*staged, flag))
         return nullptr;
     return staged;
 }
@@ -98,7 +97,7 @@ bool SetDiff(int flag)
         QByteArray marked;
         if (fileLock.isLocked() && ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked)
             && marked != text) {
-            if (const auto file = stageMarkText(text, marked, flag))
+            if (const auto file = stageMarkText(marked, flag))
                 return file->syncData() && file->commit();
         }
     }
@@ -106,10 +105,8 @@ bool SetDiff(int flag)
     // as every edit of ours: QSettings on the file itself may still keep an older text of the
     // same size, or a write of its own that failed, and would write them back.
     const QString diffKey = QStringLiteral("Config/Diff");
-    QByteArray text;
     bool holds = false;
-    if (ReadWholeFile(ConfigIniPath(), text))
-        ReadIniText(ConfigIniPath(), text, [&](const QSettings &settings) { holds = IniHolds(settings, diffKey, flag); });
+    ReadIniUncached(ConfigIniPath(), [&](const QSettings &settings) { holds = IniHolds(settings, diffKey, flag); });
     if (holds)
         return true;
     StagedWrites staged;
@@ -128,15 +125,15 @@ bool UnsentMark::set()
         const bool plain = fileLock.isLocked() && ReadWholeFile(ConfigIniPath(), text)
                            && DiffMarkText(text, 1, marked) && DiffMarkText(marked, 0, cleared);
         if (plain && marked != text)
-            m_set = stageMarkText(text, marked, 1);
+            m_set = stageMarkText(marked, 1);
         bool alreadySet = false;
         if (plain && marked == text)
-            ReadIniText(ConfigIniPath(), text, [&](const QSettings &settings) {
+            ReadIniUncached(ConfigIniPath(), [&](const QSettings &settings) {
                 alreadySet = IniHolds(settings, QStringLiteral("Config/Diff"), 1);
             });
         if (m_set || alreadySet) {
             // Written and read back here, on the job's thread; only its sync waits for the save thread.
-            m_clear = stageMarkText(text, cleared, 0);
+            m_clear = stageMarkText(cleared, 0);
             if (m_set && !m_set->commit())
                 return false;
             m_stamp = StampOf(ConfigIniPath());
