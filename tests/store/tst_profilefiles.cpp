@@ -135,18 +135,25 @@ private slots:
     // Every file is written aside and put in place only when the staged writes commit: one
     // that holds its profile alone gets the store's own text, any other goes through QSettings
     // (on a copy) and keeps its other keys.
+    // Another writer (QSettings in another process, a user's editor) may add a key between the
+    // stage and the commit: the key is kept, by that commit and by the next save.
     void staging_data()
     {
         QTest::addColumn<QString>("before");
-        QTest::newRow("no file") << "";
-        QTest::newRow("written in this run") << "this run";
-        QTest::newRow("an earlier run's, read") << "earlier run";
-        QTest::newRow("an earlier run's, not read") << "unread";
-        QTest::newRow("with another key") << "other key";
+        QTest::addColumn<bool>("keyAddedMeanwhile");
+        QTest::newRow("no file") << "" << false;
+        QTest::newRow("written in this run") << "this run" << false;
+        QTest::newRow("an earlier run's, read") << "earlier run" << false;
+        QTest::newRow("an earlier run's, not read") << "unread" << false;
+        QTest::newRow("with another key") << "other key" << false;
+        QTest::newRow("no file, a key added meanwhile") << "" << true;
+        QTest::newRow("written in this run, a key added meanwhile") << "this run" << true;
+        QTest::newRow("an earlier run's, read, a key added meanwhile") << "earlier run" << true;
     }
     void staging()
     {
         QFETCH(QString, before);
+        QFETCH(bool, keyAddedMeanwhile);
         const QString path = ProfileFilePath("Game");
         ProfileRecord record = sampleProfile(4);
         if (before == "this run") {
@@ -164,6 +171,13 @@ private slots:
         }
         QByteArray old;
         ReadWholeFile(path, old);
+        // Read from a copy: no cache of this process answers for the file.
+        const auto onDisk = [&](const char *key) {
+            QTemporaryDir copies;
+            const QString copy = copies.path() + "/copy.ini";
+            QFile::copy(path, copy);
+            return QSettings(copy, QSettings::IniFormat).value(key).toString();
+        };
 
         record.dpiInfo[3].x += 5;
         StagedWrites staged;
@@ -172,63 +186,25 @@ private slots:
         QByteArray now;
         ReadWholeFile(path, now);
         QCOMPARE(now, old);
-        QVERIFY(staged.commit());
-        ProfileRecord read;
-        QCOMPARE(ReadProfileFile(read, "Game"), kStoreOk);
-        QCOMPARE(profileDifference(read, record), QString());
-        QCOMPARE(QSettings(path, QSettings::IniFormat).value("PROFILE/comment").toString(),
-                 QString(before == "other key" ? "mine" : ""));
-    }
-
-    // A file known to hold the group alone is written as our own text, and another writer
-    // (QSettings in another process, a user's editor) may add a key between the stage and the
-    // commit: the key is kept, and still by the next save.
-    void keyAddedBeforeTheCommitKept_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::newRow("no file") << "";
-        QTest::newRow("written in this run") << "this run";
-        QTest::newRow("an earlier run's, read") << "earlier run";
-    }
-    void keyAddedBeforeTheCommitKept()
-    {
-        QFETCH(QString, before);
-        const QString path = ProfileFilePath("Game");
-        ProfileRecord record = sampleProfile(4);
-        if (before == "this run") {
-            QCOMPARE(WriteProfileFile(record, "Game"), kStoreOk);
-        } else if (before == "earlier run") {
-            {
-                QSettings earlier(path, QSettings::IniFormat);
-                WriteProfileGroup(earlier, "PROFILE", record, LedTimes::Included);
-            }
-            ProfileRecord read;
-            QCOMPARE(ReadProfileFile(read, "Game"), kStoreOk);
+        if (keyAddedMeanwhile) {
+            SetBeforeStagedCommitForTesting([&](const QString &) {
+                QSettings other(path, QSettings::IniFormat);
+                other.setValue("Other/Key", 7);
+            });
         }
-        record.dpiInfo[3].x += 5;
-        StagedWrites staged;
-        QCOMPARE(StageProfileFile(record, "Game", staged), kStoreOk);
-        SetBeforeStagedCommitForTesting([&](const QString &) {
-            QSettings other(path, QSettings::IniFormat);
-            other.setValue("Other/Key", 7);
-        });
         const bool committed = staged.commit();
         SetBeforeStagedCommitForTesting({});
         QVERIFY(committed);
-        const auto otherKey = [&] {
-            QTemporaryDir copies;
-            const QString copy = copies.path() + "/copy.ini";  // no cache of this process answers
-            QFile::copy(path, copy);
-            return QSettings(copy, QSettings::IniFormat).value("Other/Key", 0).toInt();
-        };
-        QCOMPARE(otherKey(), 7);
         ProfileRecord read;
         QCOMPARE(ReadProfileFile(read, "Game"), kStoreOk);
         QCOMPARE(profileDifference(read, record), QString());
+        QCOMPARE(onDisk("PROFILE/comment"), QString(before == "other key" ? "mine" : ""));
+        const QString otherKey = keyAddedMeanwhile ? "7" : "";
+        QCOMPARE(onDisk("Other/Key"), otherKey);
 
         record.dpiInfo[4].x += 5;
         QCOMPARE(WriteProfileFile(record, "Game"), kStoreOk);
-        QCOMPARE(otherKey(), 7);
+        QCOMPARE(onDisk("Other/Key"), otherKey);
     }
 
     void unwritableFolderIsReported()
