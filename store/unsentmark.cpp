@@ -77,6 +77,16 @@ bool readsAsMarked(const StagedFile &staged, int flag)
     return same;
 }
 
+// Config.ini as it is now holds Config/Diff = flag, read as QSettings reads it (uncached).
+bool diffHolds(int flag)
+{
+    bool holds = false;
+    ReadIniUncached(ConfigIniPath(), [&](const QSettings &settings) {
+        holds = IniHolds(settings, QStringLiteral("Config/Diff"), flag);
+    });
+    return holds;
+}
+
 // The marked text written beside Config.ini, when QSettings reads it as marked; null otherwise.
 std::unique_ptr<StagedFile> stageMarkText(const QByteArray &text, int flag)
 {
@@ -104,14 +114,11 @@ bool SetDiff(int flag)
     // Past the lock, which the commit takes again. Read and edited through QSettings on copies,
     // as every edit of ours: QSettings on the file itself may still keep an older text of the
     // same size, or a write of its own that failed, and would write them back.
-    const QString diffKey = QStringLiteral("Config/Diff");
-    bool holds = false;
-    ReadIniUncached(ConfigIniPath(), [&](const QSettings &settings) { holds = IniHolds(settings, diffKey, flag); });
-    if (holds)
+    if (diffHolds(flag))
         return true;
     StagedWrites staged;
-    return StageIniEdit(ConfigIniPath(), [&](QSettings &settings) { settings.setValue(diffKey, flag); }, staged)
-           && staged.commit();
+    const auto edit = [flag](QSettings &settings) { settings.setValue(QStringLiteral("Config/Diff"), flag); };
+    return StageIniEdit(ConfigIniPath(), edit, staged) && staged.commit();
 }
 
 bool UnsentMark::set()
@@ -126,11 +133,7 @@ bool UnsentMark::set()
                            && DiffMarkText(text, 1, marked) && DiffMarkText(marked, 0, cleared);
         if (plain && marked != text)
             m_set = stageMarkText(marked, 1);
-        bool alreadySet = false;
-        if (plain && marked == text)
-            ReadIniUncached(ConfigIniPath(), [&](const QSettings &settings) {
-                alreadySet = IniHolds(settings, QStringLiteral("Config/Diff"), 1);
-            });
+        const bool alreadySet = plain && marked == text && diffHolds(1);
         if (m_set || alreadySet) {
             // Written and read back here, on the job's thread; only its sync waits for the save thread.
             m_clear = stageMarkText(cleared, 0);
