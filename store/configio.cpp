@@ -9,6 +9,7 @@
 #include "profileio.h"
 #include "settings.h"
 #include "stagedfile.h"
+#include "storelocks.h"
 
 #include <QSettings>
 

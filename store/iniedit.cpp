@@ -2,6 +2,7 @@
 
 #include "inivalue.h"
 #include "stagedfile.h"
+#include "storelocks.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -73,6 +74,23 @@ bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &e
         return false;
     stageWithRedo(file, base, std::move(written), edit, staged, std::move(afterCommit));
     return true;
+}
+
+bool CommitIniEdit(const QString &file, const std::function<void(QSettings &)> &edit)
+{
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    QByteArray base;
+    QByteArray text;
+    if (!readIniText(file, base) || !iniTextAfter(file, base, edit, text))
+        return false;
+    if (text == base)
+        return true;
+    StagedWrites staged;
+    auto written = std::make_unique<StagedFile>(file);
+    if (!written->write(text))
+        return false;
+    stageWithRedo(file, base, std::move(written), edit, staged, {});
+    return staged.commit();
 }
 
 bool StageIniText(const QString &file, const QByteArray &base, const QByteArray &text,

@@ -24,6 +24,11 @@ bool StageIniText(const QString &file, const QByteArray &base, const QByteArray 
                   const std::function<void(QSettings &)> &edit, StagedWrites &staged,
                   std::function<void()> afterCommit = {});
 
+// The one way to change such a file outside a job: the edit staged as StageIniEdit stages it
+// and committed at once (our locks, the redo, the sync, the rename). A file that already holds
+// what the edit makes is left alone. False, with the file as it was, when it was not written.
+bool CommitIniEdit(const QString &file, const std::function<void(QSettings &)> &edit);
+
 // `read` runs on a QSettings of the file's text as it is now, in a temporary copy beside the
 // file: QSettings' own cache of the file may still hold an older text of the same size, and a
 // failed write of its own. Where no copy can be made (a read-only folder), on the file itself.

@@ -5,6 +5,7 @@
 #include "macrofiles.h"
 #include "profilefiles.h"
 #include "stagedfile.h"
+#include "storelocks.h"
 #include "storelogging.h"
 
 #include <QCoreApplication>
@@ -166,8 +167,6 @@ void SaveProfileDpi(const QString &profileName, int stage)
     if (CheckProfileName(profileName))
         writeValue(ProfileFilePath(profileName), "PROFILE/dpi", stage);
 }
-
-int GetDiff() { return readInt(ConfigIniPath(), "Config/Diff"); }
 
 int GetLangID() { return readInt(LangConfigIniPath(), "Config/LangID"); }
 void SetLangID(int index) { writeValue(LangConfigIniPath(), "Config/LangID", index); }

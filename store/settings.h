@@ -33,7 +33,6 @@ bool FileExists(const QString &path);
 void SetProfileID(int index);
 void SaveProfileList(const DeviceConfig &config);
 void SaveProfileDpi(const QString &profileName, int stage);
-int GetDiff();
 int GetLangID();
 void SetLangID(int index);
 

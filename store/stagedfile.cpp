@@ -1,5 +1,6 @@
 #include "stagedfile.h"
 
+#include "storelocks.h"
 #include "storelogging.h"
 #include "temporarynames.h"
 
@@ -70,19 +71,6 @@ QString LinkedFile(const QString &path, bool *refused)
             return path;
     }
     return path;
-}
-
-std::recursive_mutex &StoreWriteMutex()
-{
-    static std::recursive_mutex mutex;
-    return mutex;
-}
-
-SettingsFileLock::SettingsFileLock(const QString &file)
-    : m_lock(QFileInfo(file).absoluteFilePath() + QLatin1String(".lock"))  // as QSettings names it
-{
-    if (!m_lock.lock())
-        qCWarning(lcStore) << "cannot lock" << file;
 }
 
 StagedFile::StagedFile(const QString &target) : m_target(target) {}

@@ -8,12 +8,10 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QLockFile>
 #include <QString>
 
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 // The file a path stands for: symbolic links followed to the end, as QSettings writes through
@@ -21,24 +19,6 @@
 // anyone may write (/tmp), a link is followed only when it is the user's or the folder owner's,
 // as the kernel follows them: otherwise `refused` is set and the path itself returned.
 QString LinkedFile(const QString &path, bool *refused = nullptr);
-
-// Held by the store's writers of Config.ini and the profile files, so that a file is never
-// read, changed and replaced by two threads of the program at once.
-std::recursive_mutex &StoreWriteMutex();
-
-// The lock every QSettings writer of a file holds across its read, merge and write (a QLockFile
-// named after the file, ".lock" added), held by our own writes of such files, so that another
-// process writing through QSettings neither loses our change nor has its own lost. Taken after
-// StoreWriteMutex. Not recursive: no QSettings write of the same file while it is held.
-class SettingsFileLock {
-public:
-    explicit SettingsFileLock(const QString &file);
-    // False when the lock could not be made (QSettings does not write the file then either).
-    bool isLocked() const { return m_lock.isLocked(); }
-
-private:
-    QLockFile m_lock;
-};
 
 class StagedFile {
 public:

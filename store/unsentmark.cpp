@@ -3,6 +3,7 @@
 #include "iniedit.h"
 #include "inivalue.h"
 #include "settings.h"
+#include "storelocks.h"
 
 #include <QList>
 #include <QSettings>
@@ -97,6 +98,13 @@ std::unique_ptr<StagedFile> stageMarkText(const QByteArray &text, int flag)
 }
 
 } // namespace
+
+int GetDiff()
+{
+    int flag = 0;
+    ReadIniUncached(ConfigIniPath(), [&](const QSettings &settings) { flag = IniInt(settings, QStringLiteral("Config/Diff")); });
+    return flag;
+}
 
 bool SetDiff(int flag)
 {

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+// Config/Diff as Config.ini holds it now (0 when missing or not a number).
+int GetDiff();
 // False when the flag did not reach the file (on disk when it returns).
 bool SetDiff(int flag);
 // The text of Config.ini with Config/Diff set to `flag`, made by changing (or adding) one

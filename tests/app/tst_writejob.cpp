@@ -13,6 +13,7 @@
 #include "kestpushbutton.h"
 #include "kestreportrate.h"
 #include "kestsingledpi.h"
+#include "unsentmark.h"
 
 #include <QDir>
 #include <QFile>
