@@ -78,6 +78,9 @@ bool readsAsMarked(const StagedFile &staged, int flag)
     return same;
 }
 
+// Config.ini is there and its lock could not be had: the long way would wait for it again.
+bool lockRefused(const SettingsFileLock &lock) { return !lock.isLocked() && FileExists(ConfigIniPath()); }
+
 // Config.ini as it is now holds Config/Diff = flag, read as QSettings reads it (uncached).
 bool diffHolds(int flag)
 {
@@ -111,11 +114,12 @@ bool SetDiff(int flag)
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     {
         const SettingsFileLock fileLock(ConfigIniPath());
-        if (!fileLock.isLocked())
-            return false;  // the long way would wait for it again
+        if (lockRefused(fileLock))
+            return false;
         QByteArray text;
         QByteArray marked;
-        if (ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked) && marked != text) {
+        if (fileLock.isLocked() && ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked)
+            && marked != text) {
             if (const auto file = stageMarkText(marked, flag))
                 return file->syncData() && file->commit();
         }
@@ -135,13 +139,13 @@ bool UnsentMark::set()
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     {
         const SettingsFileLock fileLock(ConfigIniPath());
-        if (!fileLock.isLocked())
+        if (lockRefused(fileLock))
             return false;
         QByteArray text;
         QByteArray marked;
         QByteArray cleared;
-        const bool plain = ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, 1, marked)
-                           && DiffMarkText(marked, 0, cleared);
+        const bool plain = fileLock.isLocked() && ReadWholeFile(ConfigIniPath(), text)
+                           && DiffMarkText(text, 1, marked) && DiffMarkText(marked, 0, cleared);
         if (plain && marked != text)
             m_set = stageMarkText(marked, 1);
         const bool alreadySet = plain && marked == text && diffHolds(1);
@@ -171,9 +175,9 @@ bool UnsentMark::clear()
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     if (m_clear && m_stamp.inode != 0) {
         const SettingsFileLock fileLock(ConfigIniPath());
-        if (!fileLock.isLocked())
+        if (lockRefused(fileLock))
             return false;
-        if (StampOf(ConfigIniPath()) == m_stamp && m_clear->commit())
+        if (fileLock.isLocked() && StampOf(ConfigIniPath()) == m_stamp && m_clear->commit())
             return true;
     }
     return SetDiff(0);
