@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -44,18 +45,6 @@ bool isNoLockFile(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
-const char *lockErrorText(QLockFile::LockError error)
-{
-    switch (error) {
-    case QLockFile::PermissionError:
-        return "no permission to make it";
-    case QLockFile::UnknownError:
-        return "it cannot be made";
-    default:
-        return "it is taken";
-    }
-}
-
 // Who the lock file names, for the warning.
 QString holderOf(const QLockFile &lock)
 {
@@ -86,8 +75,9 @@ SettingsFileLock::SettingsFileLock(const QString &file)
     const int waitMs = longestWaitMs();
     const QDeadlineTimer deadline(waitMs);
     while (!m_lock.tryLock(0)) {
+        const int error = errno;  // of the lock file's making
         if (m_lock.error() != QLockFile::LockFailedError) {
-            qCWarning(lcStore) << "cannot lock" << m_path << ":" << lockErrorText(m_lock.error());
+            qCWarning(lcStore) << "cannot lock" << m_path << ":" << strerror(error);
             return;
         }
         if (isNoLockFile(m_path)) {
