@@ -19,8 +19,8 @@ std::recursive_mutex &StoreWriteMutex();
 // The wait has an end: 1 s on the GUI thread, 10 s on any other (a job, the battery thread),
 // trying again every few milliseconds, so that a busy writer beside us cannot keep it for long.
 // A lock left by a process gone from this host is taken over at once; one whose holder cannot
-// be seen (an empty file, another host's) once it is a few seconds old. A lock that is no file
-// (a folder, a link) is refused at once.
+// be seen (an empty file, another host's) once it is a few seconds old, if no process holds its
+// flock. A lock that is no file (a folder, a link) is refused at once.
 class SettingsFileLock {
 public:
     explicit SettingsFileLock(const QString &file);
