@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
+#include <time.h>
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -125,9 +126,10 @@ private slots:
         next.waitForFinished();
     }
 
-    // A copy killed while QSettings held Config.ini's lock left it empty. Kept fresh here, the
-    // lock would hold every QSettings write for as long as it is: the window comes up only
-    // because the start removes it.
+    // A copy killed while QSettings held Config.ini's lock left it empty. Kept 20 s old here,
+    // past the few seconds the start leaves a lock being taken, and short of the 30 s after
+    // which QLockFile calls an empty lock stale, the lock would hold every QSettings write for
+    // as long as it is: the window comes up only because the start removes it.
     void emptyLockDoesNotHoldTheStart()
     {
         QTemporaryDir dir;
@@ -136,9 +138,16 @@ private slots:
         const QByteArray lock = QFile::encodeName(dir.path() + "/Configs/Config.ini.lock");
         QVERIFY(QDir().mkpath(dir.path() + "/Configs"));
         QVERIFY(QFile(QString::fromUtf8(lock)).open(QIODevice::WriteOnly));
+        const auto keepOld = [&lock] {
+            timespec now {};
+            ::clock_gettime(CLOCK_REALTIME, &now);
+            const timespec times[2] = {{0, UTIME_OMIT}, {now.tv_sec - 20, now.tv_nsec}};
+            ::utimensat(AT_FDCWD, lock.constData(), times, 0);
+        };
+        keepOld();
         QProcess process;
         start(process, exe);
-        QVERIFY(catchesSignal(process, SIGTERM, 30000, [&lock] { ::utimensat(AT_FDCWD, lock.constData(), nullptr, 0); }));
+        QVERIFY(catchesSignal(process, SIGTERM, 30000, keepOld));
         QCOMPARE(::kill(pid_t(process.processId()), SIGTERM), 0);
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitCode(), 0);
