@@ -373,9 +373,19 @@ private slots:
     }
 
     // A disk that takes only part of the copy QSettings edits fails the save: the cut copy,
-    // edited, would replace Config.ini and lose the keys past the cut.
+    // edited, would replace Config.ini and lose the keys past the cut. So does one that takes
+    // the copy but only part of QSettings' edit of it, which QSettings does not notice.
+    void cutCopyFailsTheSave_data()
+    {
+        QTest::addColumn<bool>("copyFits");  // the limit: Config.ini's size and a byte, or half of it
+        QTest::addColumn<int>("angle");
+        QTest::newRow("the copy cut") << false << 2;
+        QTest::newRow("the edited copy cut") << true << 100;
+    }
     void cutCopyFailsTheSave()
     {
+        QFETCH(bool, copyFits);
+        QFETCH(int, angle);
         DeviceConfig config = sampleConfig();
         QCOMPARE(SaveConfig(config), kStoreOk);
         {
@@ -387,9 +397,11 @@ private slots:
         QMap<QString, QByteArray> before;
         for (const QString &file : files)
             QVERIFY(ReadWholeFile(file, before[file]));
-        config.AngleValue = quint8(config.AngleValue + 1);  // Config.ini alone changes
+        QCOMPARE(int(config.AngleValue), 1);
+        config.AngleValue = quint8(angle);  // Config.ini alone changes
+        const int size = before[ConfigIniPath()].size();
         {
-            const FileSizeLimit full(rlim_t(before[ConfigIniPath()].size() / 2));
+            const FileSizeLimit full(rlim_t(copyFits ? size + 1 : size / 2));
             QCOMPARE(SaveConfig(config), kStoreWriteFailed);
         }
         for (const QString &file : files) {
