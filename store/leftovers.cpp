@@ -117,7 +117,7 @@ void removeTemporary(const QString &path)
         qCWarning(lcStore) << "cannot remove the leftover" << path;
 }
 
-// Our temporaries of processes gone, from any folder.
+// Our temporaries of processes gone, from any folder, by this version's names alone.
 void sweepTemporaries(const QString &folder)
 {
     for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
@@ -128,8 +128,8 @@ void sweepTemporaries(const QString &folder)
 }
 
 // One of our folders: our temporaries (older versions' only beside the file they are named
-// after) and stale locks, and the folders our links there lead to
-// (where the stager writes the linked file's temporaries) added to `linkedFolders`.
+// after) and stale locks, and the folders our links there lead to (where the stager writes the
+// linked file's temporaries) added to `linkedFolders`.
 void sweep(const QString &folder, QSet<QString> &linkedFolders)
 {
     const QString lockSuffix = QStringLiteral(".lock");
