@@ -10,6 +10,8 @@
 #include <QIcon>
 #include <QSettings>
 
+#include <csignal>
+
 namespace {
 
 // The high-DPI attributes are set once the application object exists, where Qt
@@ -36,6 +38,9 @@ QString readProductName()
 
 int main(int argc, char *argv[])
 {
+    // Under a file-size limit (ulimit -f) a write past it fails with EFBIG, which the store
+    // reports, instead of ending the program: every read of Config.ini writes a copy of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     InstallMessageHandler();
     QApplication app(argc, argv);
     setHighDpiAttributes();

@@ -56,7 +56,8 @@ void ReadIniUncached(const QString &file, const std::function<void(const QSettin
 {
     QByteArray text;
     StagedFile copy(file);
-    if (readIniText(file, text) && copy.write(text)) {
+    // The copy would make a missing folder, which holds no file to read anyway.
+    if (QFileInfo::exists(QFileInfo(file).absolutePath()) && readIniText(file, text) && copy.write(text)) {
         read(QSettings(copy.writtenPath(), QSettings::IniFormat));
         return;
     }

@@ -31,5 +31,6 @@ bool CommitIniEdit(const QString &file, const std::function<void(QSettings &)> &
 
 // `read` runs on a QSettings of the file's text as it is now, in a temporary copy beside the
 // file: QSettings' own cache of the file may still hold an older text of the same size, and a
-// failed write of its own. Where no copy can be made (a read-only folder), on the file itself.
+// failed write of its own. Where no copy can be made (a read-only folder), on the file itself,
+// as also where the file's folder is missing: reading makes none.
 void ReadIniUncached(const QString &file, const std::function<void(const QSettings &)> &read);

@@ -25,5 +25,6 @@ inline bool IniHolds(const QSettings &settings, const QString &key, int number)
     return IniHolds(settings, key, QString::number(number));
 }
 
-// sync() and status(): false, with a debug line naming the file, when the values did not reach it.
+// sync() and status(): false, with a debug line naming the file, when the values did not reach it,
+// also when the file reaches the file-size limit, where the write may have been cut.
 bool IniFlushed(QSettings &settings);

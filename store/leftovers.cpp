@@ -19,9 +19,14 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
+
+// QLockFile makes its file, then takes the flock, then writes its id: an empty unheld lock
+// this young may be one being taken.
+constexpr qint64 kLockBeingTakenMs = 5000;
 
 // A process that is gone, or an earlier one that had our id (the ids come round again).
 bool leftBehindBy(qint64 pid)
@@ -55,10 +60,20 @@ bool isRegularFile(const QByteArray &path)
     return ::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool madeJustNow(const struct stat &info)
+{
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const qint64 ageMs = (qint64(now.tv_sec) - qint64(info.st_mtim.tv_sec)) * 1000
+                         + (now.tv_nsec - info.st_mtim.tv_nsec) / 1000000;
+    return ageMs > -kLockBeingTakenMs && ageMs < kLockBeingTakenMs;
+}
+
 // QLockFile takes the file's flock before it writes "<pid>\n<application>\n<host>\n" into it
 // and holds it as long as the lock: a free flock is a lock nobody holds, or one of another
-// host, whose process we cannot see. The file is removed under our own flock, as QLockFile
-// removes a stale one, and only while the name is still that file.
+// host, whose process we cannot see, or one still being taken while the file is new and empty.
+// The file is removed under our own flock, as QLockFile removes a stale one, and only while the
+// name is still that file.
 bool removeIfStale(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
@@ -74,7 +89,7 @@ bool removeIfStale(const QString &path)
         return false;
     char text[1024];
     const ssize_t size = ::read(fd, text, sizeof text);
-    if (size < 0)
+    if (size < 0 || (size == 0 && madeJustNow(opened)))
         return false;
     const QList<QByteArray> lines = QByteArray(text, int(size)).split('\n');
     bool number = false;
@@ -102,7 +117,7 @@ void removeTemporary(const QString &path)
         qCWarning(lcStore) << "cannot remove the leftover" << path;
 }
 
-// Our temporaries of processes gone, from any folder.
+// Our temporaries of processes gone, from any folder, by this version's names alone.
 void sweepTemporaries(const QString &folder)
 {
     for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
@@ -112,16 +127,22 @@ void sweepTemporaries(const QString &folder)
     }
 }
 
-// One of our folders: our temporaries and stale locks, and the folders our links there lead to
-// (where the stager writes the linked file's temporaries) added to `linkedFolders`.
+// One of our folders: our temporaries (older versions' only beside the file they are named
+// after) and stale locks, and the folders our links there lead to (where the stager writes the
+// linked file's temporaries) added to `linkedFolders`.
 void sweep(const QString &folder, QSet<QString> &linkedFolders)
 {
     const QString lockSuffix = QStringLiteral(".lock");
     for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QString path = folder + '/' + name;
         const qint64 owner = StagedFileOwner(name);
+        QString target;
+        const qint64 olderOwner = OlderStagedFileOwner(name, &target);
         if (owner != 0) {
             if (leftBehindBy(owner))
+                removeTemporary(path);
+        } else if (olderOwner != 0) {
+            if (isOurFile(folder + '/' + target) && leftBehindBy(olderOwner))
                 removeTemporary(path);
         } else if (name.endsWith(lockSuffix)) {
             if (isOurFile(path.chopped(lockSuffix.size())))

@@ -6,6 +6,7 @@
 #include "profilegroup.h"
 #include "settings.h"
 #include "stagedfile.h"
+#include "storelocks.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -127,6 +128,33 @@ public:
 
 private:
     const QSettings &m_settings;
+};
+
+// Whether writing a record would leave every key of a group as the file holds it.
+class ProfileHolds {
+public:
+    ProfileHolds(const QSettings &settings, const QString &group) : m_settings(settings), m_prefix(group + QLatin1Char('/'))
+    {
+    }
+    void number(const QString &key, quint8 value, int = 0) { holds(key, QString::number(int(value))); }
+    void number(const QString &key, qint32 value, int = 0) { holds(key, QString::number(value)); }
+    void number(const QString &key, quint32 value, int = 0) { holds(key, QString::number(value)); }
+    void text(const QString &key, const QString &value) { holds(key, value); }
+    void color(const QString &key, const QColor &value)
+    {
+        if (!m_holds)
+            return;
+        const QVariant stored = m_settings.value(m_prefix + key);
+        m_holds = stored.userType() == QMetaType::QColor && stored.value<QColor>() == value;
+    }
+    bool allHeld() const { return m_holds; }
+
+private:
+    void holds(const QString &key, const QString &text) { m_holds = m_holds && IniHolds(m_settings, m_prefix + key, text); }
+
+    const QSettings &m_settings;
+    const QString m_prefix;
+    bool m_holds = true;
 };
 
 // Where each key's value lies in a record, in the order QSettings writes the keys (sorted),
@@ -371,6 +399,21 @@ int stageProfile(const QString &file, const QString &group, const ProfileRecord 
         *alone = onlyLayoutKeys(settings, group, layout);
     };
     const auto written = [key, file, record, alone] { remember(key, file, record, *alone); };
+    // A file with other keys too, which QSettings would rewrite whole: left alone when it
+    // already holds the record (no copy is written then, which a read-only folder refuses).
+    if (!asText && (!read || *read == record)) {
+        std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+        bool held = false;
+        ReadIniUncached(file, [&](const QSettings &settings) {
+            ProfileHolds holds(settings, group);
+            visitProfile(record, holds, ledTimes);
+            held = holds.allHeld();
+        });
+        if (held) {
+            remember(key, file, record, false);
+            return kStoreOk;
+        }
+    }
     const bool ok = asText ? StageIniText(file, known, profileText(group, record, layout), edit, staged, written)
                            : StageIniEdit(file, edit, staged, written);
     return ok ? kStoreOk : kStoreWriteFailed;

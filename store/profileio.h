@@ -3,7 +3,8 @@
 // ReadProfile) and a ".conf" configuration file (the V2 pair, without LedMoveOFF and LedSleepTime).
 // A write is on disk when it returns. A write of the record a group was last written with, to a
 // file nobody changed since, is skipped. A file that holds nothing but the group gets the text
-// QSettings would write, produced here (much faster); any other goes through QSettings.
+// QSettings would write, produced here (much faster); any other goes through QSettings, unless
+// it already holds every key as the write would leave it.
 
 #include "records.h"
 

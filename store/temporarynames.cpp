@@ -9,12 +9,18 @@ QString StagedTempName(qint64 pid, quint32 counter)
 
 qint64 StagedFileOwner(const QString &fileName)
 {
-    // Ours, and whatever QSettings made beside one of ours (its lock, its own temporary file);
-    // older versions named theirs after the target.
-    static const QRegularExpression pattern(
-        QStringLiteral("^(?:\\.staged\\.(\\d+)\\.\\d+~(?:\\..*)?|.+\\.(?:ini|prof)\\.(\\d+)\\.\\d+~)$"));
+    // QSaveFile, which QSettings writes with, fills "XXXXXX" with letters.
+    static const QRegularExpression pattern(QStringLiteral("^\\.staged\\.(\\d+)\\.\\d+~(?:\\.lock|\\.[A-Za-z]{6})?$"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    return match.hasMatch() ? match.captured(1).toLongLong() : 0;
+}
+
+qint64 OlderStagedFileOwner(const QString &fileName, QString *target)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(.+\\.(?:ini|prof))\\.(\\d+)\\.\\d+~$"));
     const QRegularExpressionMatch match = pattern.match(fileName);
     if (!match.hasMatch())
         return 0;
-    return (match.capturedLength(1) > 0 ? match.captured(1) : match.captured(2)).toLongLong();
+    *target = match.captured(1);
+    return match.captured(2).toLongLong();
 }

@@ -13,7 +13,29 @@
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <time.h>
+
+// A program started under a file-size limit, with SIGXFSZ as the system sets it: it ends the
+// process unless the program ignores it.
+class LimitedProcess : public QProcess {
+public:
+    explicit LimitedProcess(rlim_t bytes) : m_bytes(bytes) {}
+
+protected:
+    void setupChildProcess() override
+    {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = m_bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+
+private:
+    rlim_t m_bytes;
+};
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -125,9 +147,10 @@ private slots:
         next.waitForFinished();
     }
 
-    // A copy killed while QSettings held Config.ini's lock left it empty. Kept fresh here, the
-    // lock would hold every QSettings write for as long as it is: the window comes up only
-    // because the start removes it.
+    // A copy killed while QSettings held Config.ini's lock left it empty. Kept 20 s old here,
+    // past the few seconds the start leaves a lock being taken, and short of the 30 s after
+    // which QLockFile calls an empty lock stale, the lock would hold every QSettings write for
+    // as long as it is: the window comes up only because the start removes it.
     void emptyLockDoesNotHoldTheStart()
     {
         QTemporaryDir dir;
@@ -136,12 +159,45 @@ private slots:
         const QByteArray lock = QFile::encodeName(dir.path() + "/Configs/Config.ini.lock");
         QVERIFY(QDir().mkpath(dir.path() + "/Configs"));
         QVERIFY(QFile(QString::fromUtf8(lock)).open(QIODevice::WriteOnly));
+        const auto keepOld = [&lock] {
+            timespec now {};
+            ::clock_gettime(CLOCK_REALTIME, &now);
+            const timespec times[2] = {{0, UTIME_OMIT}, {now.tv_sec - 20, now.tv_nsec}};
+            ::utimensat(AT_FDCWD, lock.constData(), times, 0);
+        };
+        keepOld();
         QProcess process;
         start(process, exe);
-        QVERIFY(catchesSignal(process, SIGTERM, 30000, [&lock] { ::utimensat(AT_FDCWD, lock.constData(), nullptr, 0); }));
+        QVERIFY(catchesSignal(process, SIGTERM, 30000, keepOld));
         QCOMPARE(::kill(pid_t(process.processId()), SIGTERM), 0);
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitCode(), 0);
+    }
+
+    // Under a file-size limit smaller than Config.ini, the copies that reads write fail and
+    // are reported ("File too large"); the program runs on and ends as usual.
+    void startRunsUnderAFileSizeLimit()
+    {
+        QTemporaryDir dir;
+        const QString exe = makeInstall(dir, "Zeta");
+        QVERIFY(!exe.isEmpty());
+        QByteArray text = "[Config]\nDiff=0\n[Other]\n";
+        for (int i = 0; i < 200; ++i)
+            text += "Key" + QByteArray::number(i) + "=a value that makes the file larger than the limit\n";
+        const QString config = dir.path() + "/Configs/Config.ini";
+        QVERIFY(QDir().mkpath(dir.path() + "/Configs"));
+        {
+            QFile file(config);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        }
+        LimitedProcess process(rlim_t(text.size() / 4));
+        start(process, exe);
+        QVERIFY(catchesSignal(process, SIGTERM));
+        QCOMPARE(::kill(pid_t(process.processId()), SIGTERM), 0);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardError().contains("File too large"));
     }
 
     // SIGTERM and SIGINT leave through the normal teardown, also with the warning box up.

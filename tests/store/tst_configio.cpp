@@ -325,10 +325,67 @@ private slots:
         QCOMPARE(QFileInfo(ProfileFilePath("From Conf")).isFile(), false);
     }
 
+    // A save of what the files already hold writes nothing, also where a profile file holds
+    // another program's key (QSettings' to write) and the folders are read-only.
+    void unchangedSaveWritesNothing_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("writable") << false << false;
+        QTest::newRow("writable, loaded first") << false << true;
+        QTest::newRow("read-only") << true << false;
+        QTest::newRow("read-only, loaded first") << true << true;
+    }
+    void unchangedSaveWritesNothing()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(bool, loaded);
+        if (readOnly)
+            RUN_ROW_AS_NOBODY_IF_ROOT();
+        DeviceConfig config = sampleConfig();
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        {
+            QSettings other(ProfileFilePath(config.profileFiles[0]), QSettings::IniFormat);
+            other.setValue("Other/Key", 1);
+        }
+        if (loaded)
+            LoadConfig(config);
+        const QStringList files = savedFiles(config);
+        QMap<QString, QByteArray> before;
+        for (const QString &file : files)
+            QVERIFY(ReadWholeFile(file, before[file]));
+        const QList<quint64> inodesBefore = inodes(files);
+        const auto writable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        if (readOnly) {
+            QVERIFY(QFile::setPermissions(GetConfigDir(), QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(QFile::setPermissions(ProfileFolder(), QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const int result = SaveConfig(config);
+        QVERIFY(QFile::setPermissions(ProfileFolder(), writable));
+        QVERIFY(QFile::setPermissions(GetConfigDir(), writable));
+        QCOMPARE(result, kStoreOk);
+        QCOMPARE(inodes(files), inodesBefore);
+        for (const QString &file : files) {
+            QByteArray now;
+            QVERIFY(ReadWholeFile(file, now));
+            QVERIFY2(now == before[file], qPrintable(file));
+        }
+    }
+
     // A disk that takes only part of the copy QSettings edits fails the save: the cut copy,
-    // edited, would replace Config.ini and lose the keys past the cut.
+    // edited, would replace Config.ini and lose the keys past the cut. So does one that takes
+    // the copy but only part of QSettings' edit of it, which QSettings does not notice.
+    void cutCopyFailsTheSave_data()
+    {
+        QTest::addColumn<bool>("copyFits");  // the limit: Config.ini's size and a byte, or half of it
+        QTest::addColumn<int>("angle");
+        QTest::newRow("the copy cut") << false << 2;
+        QTest::newRow("the edited copy cut") << true << 100;
+    }
     void cutCopyFailsTheSave()
     {
+        QFETCH(bool, copyFits);
+        QFETCH(int, angle);
         DeviceConfig config = sampleConfig();
         QCOMPARE(SaveConfig(config), kStoreOk);
         {
@@ -340,9 +397,11 @@ private slots:
         QMap<QString, QByteArray> before;
         for (const QString &file : files)
             QVERIFY(ReadWholeFile(file, before[file]));
-        config.AngleValue = quint8(config.AngleValue + 1);  // Config.ini alone changes
+        QCOMPARE(int(config.AngleValue), 1);
+        config.AngleValue = quint8(angle);  // Config.ini alone changes
+        const int size = before[ConfigIniPath()].size();
         {
-            const FileSizeLimit full(rlim_t(before[ConfigIniPath()].size() / 2));
+            const FileSizeLimit full(rlim_t(copyFits ? size + 1 : size / 2));
             QCOMPARE(SaveConfig(config), kStoreWriteFailed);
         }
         for (const QString &file : files) {

@@ -8,6 +8,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -39,13 +41,15 @@ private slots:
         QTest::newRow("staged Config.ini") << "Configs/.staged.GONE.0~" << QByteArray("x") << none << false << false;
         QTest::newRow("QSettings' lock beside a staged file")
             << "Configs/.staged.GONE.1~.lock" << QByteArray() << none << false << false;
+        QTest::newRow("QSettings' temporary beside a staged file")
+            << "Configs/Profile/.staged.GONE.1~.PJEXto" << QByteArray("x") << none << false << false;
         QTest::newRow("older versions' profile") << "Configs/Profile/Game.prof.GONE.7~" << QByteArray("x") << none << false
                                                  << false;
         QTest::newRow("older versions' Config.ini") << "Configs/Config.ini.GONE.0~" << QByteArray("x") << none << false
                                                     << false;
         QTest::newRow("older versions', product folder")
             << "Configs/Test Mouse/Config.ini.GONE.2~" << QByteArray("x") << none << false << false;
-        QTest::newRow("empty lock") << "Configs/Config.ini.lock" << QByteArray() << none << false << false;
+        QTest::newRow("empty lock, just made") << "Configs/Config.ini.lock" << QByteArray() << none << false << true;
         QTest::newRow("lock of a process gone") << "Configs/Profile/Game.prof.lock" << QByteArray("GONE\napp\nHOST\n")
                                                 << none << false << false;
         QTest::newRow("lock with our own id") << "Configs/Config.ini.lock" << QByteArray("SELF\napp\nHOST\n") << none
@@ -59,6 +63,12 @@ private slots:
         QTest::newRow("a profile") << "Configs/Profile/Game.prof" << QByteArray("x") << none << false << true;
         QTest::newRow("the user's copy") << "Configs/Config.ini.backup" << QByteArray("x") << none << false << true;
         QTest::newRow("other numbered file") << "Configs/Profile/notes.GONE.1~" << QByteArray("x") << none << false << true;
+        QTest::newRow("numbered after a file not ours") << "Configs/settings.ini.GONE.2~" << QByteArray("x") << none
+                                                        << false << true;
+        QTest::newRow("older versions' name, a profile in Configs")
+            << "Configs/Game.prof.GONE.7~" << QByteArray("x") << none << false << true;
+        QTest::newRow("a temporary's name with a suffix") << "Configs/.staged.GONE.5~.bak" << QByteArray("x") << none
+                                                          << false << true;
         QTest::newRow("outside the configuration folder") << "Game.prof.GONE.1~" << QByteArray("x") << none << false
                                                           << true;
         QTest::newRow("empty lock outside") << "Config.ini.lock" << QByteArray() << none << false << true;
@@ -70,8 +80,8 @@ private slots:
         QTest::newRow("yarn.lock in MacroDB") << "Configs/MacroDB/yarn.lock" << QByteArray("# yarn lockfile v1\n") << none
                                               << false << true;
         QTest::newRow("empty lock of another name") << "Configs/Profile/build.lock" << QByteArray() << none << false << true;
-        QTest::newRow("another host's lock, live id") << "Configs/remote.lock" << QByteArray("LIVE\nveskaro-config\notherhost\n")
-                                                      << none << false << true;
+        QTest::newRow("another host's profile lock, id gone here")
+            << "Configs/Profile/Game.prof.lock" << QByteArray("GONE\nveskaro-config\notherhost\n") << none << false << true;
         QTest::newRow("lock of a file not ours") << "Configs/Profile/Config.ini.lock" << QByteArray("GONE\napp\nHOST\n")
                                                  << none << false << true;
         // Our locks as QLockFile judges them.
@@ -103,12 +113,18 @@ private slots:
         QTest::newRow("linked profile: staged, process gone") << "elsewhere/.staged.GONE.0~" << QByteArray("x") << profile
                                                               << false << false;
         QTest::newRow("linked Config.ini: QSettings' copy, process gone")
-            << "elsewhere/.staged.GONE.1~.ini" << QByteArray("x") << QString("Configs/Config.ini") << false << false;
+            << "elsewhere/.staged.GONE.1~.hQzWmB" << QByteArray("x") << QString("Configs/Config.ini") << false << false;
+        QTest::newRow("linked Config.ini: QSettings' lock, process gone")
+            << "elsewhere/.staged.GONE.1~.lock" << QByteArray() << QString("Configs/Config.ini") << false << false;
         QTest::newRow("linked profile: staged, running") << "elsewhere/.staged.LIVE.0~" << QByteArray("x") << profile
                                                          << false << true;
         QTest::newRow("linked profile: an empty lock") << "elsewhere/Game.prof.lock" << QByteArray() << profile << false
                                                        << true;
         QTest::newRow("linked profile: Cargo.lock") << "elsewhere/Cargo.lock" << QByteArray("x") << profile << false << true;
+        QTest::newRow("linked profile: a temporary's name with a suffix")
+            << "elsewhere/.staged.GONE.5~.bak" << QByteArray("x") << profile << false << true;
+        QTest::newRow("linked profile: a name as older versions' temporaries")
+            << "elsewhere/settings.ini.GONE.2~" << QByteArray("x") << profile << false << true;
         QTest::newRow("link not ours: staged, process gone")
             << "elsewhere/.staged.GONE.0~" << QByteArray("x") << QString("Configs/Profile/notes.txt") << false << true;
     }
@@ -153,6 +169,34 @@ private slots:
             ::close(holder);
         QCOMPARE(QFile::exists(file), kept);
         QVERIFY(QFile::exists(ConfigIniPath()));
+    }
+
+    // QLockFile makes its file empty and writes its id after taking the flock: an empty lock
+    // nobody holds goes only once it is older than that instant could last.
+    void emptyLockGoesOnceOld_data()
+    {
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("just made") << 0 << true;
+        QTest::newRow("3 s old") << 3 << true;
+        QTest::newRow("10 s old") << 10 << false;
+        QTest::newRow("an hour old") << 3600 << false;
+        QTest::newRow("an hour ahead") << -3600 << false;
+    }
+    void emptyLockGoesOnceOld()
+    {
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, kept);
+        StoreDir dir;
+        QVERIFY(writeFixture(ConfigIniPath(), "[Config]\nDiff=0\n"));
+        const QString lock = ConfigIniPath() + ".lock";
+        QVERIFY(writeFixture(lock, QByteArray()));
+        timespec now {};
+        QCOMPARE(::clock_gettime(CLOCK_REALTIME, &now), 0);
+        const timespec times[2] = {{0, UTIME_OMIT}, {now.tv_sec - ageSeconds, now.tv_nsec}};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(lock).constData(), times, 0), 0);
+        RemoveStoreLeftovers();
+        QCOMPARE(QFile::exists(lock), kept);
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -117,6 +118,14 @@ private slots:
         QCOMPARE(GetGColorID(), 4);
         SetProfileID(3);
         QCOMPARE(QSettings(ConfigIniPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 3);
+    }
+
+    // Reading writes nothing it need not: no folder for a file that is not there.
+    void readingMakesNoFolder()
+    {
+        QVERIFY(!QFileInfo::exists(GetConfigDir()));
+        QCOMPARE(GetDiff(), 0);
+        QVERIFY(!QFileInfo::exists(GetConfigDir()));
     }
 
     // The write job relies on it: an unwritten mark must not pass for a written one.
