@@ -4,6 +4,7 @@
 #include "profilefiles.h"
 #include "settings.h"
 #include "stagedfile.h"
+#include "storelocks.h"
 #include "storelogging.h"
 #include "temporarynames.h"
 
@@ -23,10 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-// QLockFile makes its file, then takes the flock, then writes its id: an empty unheld lock
-// this young may be one being taken.
-constexpr qint64 kLockBeingTakenMs = 5000;
 
 // A process that is gone, or an earlier one that had our id (the ids come round again).
 bool leftBehindBy(qint64 pid)
@@ -66,7 +63,7 @@ bool madeJustNow(const struct stat &info)
     ::clock_gettime(CLOCK_REALTIME, &now);
     const qint64 ageMs = (qint64(now.tv_sec) - qint64(info.st_mtim.tv_sec)) * 1000
                          + (now.tv_nsec - info.st_mtim.tv_nsec) / 1000000;
-    return ageMs > -kLockBeingTakenMs && ageMs < kLockBeingTakenMs;
+    return ageMs > -kSettingsLockStaleMs && ageMs < kSettingsLockStaleMs;
 }
 
 // QLockFile takes the file's flock before it writes "<pid>\n<application>\n<host>\n" into it

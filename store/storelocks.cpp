@@ -22,10 +22,6 @@ constexpr int kWaitMs = 10000;
 // Steady, short tries: QLockFile's own wait doubles its pause up to 5 s, in which a writer
 // that saves every few milliseconds takes the lock back each time.
 constexpr int kRetryMs = 2;
-// A QSettings writer holds its lock for one sync, and QLockFile's flock keeps a held lock from
-// being taken over at any age; an empty one is unheld only in the instant between its making
-// and its flock.
-constexpr int kStaleLockMs = 5000;
 
 std::atomic<int> g_waitForTesting{0};
 
@@ -71,7 +67,9 @@ SettingsFileLock::SettingsFileLock(const QString &file)
     : m_path(QFileInfo(file).absoluteFilePath() + QLatin1String(".lock"))  // as QSettings names it
     , m_lock(m_path)
 {
-    m_lock.setStaleLockTime(kStaleLockMs);
+    // A QSettings writer holds its lock for one sync, and QLockFile's flock keeps a held lock
+    // from being taken over at any age.
+    m_lock.setStaleLockTime(kSettingsLockStaleMs);
     const int waitMs = longestWaitMs();
     const QDeadlineTimer deadline(waitMs);
     while (!m_lock.tryLock(0)) {

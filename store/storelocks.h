@@ -21,6 +21,10 @@ std::recursive_mutex &StoreWriteMutex();
 // A lock left by a process gone from this host is taken over at once; one whose holder cannot
 // be seen (an empty file, another host's) once it is a few seconds old, if no process holds its
 // flock. A lock that is no file (a folder, a link) is refused at once.
+// An empty or foreign lock older than this, that nobody holds, is taken over; one younger may
+// be one being taken (QLockFile makes its file, then takes the flock, then writes its id).
+constexpr int kSettingsLockStaleMs = 5000;
+
 class SettingsFileLock {
 public:
     explicit SettingsFileLock(const QString &file);
