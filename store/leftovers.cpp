@@ -57,6 +57,7 @@ bool isRegularFile(const QByteArray &path)
     return ::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// An empty unheld lock this young may be one being taken.
 bool madeJustNow(const struct stat &info)
 {
     timespec now {};
