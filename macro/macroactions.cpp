@@ -129,6 +129,7 @@ void MacroDialog::OnButtonClicked()
     } else if (button == m_pSaveButton) {
         if (!haveMacros)
             return;
+        handOnStepFields();
         QString name = currentListName();
         if (!SaveMacroFile(name))
             showWriteFailure();
@@ -311,7 +312,7 @@ void MacroDialog::checkbtn_clicked()
 
 void MacroDialog::DefDelayChanged(const QString &text) { qCDebug(lcMacro) << "DefDelayChanged" << text; }
 
-int MacroDialog::defaultDelayMs() const { return FieldValue(m_pDefaultDelayEdit, lcMacro); }
+int MacroDialog::defaultDelayMs() { return FieldValue(m_pDefaultDelayEdit, lcMacro); }
 
 void MacroDialog::LoopTimeChanged(const QString &text) { qCDebug(lcMacro) << "LoopTimeChanged" << text; }
 

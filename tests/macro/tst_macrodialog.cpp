@@ -8,6 +8,7 @@
 #include "kesttreewidget.h"
 #include "macrodialog.h"
 #include "macrofixture.h"
+#include "../debuglines.h"
 #include "profilefiles.h"
 #include "profileio.h"
 #include "scale.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -27,6 +29,8 @@
 #include <QtTest>
 
 namespace {
+
+constexpr quint32 kEvdevKey9 = 10;
 
 QString rows(const MacroDialog &dialog)
 {
@@ -282,31 +286,38 @@ private slots:
     // A number typed into one of the editor's fields goes on within the field's range, however
     // its validator let the text stand: into the file (LOOPS TIME, default delay) and into the
     // rows (the default delay a tree click inserts, a step's delay and distance, a tree row's
-    // distance). The unit is 10 ms; the macro holds a delay of 10 ms and MOVE UP 5.
+    // distance). The unit is 10 ms; the macro holds a delay of 10 ms and MOVE UP 5. Once SAVE
+    // has taken it, the field shows the number that went on.
     void typedNumbersKeptInRange_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        const char *const loops[][2] = {{"0", "1"},     {"1", "1"},     {"255", "255"},
-                                        {"256", "255"}, {"300", "255"}, {"", "1"}};
+        QTest::addColumn<QString>("shown");
+        const char *const loops[][3] = {{"0", "1", "1"},       {"1", "1", "1"},     {"255", "255", "255"},
+                                        {"256", "255", "255"}, {"300", "255", "255"}, {"", "1", "1"}};
         for (const auto &row : loops)
-            QTest::addRow("loop count '%s'", row[0]) << "loopCountEdit" << row[0] << row[1];
+            QTest::addRow("loop count '%s'", row[0]) << "loopCountEdit" << row[0] << row[1] << row[2];
         // The file's DefaultDelay, then the delay a tree click inserted.
-        const char *const defaults[][2] = {{"0", "0 6,0,0"},         {"1", "1 6,0,0"},
-                                           {"65535", "65535 6,25,153"}, {"65536", "65535 6,25,153"},
-                                           {"99999", "65535 6,25,153"}, {"", "0 6,0,0"}};
+        const char *const defaults[][3] = {{"0", "0 6,0,0", "0"},
+                                           {"1", "1 6,0,0", "1"},
+                                           {"65535", "65535 6,25,153", "65535"},
+                                           {"65536", "65535 6,25,153", "65535"},
+                                           {"99999", "65535 6,25,153", "65535"},
+                                           {"", "0 6,0,0", "0"}};
         for (const auto &row : defaults)
-            QTest::addRow("default delay '%s'", row[0]) << "defaultDelayEdit" << row[0] << row[1];
-        const char *const delays[][2] = {{"0", "6,0,1"},        {"10", "6,0,1"},        {"65535", "6,25,153"},
-                                         {"65536", "6,25,153"}, {"99999", "6,25,153"}, {"", "6,0,1"}};
+            QTest::addRow("default delay '%s'", row[0]) << "defaultDelayEdit" << row[0] << row[1] << row[2];
+        const char *const delays[][3] = {{"0", "6,0,1", "10"},           {"10", "6,0,1", "10"},
+                                         {"65535", "6,25,153", "65535"}, {"65536", "6,25,153", "65535"},
+                                         {"99999", "6,25,153", "65535"}, {"", "6,0,1", "10"}};
         for (const auto &row : delays)
-            QTest::addRow("step delay '%s'", row[0]) << "stepDelayEdit" << row[0] << row[1];
-        const char *const distances[][2] = {{"0", "2,255,0"},   {"1", "2,255,0"},   {"120", "2,136,0"},
-                                            {"121", "2,136,0"}, {"300", "2,136,0"}, {"", "2,255,0"}};
+            QTest::addRow("step delay '%s'", row[0]) << "stepDelayEdit" << row[0] << row[1] << row[2];
+        const char *const distances[][3] = {{"0", "2,255,0", "1"},     {"1", "2,255,0", "1"},
+                                            {"120", "2,136,0", "120"}, {"121", "2,136,0", "120"},
+                                            {"300", "2,136,0", "120"}, {"", "2,255,0", "1"}};
         for (const auto &row : distances) {
-            QTest::addRow("step distance '%s'", row[0]) << "stepDistanceEdit" << row[0] << row[1];
-            QTest::addRow("tree distance '%s'", row[0]) << "distanceEdit" << row[0] << row[1];
+            QTest::addRow("step distance '%s'", row[0]) << "stepDistanceEdit" << row[0] << row[1] << row[2];
+            QTest::addRow("tree distance '%s'", row[0]) << "distanceEdit" << row[0] << row[1] << row[2];
         }
     }
     void typedNumbersKeptInRange()
@@ -314,6 +325,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(QString, result);
+        QFETCH(QString, shown);
         MacroFixture fixture({{"PROFILE/MinDelay", 10}}, {{"MACRO_LIST/0", "m"}});
         writeMacro("m", {{kStepDelay, 0, 1}, {kStepMove, 251, 0}});
         MacroDialog dialog(nullptr);
@@ -334,20 +346,62 @@ private slots:
         QTest::keyClicks(edit, typed);
         if (field == "distanceEdit" || field == "defaultDelayEdit")
             emit dialog.m_pMoveRows[kMoveUp]->KestMousePressed();
-        if (stepField) {
+        if (stepField)
             QCOMPARE(rows(dialog).section(' ', field == "stepDelayEdit" ? 0 : 1).section(' ', 0, 0), result);
-            return;
-        }
-        if (field == "distanceEdit") {
+        if (field == "distanceEdit")
             QCOMPARE(rows(dialog).section(' ', 2), result);
-            return;
-        }
         click(dialog.m_pSaveButton);
         const QSettings file(MacroFilePath("m"), QSettings::IniFormat);
         if (field == "loopCountEdit")
             QCOMPARE(file.value("Setting/LoopTime").toString(), result);
-        else
+        if (field == "defaultDelayEdit")
             QCOMPARE(file.value("Setting/DefaultDelay").toString() + " " + rows(dialog).section(' ', 3), result);
+        QCOMPARE(edit->text(), shown);
+    }
+
+    // A clamp is logged once for the value handed on, not for each text on the way: typing
+    // 99999 into a step's delay passes 9, below its 10 ms. The value goes on when SAVE is
+    // pressed or another row is chosen; that row's stored distance of 135, past what typing
+    // allows, was not typed and is neither clamped nor logged.
+    void oneClampLinePerValue_data()
+    {
+        QTest::addColumn<bool>("otherRow");
+        QTest::newRow("then SAVE") << false;
+        QTest::newRow("then another row, then SAVE") << true;
+    }
+    void oneClampLinePerValue()
+    {
+        QFETCH(bool, otherRow);
+        MacroFixture fixture({{"PROFILE/MinDelay", 10}}, {{"MACRO_LIST/0", "m"}});
+        MacroFile macro;
+        macro.steps = {{kStepMove, 121, 0}, {kStepDelay, 0, 1}};
+        macro.loopTime = 1;  // nothing else to clamp
+        QVERIFY(!WriteMacroFile("m", macro).isEmpty());
+        MacroDialog dialog(nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(dialog.currentRow(), 1);
+        click(dialog.m_pEditButton);
+        QCOMPARE(QApplication::focusWidget(), dialog.m_pStepDelayEdit);
+        dialog.m_pStepDelayEdit->selectAll();
+        QLoggingCategory::setFilterRules("veskaro.*.debug=true");
+        DebugLines lines;
+        for (int i = 0; i < 5; ++i) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, Qt::Key_9, Qt::NoModifier, kEvdevKey9 + 8, 0, 0, "9");
+                QCoreApplication::sendEvent(dialog.windowHandle(), &key);
+            }
+        }
+        QCOMPARE(dialog.m_pStepDelayEdit->text(), QString("99999"));
+        if (otherRow) {
+            dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(0, 0), QItemSelectionModel::NoUpdate);
+            QCOMPARE(dialog.m_pStepDistanceEdit->text(), QString("135"));
+        }
+        click(dialog.m_pSaveButton);
+        QStringList clamps = lines.take().filter("out of range");
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(clamps, QStringList{"veskaro.macro: stepDelayEdit 99999 out of range, clamped to 65535"});
+        QCOMPARE(fileRows("m"), QString("2,121,0 6,25,153"));
     }
 
     void moveAndDeleteRows()
