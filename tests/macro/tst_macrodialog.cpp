@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QToolButton>
 #include <QTranslator>
@@ -789,6 +790,40 @@ private slots:
         QCOMPARE(QSettings(folder.filePath("d.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
                  (QStringList{"a.MSMACRO", "c.MSMACRO", "d.MSMACRO"}));
+    }
+
+    // A tick in BATCH mode changes the box only: the current row stays the macro the editor
+    // shows. The click goes to the window, which hands it to the box under the pointer.
+    void batchTickKeepsTheShownMacro()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "a"}, {"MACRO_LIST/1", "b"}, {"MACRO_LIST/2", "c"}});
+        writeMacro("a", {{6, 0, 1}});
+        writeMacro("b", {{6, 0, 2}});
+        writeMacro("c", {{6, 0, 3}});
+        MacroDialog dialog(nullptr);
+        dialog.resize(665, 467);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        clickListRow(dialog, "b");
+        dialog.m_pBatchCheck->click();
+        QVERIFY(dialog.isBatchMode());
+        QCOMPARE(dialog.m_pList->currentRow(), 1);
+        QListWidgetItem *item = dialog.m_pList->item(2);
+        auto *box = qobject_cast<QCheckBox *>(dialog.m_pList->itemWidget(item));
+        QVERIFY(box);
+        box->ensurePolished();
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        QVERIFY(indicator.isValid());
+        const QPoint at = box->mapTo(&dialog, indicator.center());
+        QCOMPARE(dialog.childAt(at), box);
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, at);
+        QVERIFY(box->isChecked());
+        QCOMPARE(dialog.m_pList->currentRow(), 1);
+        QCOMPARE(dialog.currentListName(), QString("b"));
+        QCOMPARE(dialog.m_pNameEdit->text(), QString("b"));
+        QCOMPARE(rows(dialog), QString("6,0,2"));
     }
 
     // GUN SET: the dialog's pattern becomes a listed macro under a free name, loaded with
