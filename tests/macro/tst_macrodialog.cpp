@@ -15,6 +15,7 @@
 #include "../store/sizelimit.h"
 
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -32,6 +33,20 @@
 namespace {
 
 constexpr quint32 kEvdevKey9 = 10;
+
+const char *const kForbiddenName =
+    "A file name cannot hold / \\ : * ? \" < > | or a control character, nor be \".\" or \"..\".";
+
+// Every file under folder, as paths below it.
+QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
 
 QString rows(const MacroDialog &dialog)
 {
@@ -453,16 +468,18 @@ private slots:
     void renameMacro_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("result");  // empty: refused
-        QTest::newRow("free name") << "fresh" << "fresh";
-        QTest::newRow("clash") << "def" << "def_3";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("leaves the folder") << "../x" << "";
+        QTest::addColumn<QString>("result");  // empty: refused, with this box
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("free name") << "fresh" << "fresh" << "";
+        QTest::newRow("clash") << "def" << "def_3" << "";
+        QTest::newRow("empty") << "" << "" << "Please input file name.";
+        QTest::newRow("leaves the folder") << "../x" << "" << kForbiddenName;
     }
     void renameMacro()
     {
         QFETCH(QString, typed);
         QFETCH(QString, result);
+        QFETCH(QString, refusal);
         MacroFixture fixture({}, {{"MACRO_LIST/0", "old"}, {"MACRO_LIST/1", "def"}, {"Config/FileName_0", "P"}});
         writeMacro("old", {{6, 0, 1}});
         writeMacro("def", {});
@@ -479,7 +496,7 @@ private slots:
         Boxes boxes;
         click(dialog.m_pRenameButton);
         if (result.isEmpty()) {
-            QCOMPARE(boxes.texts, QStringList{"Please input file name."});
+            QCOMPARE(boxes.texts, QStringList{refusal});
             QCOMPARE(GetMacroListEntry(0), QString("old"));
             QVERIFY(FileExists(MacroFilePath("old")));
             return;
@@ -790,6 +807,84 @@ private slots:
         QCOMPARE(QSettings(folder.filePath("d.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
                  (QStringList{"a.MSMACRO", "c.MSMACRO", "d.MSMACRO"}));
+    }
+
+    // A name that cannot be a file of its own is refused with a box that says why: an empty one
+    // asks for a name, one that holds "/" or is ".." says what a name cannot hold, a long one
+    // says so. Nothing is
+    // written, in MacroDB or beside it. An imported file's name holds no "/": "\\" stands for it.
+    void refusedNamesSayWhy_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        const QString french = QString::fromUtf8(
+            "Un nom de fichier ne peut pas contenir / \\ : * ? \" < > | ni de caractère de contrôle, ni être \".\" "
+            "ou \"..\".");
+        const struct {
+            const char *name;
+            const char *text;
+        } names[] = {{"", "Please input file name."},
+                     {"a/b", kForbiddenName},
+                     {"../../escaped", kForbiddenName},
+                     {"..", kForbiddenName}};
+        for (const char *place : {"change name", "gun set", "import"}) {
+            for (const auto &name : names) {
+                const QString typed = QString(place) == "import" ? QString(name.name).replace('/', '\\') : name.name;
+                QTest::addRow("%s '%s'", place, qPrintable(typed)) << place << "en" << typed << name.text;
+            }
+            QTest::addRow("%s, French, empty", place) << place << "fr" << "" << "Veuillez saisir un nom de fichier.";
+            QTest::addRow("%s, French, '..'", place) << place << "fr" << ".." << french;
+        }
+        // 81 euro signs are 243 bytes, past the 240 a name may have; the name field holds 20.
+        const QString longName(81, QChar(0x20AC));
+        for (const char *place : {"gun set", "import"})
+            QTest::addRow("%s, too long", place) << place << "en" << longName << "The file name is too long.";
+    }
+    void refusedNamesSayWhy()
+    {
+        QFETCH(QString, place);
+        QFETCH(QString, language);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "old"}});
+        writeMacro("old", {{6, 0, 1}});
+        QTemporaryDir outside;
+        const QString source = outside.filePath(name + ".MSMACRO");
+        if (place == "import") {
+            QFile file(source);  // QSettings' temporary file would be too long a name
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Setting]\nCount=0\n");
+        }
+        const QStringList before = filesUnder(fixture.path());
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(LANG_DIR "/") + language + ".qm"));
+        QCoreApplication::installTranslator(&translator);
+        MacroDialog dialog(nullptr);
+        Boxes boxes;
+        if (place == "change name") {
+            dialog.m_pNameEdit->setText(name);
+            click(dialog.m_pRenameButton);
+        } else if (place == "import") {
+            dialog.importMacros({source});
+        } else {
+            // The dialog stays open after its box: No then closes it.
+            QTimer::singleShot(20, [name] {
+                auto *gun = qobject_cast<KestGunsetDialog *>(QApplication::activeModalWidget());
+                QVERIFY(gun);
+                gun->fileNameEdit->setText(name);
+                QTest::mouseClick(gun->findChild<QToolButton *>("msgBoxYesBtn"), Qt::LeftButton);
+                QVERIFY(gun->isVisible());
+                QTest::mouseClick(gun->findChild<QToolButton *>("msgBoxNoBtn"), Qt::LeftButton);
+            });
+            click(dialog.m_pGunSetButton);
+        }
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(boxes.texts, QStringList{text});
+        QCOMPARE(filesUnder(fixture.path()), before);
+        QCOMPARE(ReadMacroList().mid(0, 2), (QStringList{"old", QString()}));
+        QCOMPARE(dialog.currentListName(), QString("old"));
     }
 
     // A tick in BATCH mode changes the box only: the current row stays the macro the editor
