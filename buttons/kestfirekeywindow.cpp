@@ -239,11 +239,14 @@ void KestFireKeyWindow::OnHookKey(unsigned code, unsigned flags)
     keyCode = quint8(code);
 }
 
-int KestFireKeyWindow::times() const { return FieldValue(timesEdit, lcButtons); }
+int KestFireKeyWindow::times() { return FieldValue(timesEdit, lcButtons); }
 
-int KestFireKeyWindow::delay() const { return FieldValue(delayEdit, lcButtons); }
+int KestFireKeyWindow::delay() { return FieldValue(delayEdit, lcButtons); }
 
-void KestFireKeyWindow::emitValue() { emit SetFireKeyValue(keyCode, fireChoice, uchar(times()), uchar(delay())); }
+void KestFireKeyWindow::emitValue()
+{
+    emit SetFireKeyValue(keyCode, fireChoice, uchar(FieldNumber(timesEdit)), uchar(FieldNumber(delayEdit)));
+}
 
 void KestFireKeyWindow::onStateChanged(int) {}
 

@@ -25,9 +25,10 @@ public:
     void OnHookKey(unsigned code, unsigned flags) override;
     // Shows fireChoice on the boxes; a mouse-button choice clears the key.
     void UpdateValue();
-    // The Times and Delay edits as numbers within their range 1-255 (an empty text gives 1).
-    int times() const;
-    int delay() const;
+    // The Times and Delay edits as numbers within their range 1-255 (an empty text gives 1),
+    // handed on: the edit then shows the number.
+    int times();
+    int delay();
 
     quint8 fireChoice = kFireLeft;
     quint8 keyCode = 0;  // 0: none; meaningful for kFireKeyboard only
@@ -36,7 +37,7 @@ public:
     bool skipNextKey = false;  // drops the next key event (the Return that ended an edit)
 
 signals:
-    // keyCode, fireChoice, times() and delay(). No receivers.
+    // keyCode, fireChoice and the Times and Delay edits as they are typed. No receivers.
     void SetFireKeyValue(uchar key, uchar choice, uchar times, uchar delay);
 
 public slots:

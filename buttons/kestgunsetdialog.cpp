@@ -4,13 +4,13 @@
 #include "clamp.h"
 #include "configuredfont.h"
 #include "dialogbuttons.h"
-#include "filenames.h"
 #include "kestaction.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
 #include "lightingfiles.h"
+#include "namerefusal.h"
 #include "scale.h"
 #include "settings.h"
 #include "skinimages.h"
@@ -274,9 +274,9 @@ void KestGunsetDialog::OnYesClick()
 {
     const QString name = fileNameEdit->text();
     // The name becomes a file name in MacroDB: "../x" would be written outside it.
-    if (name.isEmpty() || !IsSafeFileName(name)) {
-        KestMessageBox box(2, QString(), tr("Warning"), QObject::tr("Please input file name."), this, false,
-                           Qt::FramelessWindowHint);
+    const QString refusal = FileNameRefusal(name);
+    if (!refusal.isEmpty()) {
+        KestMessageBox box(2, QString(), tr("Warning"), refusal, this, false, Qt::FramelessWindowHint);
         box.exec();
         return;
     }

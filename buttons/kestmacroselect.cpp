@@ -158,7 +158,7 @@ int KestMacroSelect::selectedMode() const
     return 0;
 }
 
-int KestMacroSelect::repeatCount() const { return FieldValue(m_pLoopEdit, lcButtons); }
+int KestMacroSelect::repeatCount() { return FieldValue(m_pLoopEdit, lcButtons); }
 
 void KestMacroSelect::onMacroChosen()
 {

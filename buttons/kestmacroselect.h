@@ -29,8 +29,9 @@ public:
 
     // The checked run mode (MacroRunMode); 0 when none is checked.
     int selectedMode() const;
-    // The loop-count edit as a number within 1-255 (an empty text gives 1).
-    int repeatCount() const;
+    // The loop-count edit as a number within 1-255 (an empty text gives 1), handed on: the
+    // edit then shows the number.
+    int repeatCount();
 
     QString macroName;  // the name given, until a macro is chosen
 

@@ -14,6 +14,7 @@
 #include "macrodialogparts.h"
 #include "macrologging.h"
 #include "myintvalidator.h"
+#include "namerefusal.h"
 #include "profilefiles.h"
 #include "profileio.h"
 #include "scale.h"
@@ -79,9 +80,10 @@ void MacroDialog::showWriteFailure() { showBox(2, tr("Warning"), tr("The file co
 
 bool MacroDialog::refuseName(const QString &name)
 {
-    if (IsSafeFileName(name))
+    const QString refusal = FileNameRefusal(name);
+    if (refusal.isEmpty())
         return false;
-    showBox(2, tr("Warning"), tr("Please input file name."));
+    showBox(2, tr("Warning"), refusal);
     return true;
 }
 
@@ -129,6 +131,7 @@ void MacroDialog::OnButtonClicked()
     } else if (button == m_pSaveButton) {
         if (!haveMacros)
             return;
+        handOnStepFields();
         QString name = currentListName();
         if (!SaveMacroFile(name))
             showWriteFailure();
@@ -250,10 +253,8 @@ void MacroDialog::RenameMacro()
         return;
     const QStringList listed = ReadMacroList();
     const QString newName = NumberedName(typed, takenByFileOrList(listed));
-    if (!IsSafeFileName(newName)) {
-        refuseName(newName);
+    if (refuseName(newName))  // a numbered name can outgrow the limit
         return;
-    }
     const QString oldPath = MacroFilePath(oldName);
     if (FileExists(oldPath) && !QFile::rename(oldPath, MacroFilePath(newName))) {
         showWriteFailure();
@@ -311,7 +312,7 @@ void MacroDialog::checkbtn_clicked()
 
 void MacroDialog::DefDelayChanged(const QString &text) { qCDebug(lcMacro) << "DefDelayChanged" << text; }
 
-int MacroDialog::defaultDelayMs() const { return FieldValue(m_pDefaultDelayEdit, lcMacro); }
+int MacroDialog::defaultDelayMs() { return FieldValue(m_pDefaultDelayEdit, lcMacro); }
 
 void MacroDialog::LoopTimeChanged(const QString &text) { qCDebug(lcMacro) << "LoopTimeChanged" << text; }
 

@@ -107,8 +107,9 @@ public:
     bool isBatchMode() const { return m_batchMode; }
     int delayType() const { return m_delayType; }
     int minDelay() const { return m_minDelay; }
-    // The default-delay field as a number of ms within 0-65535 (an empty text gives 0).
-    int defaultDelayMs() const;
+    // The default-delay field as a number of ms within 0-65535 (an empty text gives 0), handed
+    // on: the field then shows the number.
+    int defaultDelayMs();
 
     // Controls, public for the main window's tests as its own are.
     KestLabel *m_pTopLabel = nullptr;
@@ -213,6 +214,8 @@ private:
     int showBox(int kind, const QString &heading, const QString &message);
     void showWriteFailure();
     void showStoredDistance(int distance);
+    // The step editor's typed numbers: a clamp logged and the value kept shown.
+    void handOnStepFields();
     void resetEditorFields(int delayType);
     bool refuseName(const QString &name);
     void applyLoadedSettings(const MacroFile &macro);

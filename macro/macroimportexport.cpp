@@ -4,6 +4,7 @@
 
 #include "filenames.h"
 #include "macrodialogparts.h"
+#include "namerefusal.h"
 #include "settings.h"
 #include "stagedfile.h"
 
@@ -39,14 +40,15 @@ QString importedName(const QString &path)
 void MacroDialog::importMacros(const QStringList &paths)
 {
     bool exists = false;
-    bool refused = false;
+    QString refusal;  // the first refused name's
     bool added = false;
     for (const QString &path : paths) {
         if (path.isEmpty())
             continue;  // dialog cancelled
         const QString name = importedName(path);
         if (!IsSafeFileName(name)) {
-            refused = true;
+            if (refusal.isEmpty())
+                refusal = FileNameRefusal(name);
             continue;
         }
         if (FileExists(MacroFilePath(name)) || ReadMacroList().contains(name)) {
@@ -68,8 +70,8 @@ void MacroDialog::importMacros(const QStringList &paths)
             LoadMacroFile();
         }
     }
-    if (refused)
-        showBox(2, tr("Warning"), tr("Please input file name."));
+    if (!refusal.isEmpty())
+        showBox(2, tr("Warning"), refusal);
     if (exists)
         showBox(2, tr("Warning"), tr("Macro Exist!"));
     if (added && m_batchMode)

@@ -163,19 +163,20 @@ void MacroDialog::buildWidgets()
     ApplyMenuStyle();
 
     const QString editStyle = "border:1px;background:rgb(30,30,30);color:white";
+    // The number fields get a white frame: a dark fill alone hardly shows on the page's grey.
     const QString fieldStyle = "border:1px solid white;background:rgb(30,30,30);color:white";
     m_pStepDelayEdit = new QLineEdit(this);
     m_pStepDelayEdit->setObjectName("stepDelayEdit");
     m_pStepDelayEdit->setMaxLength(5);
     m_pStepDelayEdit->setValidator(new QIntValidator(10, 65535, m_pStepDelayEdit));
-    m_pStepDelayEdit->setStyleSheet(editStyle);
+    m_pStepDelayEdit->setStyleSheet(fieldStyle);
     connect(m_pStepDelayEdit, &QLineEdit::textChanged, this, &MacroDialog::EditDelayChanged);
     m_pStepDistanceEdit = new QLineEdit(this);
     m_pStepDistanceEdit->setObjectName("stepDistanceEdit");
     m_pStepDistanceEdit->setMaxLength(5);
     // Clamping: a plain validator would let 121-999 through, and the byte would wrap.
     m_pStepDistanceEdit->setValidator(new MyIntValidator2(1, kMoveDistanceMax, m_pStepDistanceEdit));
-    m_pStepDistanceEdit->setStyleSheet(editStyle);
+    m_pStepDistanceEdit->setStyleSheet(fieldStyle);
     connect(m_pStepDistanceEdit, &QLineEdit::textChanged, this, &MacroDialog::EditMoveChanged);
     m_pDefaultDelayEdit = new QLineEdit(this);
     m_pDefaultDelayEdit->setObjectName("defaultDelayEdit");

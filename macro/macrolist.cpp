@@ -134,7 +134,10 @@ void MacroDialog::FillMacroList()
         }
         auto *item = new QListWidgetItem(m_pList);
         item->setData(Qt::UserRole, name);
-        m_pList->setItemWidget(item, new QCheckBox(name));
+        auto *box = new QCheckBox(name);
+        // A box taking the focus would make its row current, away from the macro shown.
+        box->setFocusPolicy(Qt::NoFocus);
+        m_pList->setItemWidget(item, box);
     }
     if (m_batchMode)
         ApplyListStyle();  // the boxes' look

@@ -90,17 +90,35 @@ void MacroDialog::HideStepEditors(bool hide)
         w->hide();
 }
 
+// The typed numbers went into the row as they were typed. Only the field open for the row
+// counts, and only when typed into: one that shows a stored value (a distance of 135 from a
+// file) hands on nothing.
+void MacroDialog::handOnStepFields()
+{
+    if (!m_editMode)
+        return;
+    for (QLineEdit *field : {m_pStepDelayEdit, m_pStepDistanceEdit}) {
+        if (field->isHidden() || !field->isModified())
+            continue;
+        FieldValue(field, lcMacro);
+        field->setModified(false);
+    }
+}
+
 void MacroDialog::CurrentChanged(const QModelIndex &current, const QModelIndex &)
 {
     if (!current.isValid() || current.row() < 0 || current.column() < 0 || !current.model() || !m_editMode)
         return;
+    handOnStepFields();
     HideStepEditors(true);
     OpenStepEditor(current);
 }
 
+// While a number is typed its row follows each keystroke, within the field's range; the clamp
+// is logged, and the field shows the value kept, once the typing is done (handOnStepFields).
 void MacroDialog::EditMoveChanged(const QString &)
 {
-    const int n = FieldValue(m_pStepDistanceEdit, lcMacro);
+    const int n = FieldNumber(m_pStepDistanceEdit);
     const QString direction = m_pStepMoveButton->buttonText();
     if (direction == tr("MOVE LEFT"))
         SetCurrentStep(-1, -1, 256 - n);
@@ -114,7 +132,7 @@ void MacroDialog::EditMoveChanged(const QString &)
 
 void MacroDialog::EditDelayChanged(const QString &)
 {
-    const int count = DelayCountFor(FieldValue(m_pStepDelayEdit, lcMacro), m_minDelay);
+    const int count = DelayCountFor(FieldNumber(m_pStepDelayEdit), m_minDelay);
     SetCurrentStep(-1, (count >> 8) & 0xFF, count & 0xFF);
 }
 

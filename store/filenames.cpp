@@ -4,17 +4,21 @@
 
 #include <QDebug>
 
-bool IsSafeFileName(const QString &name)
+FileNameFault FileNameFaultOf(const QString &name)
 {
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
+    if (name.isEmpty())
+        return FileNameFault::Empty;
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return FileNameFault::Forbidden;
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F || forbidden.contains(c))
-            return false;
+            return FileNameFault::Forbidden;
     }
-    return name.toUtf8().size() <= kMaxFileNameBytes;
+    return name.toUtf8().size() <= kMaxFileNameBytes ? FileNameFault::None : FileNameFault::TooLong;
 }
+
+bool IsSafeFileName(const QString &name) { return FileNameFaultOf(name) == FileNameFault::None; }
 
 bool CheckFileName(const QString &name, const char *what)
 {

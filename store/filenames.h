@@ -9,8 +9,13 @@
 // file named after the target plus 7 characters.
 constexpr int kMaxFileNameBytes = 255 - 7 - 8;
 
-// False for an empty name, "." and "..", a path separator, a control character, one of
-// \:*?"<>| and a name of more than kMaxFileNameBytes bytes of UTF-8.
+// What makes a name unfit, for the user to be told: none, empty, forbidden ("." and "..", a
+// path separator, a control character, one of \:*?"<>|) or more than kMaxFileNameBytes bytes
+// of UTF-8.
+enum class FileNameFault { None, Empty, Forbidden, TooLong };
+FileNameFault FileNameFaultOf(const QString &name);
+
+// True when FileNameFaultOf finds no fault.
 bool IsSafeFileName(const QString &name);
 // IsSafeFileName, with a debug line naming what was refused.
 bool CheckFileName(const QString &name, const char *what);

@@ -2,6 +2,9 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 QValidator::State clampToTop(QString &input, int bottom, int top)
@@ -19,6 +22,17 @@ QValidator::State clampToTop(QString &input, int bottom, int top)
     return QValidator::Acceptable;
 }
 
+struct FieldRange {
+    qint64 low = std::numeric_limits<int>::min();
+    qint64 high = std::numeric_limits<int>::max();
+};
+
+FieldRange fieldRange(const QLineEdit *field)
+{
+    const auto *range = qobject_cast<const QIntValidator *>(field->validator());
+    return range ? FieldRange{range->bottom(), range->top()} : FieldRange{};
+}
+
 } // namespace
 
 MyIntValidator::MyIntValidator(int bottom, int top, QObject *parent) : QIntValidator(bottom, top, parent) {}
@@ -29,11 +43,21 @@ MyIntValidator2::MyIntValidator2(int bottom, int top, QObject *parent) : QIntVal
 
 QValidator::State MyIntValidator2::validate(QString &input, int &) const { return clampToTop(input, bottom(), top()); }
 
-int FieldValue(const QLineEdit *field, LogCategory category)
+int FieldNumber(const QLineEdit *field)
 {
-    const int value = field->text().toInt();
-    const auto *range = qobject_cast<const QIntValidator *>(field->validator());
-    if (!range)
-        return value;
-    return int(ClampLogged(value, range->bottom(), range->top(), qPrintable(field->objectName()), category));
+    const FieldRange range = fieldRange(field);
+    return int(std::clamp(qint64(field->text().toInt()), range.low, range.high));
+}
+
+int FieldValue(QLineEdit *field, LogCategory category)
+{
+    const FieldRange range = fieldRange(field);
+    const int value =
+        int(ClampLogged(field->text().toInt(), range.low, range.high, qPrintable(field->objectName()), category));
+    const QString shown = QString::number(value);
+    if (field->text() != shown) {
+        const QSignalBlocker block(field);  // the value went on already
+        field->setText(shown);
+    }
+    return value;
 }

@@ -844,6 +844,14 @@
         <translation>Please input file name.</translation>
     </message>
     <message>
+        <source>A file name cannot hold / \ : * ? &quot; &lt; &gt; | or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>A file name cannot hold / \ : * ? &quot; &lt; &gt; | or a control character, nor be &quot;.&quot; or &quot;..&quot;.</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
         <source>1</source>
         <translation>1</translation>
     </message>
@@ -1189,10 +1197,6 @@
     <message>
         <source>These macros were not written: %1</source>
         <translation>These macros were not written: %1</translation>
-    </message>
-    <message>
-        <source>Please input file name.</source>
-        <translation>Please input file name.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>

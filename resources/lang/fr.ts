@@ -844,6 +844,14 @@
         <translation>Veuillez saisir un nom de fichier.</translation>
     </message>
     <message>
+        <source>A file name cannot hold / \ : * ? &quot; &lt; &gt; | or a control character, nor be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Un nom de fichier ne peut pas contenir / \ : * ? &quot; &lt; &gt; | ni de caractère de contrôle, ni être &quot;.&quot; ou &quot;..&quot;.</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>Le nom de fichier est trop long.</translation>
+    </message>
+    <message>
         <source>1</source>
         <translation>1</translation>
     </message>
@@ -1189,10 +1197,6 @@
     <message>
         <source>These macros were not written: %1</source>
         <translation>Ces macros n'ont pas été écrites : %1</translation>
-    </message>
-    <message>
-        <source>Please input file name.</source>
-        <translation>Veuillez saisir un nom de fichier.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>

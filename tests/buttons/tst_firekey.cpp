@@ -1,4 +1,5 @@
 // The fire-key dialog on real clicks and key events sent to its window.
+#include "../debuglines.h"
 #include "buttonsfixture.h"
 #include "keycodes.h"
 #include "kestfirekeywindow.h"
@@ -169,6 +170,37 @@ private slots:
         QVERIFY(!m_dialog->skipNextKey);
         PressKey(m_dialog.data(), Keys::A);
         QCOMPARE(shown(), QString("A"));
+    }
+
+    // A number is kept within 1-255 once it is handed on, not while it is typed: the text
+    // stands as typed (empty on the way), one clamp line is logged, and the edit then shows
+    // the number handed on.
+    void typedNumberHandedOnOnce_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("times") << "timesEdit";
+        QTest::newRow("delay") << "delayEdit";
+    }
+    void typedNumberHandedOnOnce()
+    {
+        QFETCH(QString, edit);
+        showActive();
+        auto *field = m_dialog->findChild<QLineEdit *>(edit);
+        QVERIFY(field);
+        click(field);
+        QLoggingCategory::setFilterRules("veskaro.*.debug=true");
+        DebugLines lines;
+        field->selectAll();
+        field->del();
+        QCOMPARE(field->text(), QString());
+        QTest::keyClicks(field, "300");
+        QCOMPARE(field->text(), QString("300"));
+        const int value = edit == "timesEdit" ? m_dialog->times() : m_dialog->delay();
+        const QStringList printed = lines.take().filter("out of range");
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(value, 255);
+        QCOMPARE(field->text(), QString("255"));
+        QCOMPARE(printed, QStringList{"veskaro.buttons: " + edit + " 300 out of range, clamped to 255"});
     }
 
     // A Return under a mouse-button choice leaves the skip standing: the first key event

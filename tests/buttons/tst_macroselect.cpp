@@ -150,6 +150,7 @@ private slots:
         const QStringList printed = lines.take();
         QLoggingCategory::setFilterRules(QString());
         QCOMPARE(repeat, count);
+        QCOMPARE(loopEdit()->text(), QString::number(count));  // what went on
         QCOMPARE(printed, logged.isEmpty() ? QStringList() : QStringList{logged});
     }
 

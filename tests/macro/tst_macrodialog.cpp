@@ -8,25 +8,45 @@
 #include "kesttreewidget.h"
 #include "macrodialog.h"
 #include "macrofixture.h"
+#include "../debuglines.h"
 #include "profilefiles.h"
 #include "profileio.h"
 #include "scale.h"
 #include "../store/sizelimit.h"
 
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
 
 namespace {
+
+constexpr quint32 kEvdevKey9 = 10;
+
+const char *const kForbiddenName =
+    "A file name cannot hold / \\ : * ? \" < > | or a control character, nor be \".\" or \"..\".";
+
+// Every file under folder, as paths below it.
+QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
 
 QString rows(const MacroDialog &dialog)
 {
@@ -282,31 +302,38 @@ private slots:
     // A number typed into one of the editor's fields goes on within the field's range, however
     // its validator let the text stand: into the file (LOOPS TIME, default delay) and into the
     // rows (the default delay a tree click inserts, a step's delay and distance, a tree row's
-    // distance). The unit is 10 ms; the macro holds a delay of 10 ms and MOVE UP 5.
+    // distance). The unit is 10 ms; the macro holds a delay of 10 ms and MOVE UP 5. Once SAVE
+    // has taken it, the field shows the number that went on.
     void typedNumbersKeptInRange_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        const char *const loops[][2] = {{"0", "1"},     {"1", "1"},     {"255", "255"},
-                                        {"256", "255"}, {"300", "255"}, {"", "1"}};
+        QTest::addColumn<QString>("shown");
+        const char *const loops[][3] = {{"0", "1", "1"},       {"1", "1", "1"},     {"255", "255", "255"},
+                                        {"256", "255", "255"}, {"300", "255", "255"}, {"", "1", "1"}};
         for (const auto &row : loops)
-            QTest::addRow("loop count '%s'", row[0]) << "loopCountEdit" << row[0] << row[1];
+            QTest::addRow("loop count '%s'", row[0]) << "loopCountEdit" << row[0] << row[1] << row[2];
         // The file's DefaultDelay, then the delay a tree click inserted.
-        const char *const defaults[][2] = {{"0", "0 6,0,0"},         {"1", "1 6,0,0"},
-                                           {"65535", "65535 6,25,153"}, {"65536", "65535 6,25,153"},
-                                           {"99999", "65535 6,25,153"}, {"", "0 6,0,0"}};
+        const char *const defaults[][3] = {{"0", "0 6,0,0", "0"},
+                                           {"1", "1 6,0,0", "1"},
+                                           {"65535", "65535 6,25,153", "65535"},
+                                           {"65536", "65535 6,25,153", "65535"},
+                                           {"99999", "65535 6,25,153", "65535"},
+                                           {"", "0 6,0,0", "0"}};
         for (const auto &row : defaults)
-            QTest::addRow("default delay '%s'", row[0]) << "defaultDelayEdit" << row[0] << row[1];
-        const char *const delays[][2] = {{"0", "6,0,1"},        {"10", "6,0,1"},        {"65535", "6,25,153"},
-                                         {"65536", "6,25,153"}, {"99999", "6,25,153"}, {"", "6,0,1"}};
+            QTest::addRow("default delay '%s'", row[0]) << "defaultDelayEdit" << row[0] << row[1] << row[2];
+        const char *const delays[][3] = {{"0", "6,0,1", "10"},           {"10", "6,0,1", "10"},
+                                         {"65535", "6,25,153", "65535"}, {"65536", "6,25,153", "65535"},
+                                         {"99999", "6,25,153", "65535"}, {"", "6,0,1", "10"}};
         for (const auto &row : delays)
-            QTest::addRow("step delay '%s'", row[0]) << "stepDelayEdit" << row[0] << row[1];
-        const char *const distances[][2] = {{"0", "2,255,0"},   {"1", "2,255,0"},   {"120", "2,136,0"},
-                                            {"121", "2,136,0"}, {"300", "2,136,0"}, {"", "2,255,0"}};
+            QTest::addRow("step delay '%s'", row[0]) << "stepDelayEdit" << row[0] << row[1] << row[2];
+        const char *const distances[][3] = {{"0", "2,255,0", "1"},     {"1", "2,255,0", "1"},
+                                            {"120", "2,136,0", "120"}, {"121", "2,136,0", "120"},
+                                            {"300", "2,136,0", "120"}, {"", "2,255,0", "1"}};
         for (const auto &row : distances) {
-            QTest::addRow("step distance '%s'", row[0]) << "stepDistanceEdit" << row[0] << row[1];
-            QTest::addRow("tree distance '%s'", row[0]) << "distanceEdit" << row[0] << row[1];
+            QTest::addRow("step distance '%s'", row[0]) << "stepDistanceEdit" << row[0] << row[1] << row[2];
+            QTest::addRow("tree distance '%s'", row[0]) << "distanceEdit" << row[0] << row[1] << row[2];
         }
     }
     void typedNumbersKeptInRange()
@@ -314,6 +341,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(QString, result);
+        QFETCH(QString, shown);
         MacroFixture fixture({{"PROFILE/MinDelay", 10}}, {{"MACRO_LIST/0", "m"}});
         writeMacro("m", {{kStepDelay, 0, 1}, {kStepMove, 251, 0}});
         MacroDialog dialog(nullptr);
@@ -334,20 +362,62 @@ private slots:
         QTest::keyClicks(edit, typed);
         if (field == "distanceEdit" || field == "defaultDelayEdit")
             emit dialog.m_pMoveRows[kMoveUp]->KestMousePressed();
-        if (stepField) {
+        if (stepField)
             QCOMPARE(rows(dialog).section(' ', field == "stepDelayEdit" ? 0 : 1).section(' ', 0, 0), result);
-            return;
-        }
-        if (field == "distanceEdit") {
+        if (field == "distanceEdit")
             QCOMPARE(rows(dialog).section(' ', 2), result);
-            return;
-        }
         click(dialog.m_pSaveButton);
         const QSettings file(MacroFilePath("m"), QSettings::IniFormat);
         if (field == "loopCountEdit")
             QCOMPARE(file.value("Setting/LoopTime").toString(), result);
-        else
+        if (field == "defaultDelayEdit")
             QCOMPARE(file.value("Setting/DefaultDelay").toString() + " " + rows(dialog).section(' ', 3), result);
+        QCOMPARE(edit->text(), shown);
+    }
+
+    // A clamp is logged once for the value handed on, not for each text on the way: typing
+    // 99999 into a step's delay passes 9, below its 10 ms. The value goes on when SAVE is
+    // pressed or another row is chosen; that row's stored distance of 135, past what typing
+    // allows, was not typed and is neither clamped nor logged.
+    void oneClampLinePerValue_data()
+    {
+        QTest::addColumn<bool>("otherRow");
+        QTest::newRow("then SAVE") << false;
+        QTest::newRow("then another row, then SAVE") << true;
+    }
+    void oneClampLinePerValue()
+    {
+        QFETCH(bool, otherRow);
+        MacroFixture fixture({{"PROFILE/MinDelay", 10}}, {{"MACRO_LIST/0", "m"}});
+        MacroFile macro;
+        macro.steps = {{kStepMove, 121, 0}, {kStepDelay, 0, 1}};
+        macro.loopTime = 1;  // nothing else to clamp
+        QVERIFY(!WriteMacroFile("m", macro).isEmpty());
+        MacroDialog dialog(nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(dialog.currentRow(), 1);
+        click(dialog.m_pEditButton);
+        QCOMPARE(QApplication::focusWidget(), dialog.m_pStepDelayEdit);
+        dialog.m_pStepDelayEdit->selectAll();
+        QLoggingCategory::setFilterRules("veskaro.*.debug=true");
+        DebugLines lines;
+        for (int i = 0; i < 5; ++i) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, Qt::Key_9, Qt::NoModifier, kEvdevKey9 + 8, 0, 0, "9");
+                QCoreApplication::sendEvent(dialog.windowHandle(), &key);
+            }
+        }
+        QCOMPARE(dialog.m_pStepDelayEdit->text(), QString("99999"));
+        if (otherRow) {
+            dialog.m_pSelection->setCurrentIndex(dialog.m_pModel->index(0, 0), QItemSelectionModel::NoUpdate);
+            QCOMPARE(dialog.m_pStepDistanceEdit->text(), QString("135"));
+        }
+        click(dialog.m_pSaveButton);
+        QStringList clamps = lines.take().filter("out of range");
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(clamps, QStringList{"veskaro.macro: stepDelayEdit 99999 out of range, clamped to 65535"});
+        QCOMPARE(fileRows("m"), QString("2,121,0 6,25,153"));
     }
 
     void moveAndDeleteRows()
@@ -398,16 +468,18 @@ private slots:
     void renameMacro_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("result");  // empty: refused
-        QTest::newRow("free name") << "fresh" << "fresh";
-        QTest::newRow("clash") << "def" << "def_3";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("leaves the folder") << "../x" << "";
+        QTest::addColumn<QString>("result");  // empty: refused, with this box
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("free name") << "fresh" << "fresh" << "";
+        QTest::newRow("clash") << "def" << "def_3" << "";
+        QTest::newRow("empty") << "" << "" << "Please input file name.";
+        QTest::newRow("leaves the folder") << "../x" << "" << kForbiddenName;
     }
     void renameMacro()
     {
         QFETCH(QString, typed);
         QFETCH(QString, result);
+        QFETCH(QString, refusal);
         MacroFixture fixture({}, {{"MACRO_LIST/0", "old"}, {"MACRO_LIST/1", "def"}, {"Config/FileName_0", "P"}});
         writeMacro("old", {{6, 0, 1}});
         writeMacro("def", {});
@@ -424,7 +496,7 @@ private slots:
         Boxes boxes;
         click(dialog.m_pRenameButton);
         if (result.isEmpty()) {
-            QCOMPARE(boxes.texts, QStringList{"Please input file name."});
+            QCOMPARE(boxes.texts, QStringList{refusal});
             QCOMPARE(GetMacroListEntry(0), QString("old"));
             QVERIFY(FileExists(MacroFilePath("old")));
             return;
@@ -735,6 +807,118 @@ private slots:
         QCOMPARE(QSettings(folder.filePath("d.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
                  (QStringList{"a.MSMACRO", "c.MSMACRO", "d.MSMACRO"}));
+    }
+
+    // A name that cannot be a file of its own is refused with a box that says why: an empty one
+    // asks for a name, one that holds "/" or is ".." says what a name cannot hold, a long one
+    // says so. Nothing is
+    // written, in MacroDB or beside it. An imported file's name holds no "/": "\\" stands for it.
+    void refusedNamesSayWhy_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        const QString french = QString::fromUtf8(
+            "Un nom de fichier ne peut pas contenir / \\ : * ? \" < > | ni de caractère de contrôle, ni être \".\" "
+            "ou \"..\".");
+        const struct {
+            const char *name;
+            const char *text;
+        } names[] = {{"", "Please input file name."},
+                     {"a/b", kForbiddenName},
+                     {"../../escaped", kForbiddenName},
+                     {"..", kForbiddenName}};
+        for (const char *place : {"change name", "gun set", "import"}) {
+            for (const auto &name : names) {
+                const QString typed = QString(place) == "import" ? QString(name.name).replace('/', '\\') : name.name;
+                QTest::addRow("%s '%s'", place, qPrintable(typed)) << place << "en" << typed << name.text;
+            }
+            QTest::addRow("%s, French, empty", place) << place << "fr" << "" << "Veuillez saisir un nom de fichier.";
+            QTest::addRow("%s, French, '..'", place) << place << "fr" << ".." << french;
+        }
+        // 81 euro signs are 243 bytes, past the 240 a name may have; the name field holds 20.
+        const QString longName(81, QChar(0x20AC));
+        for (const char *place : {"gun set", "import"})
+            QTest::addRow("%s, too long", place) << place << "en" << longName << "The file name is too long.";
+    }
+    void refusedNamesSayWhy()
+    {
+        QFETCH(QString, place);
+        QFETCH(QString, language);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "old"}});
+        writeMacro("old", {{6, 0, 1}});
+        QTemporaryDir outside;
+        const QString source = outside.filePath(name + ".MSMACRO");
+        if (place == "import") {
+            QFile file(source);  // QSettings' temporary file would be too long a name
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Setting]\nCount=0\n");
+        }
+        const QStringList before = filesUnder(fixture.path());
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(LANG_DIR "/") + language + ".qm"));
+        QCoreApplication::installTranslator(&translator);
+        MacroDialog dialog(nullptr);
+        Boxes boxes;
+        if (place == "change name") {
+            dialog.m_pNameEdit->setText(name);
+            click(dialog.m_pRenameButton);
+        } else if (place == "import") {
+            dialog.importMacros({source});
+        } else {
+            // The dialog stays open after its box: No then closes it.
+            QTimer::singleShot(20, [name] {
+                auto *gun = qobject_cast<KestGunsetDialog *>(QApplication::activeModalWidget());
+                QVERIFY(gun);
+                gun->fileNameEdit->setText(name);
+                QTest::mouseClick(gun->findChild<QToolButton *>("msgBoxYesBtn"), Qt::LeftButton);
+                QVERIFY(gun->isVisible());
+                QTest::mouseClick(gun->findChild<QToolButton *>("msgBoxNoBtn"), Qt::LeftButton);
+            });
+            click(dialog.m_pGunSetButton);
+        }
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(boxes.texts, QStringList{text});
+        QCOMPARE(filesUnder(fixture.path()), before);
+        QCOMPARE(ReadMacroList().mid(0, 2), (QStringList{"old", QString()}));
+        QCOMPARE(dialog.currentListName(), QString("old"));
+    }
+
+    // A tick in BATCH mode changes the box only: the current row stays the macro the editor
+    // shows. The click goes to the window, which hands it to the box under the pointer.
+    void batchTickKeepsTheShownMacro()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "a"}, {"MACRO_LIST/1", "b"}, {"MACRO_LIST/2", "c"}});
+        writeMacro("a", {{6, 0, 1}});
+        writeMacro("b", {{6, 0, 2}});
+        writeMacro("c", {{6, 0, 3}});
+        MacroDialog dialog(nullptr);
+        dialog.resize(665, 467);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        clickListRow(dialog, "b");
+        dialog.m_pBatchCheck->click();
+        QVERIFY(dialog.isBatchMode());
+        QCOMPARE(dialog.m_pList->currentRow(), 1);
+        QListWidgetItem *item = dialog.m_pList->item(2);
+        auto *box = qobject_cast<QCheckBox *>(dialog.m_pList->itemWidget(item));
+        QVERIFY(box);
+        box->ensurePolished();
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        QVERIFY(indicator.isValid());
+        const QPoint at = box->mapTo(&dialog, indicator.center());
+        QCOMPARE(dialog.childAt(at), box);
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, at);
+        QVERIFY(box->isChecked());
+        QCOMPARE(dialog.m_pList->currentRow(), 1);
+        QCOMPARE(dialog.currentListName(), QString("b"));
+        QCOMPARE(dialog.m_pNameEdit->text(), QString("b"));
+        QCOMPARE(rows(dialog), QString("6,0,2"));
     }
 
     // GUN SET: the dialog's pattern becomes a listed macro under a free name, loaded with

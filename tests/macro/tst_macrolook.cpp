@@ -1,13 +1,17 @@
 // The macro page's scroll bars (macro list, command tree, step table) and batch mode's check
-// boxes at the window's scales: every part drawn in the skin's colours at its scaled size.
+// boxes at the window's scales: every part drawn in the skin's colours at its scaled size; the
+// step editor's delay field framed.
 #include "macrofixture.h"
 
+#include "kestpushbutton.h"
 #include "kesttreewidget.h"
 #include "macrodialog.h"
+#include "macrofiles.h"
 #include "scale.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStyle>
@@ -117,6 +121,42 @@ private slots:
         page.m_pBatchCheck->click();
         page.m_pBatchCheck->click();
         check("filled");
+    }
+
+    // EDIT on a delay or a movement step: its number field over the page's translucent
+    // background, a white frame round a dark fill, as the default delay's and LOOPS TIME's.
+    void stepFieldsFramed_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("delay") << int(kStepDelay) << "stepDelayEdit" << QSize(80, 24);
+        QTest::newRow("distance") << int(kStepMove) << "stepDistanceEdit" << QSize(60, 24);
+    }
+    void stepFieldsFramed()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, field);
+        QFETCH(QSize, size);
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        MacroFile macro;
+        macro.steps = {{quint8(type), 0, 5}};
+        QVERIFY(!WriteMacroFile("m", macro).isEmpty());
+        MacroDialog page(nullptr);
+        page.resize(665, 467);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QTest::mouseClick(page.m_pEditButton, Qt::LeftButton);
+        auto *edit = page.findChild<QLineEdit *>(field);
+        QVERIFY(edit && edit->isVisible());
+        const QImage image = edit->grab().toImage();
+        QCOMPARE(image.size(), size);
+        const int w = size.width();
+        const int h = size.height();
+        for (const QPoint &edge : {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
+            QCOMPARE(image.pixelColor(edge), QColor(255, 255, 255));
+        QCOMPARE(image.pixelColor(w - 4, 3), QColor(30, 30, 30));
+        QCOMPARE(image.pixelColor(w - 4, h - 4), QColor(30, 30, 30));
     }
 };
 
