@@ -204,7 +204,8 @@ void MacroDialog::GunSet()
         showWriteFailure();  // nothing registered
         return;
     }
-    AddMacroToList(name);
+    if (!AddMacroToList(name))
+        return;
     LoadMacroFile();
 }
 
@@ -235,7 +236,8 @@ void MacroDialog::NewMacro()
         showWriteFailure();
         return;
     }
-    AddMacroToList(name);
+    if (!AddMacroToList(name))
+        return;
     m_pNameEdit->setText(name);
     m_currentMacroName = name;
 }
@@ -259,7 +261,12 @@ void MacroDialog::RenameMacro()
         showWriteFailure();
         return;
     }
-    RenameInMacroList(oldName, newName);
+    if (listed.contains(oldName) && RenameInMacroList(oldName, newName) < 0) {
+        if (FileExists(MacroFilePath(newName)))
+            QFile::rename(MacroFilePath(newName), oldPath);
+        showWriteFailure();
+        return;
+    }
     if (QListWidgetItem *item = m_pList->currentItem()) {
         if (item->data(Qt::UserRole).isValid())
             item->setData(Qt::UserRole, newName);
@@ -277,7 +284,8 @@ void MacroDialog::DeleteMacro()
     if (name.isEmpty())
         return;
     const bool onlyOne = m_pList->count() == 1;
-    RemoveMacroFromList(name);
+    if (!RemoveMacroFromList(name))
+        return;  // the file stays while the list names it
     if (IsSafeFileName(name) && FileExists(MacroFilePath(name)))
         QFile::remove(MacroFilePath(name));
     LoadMacroFile();

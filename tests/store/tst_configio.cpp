@@ -11,6 +11,7 @@
 
 #include <QSettings>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -426,6 +427,34 @@ private slots:
         for (const QString &file : savedFiles(config))
             full << iniContent(file);
         QCOMPARE(saved, full);
+    }
+
+    // Another program rewrites Config.ini in place with the same size and puts its time back:
+    // QSettings' cache of the file (the window read it) still holds the old text, so the save
+    // must read the file's bytes to see that it no longer holds the configuration.
+    void sameSizeRewriteIsWrittenOver()
+    {
+        const DeviceConfig config = sampleConfig();
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        QByteArray saved;
+        QVERIFY(ReadWholeFile(ConfigIniPath(), saved));
+        QVERIFY(saved.contains("Debounce=200"));
+        QCOMPARE(GetBattery(), 0);
+        struct stat before {};
+        QCOMPARE(::stat(QFile::encodeName(ConfigIniPath()).constData(), &before), 0);
+        QByteArray other = saved;
+        other.replace("Debounce=200", "Debounce=201");
+        {
+            QFile file(ConfigIniPath());
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.write(other) == other.size());
+        }
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(ConfigIniPath()).constData(), times, 0), 0);
+
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        QByteArray after;
+        QVERIFY(ReadWholeFile(ConfigIniPath(), after));
+        QCOMPARE(after, saved);
     }
 
     void profileListOperations()
