@@ -4,12 +4,15 @@
 #include "iniedit.h"
 #include "inivalue.h"
 #include "settings.h"
+#include "stagedfile.h"
+#include "storelocks.h"
 #include "storelogging.h"
 
 #include <QDebug>
 #include <QSettings>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -113,6 +116,14 @@ bool TakeMacroWriteSign(const QString &name)
     const QString path = MacroFilePath(name);
     if (!FileExists(path))
         return false;
+    // Every job asks for every macro button: a file found without a sign is not read again
+    // while it is the same file.
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    static std::map<QString, FileStamp> unsignedFiles;
+    const FileStamp before = StampOf(path);
+    const auto known = unsignedFiles.find(path);
+    if (known != unsignedFiles.end() && known->second == before)
+        return false;
     // Read in the edit, from the file's text as it is.
     bool hadSign = false;
     const auto edit = [&hadSign](QSettings &settings) {
@@ -121,8 +132,11 @@ bool TakeMacroWriteSign(const QString &name)
             settings.setValue("Setting/WriteSign", 0);
     };
     // The sign stays when it cannot be cleared: the macro is sent once more, never once less.
-    if (!CommitIniEdit(path, edit) && hadSign)
+    const bool written = CommitIniEdit(path, edit);
+    if (!written && hadSign)
         qCWarning(lcStore) << "macro's sign not cleared:" << path;
+    if (written && !hadSign && StampOf(path) == before)
+        unsignedFiles[path] = before;
     return hadSign;
 }
 

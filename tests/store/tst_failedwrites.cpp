@@ -50,6 +50,13 @@ private:
     std::unique_ptr<FileSizeLimit> m_full;
 };
 
+// The files put in place while it lives.
+struct CommitCount {
+    CommitCount() { SetBeforeStagedCommitForTesting([this](const QString &) { ++count; }); }
+    ~CommitCount() { SetBeforeStagedCommitForTesting({}); }
+    int count = 0;
+};
+
 MacroFile threeSteps()
 {
     MacroFile macro;
@@ -172,8 +179,11 @@ private slots:
     {
         StoreDir dir;
         QVERIFY(writeFixture(ConfigIniPath(), kConfigText));
+        CommitCount commits;
         QVERIFY(SetBattery(50));
         QVERIFY(SetBattery(50));
+        QVERIFY(SetBattery(50));
+        QCOMPARE(commits.count, 1);
         const QByteArray written = bytesOf(ConfigIniPath());
         QVERIFY(written.contains("Battery=50"));
         struct stat before {};
@@ -187,6 +197,7 @@ private slots:
         const timespec times[2] = {before.st_atim, before.st_mtim};
         QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(ConfigIniPath()).constData(), times, 0), 0);
         QVERIFY(SetBattery(50));
+        QCOMPARE(commits.count, 2);
         QCOMPARE(bytesOf(ConfigIniPath()), written);
     }
 };
