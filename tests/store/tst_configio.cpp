@@ -429,6 +429,27 @@ private slots:
         QCOMPARE(saved, full);
     }
 
+    // An export replaces the chosen file whole, or, refused, leaves it as it was.
+    void exportReplacesTheWholeFile()
+    {
+        QVERIFY(writeFixture(confPath(), "[Junk]\nx=1\n"));
+        QCOMPARE(SaveConfigV2(sampleConfig(), confPath(), "M5"), kStoreOk);
+        QByteArray exported;
+        QVERIFY(ReadWholeFile(confPath(), exported));
+        QVERIFY(!exported.contains("Junk"));
+        QVERIFY(exported.contains("[MouseName]\nName=M5\n"));
+        QVERIFY(exported.contains("[PROFILE_4]\n"));
+        DeviceConfig other = sampleConfig();
+        other.Debounce = 9;
+        {
+            const FileSizeLimit full(64);
+            QCOMPARE(SaveConfigV2(other, confPath(), "M5"), kStoreWriteFailed);
+        }
+        QByteArray after;
+        QVERIFY(ReadWholeFile(confPath(), after));
+        QCOMPARE(after, exported);
+    }
+
     // Another program rewrites Config.ini in place with the same size and puts its time back:
     // QSettings' cache of the file (the window read it) still holds the old text, so the save
     // must read the file's bytes to see that it no longer holds the configuration.
