@@ -26,6 +26,8 @@ int VarnelWidget::showMessage(int type, const QString &text)
     return box.exec();
 }
 
+void VarnelWidget::showWriteFailure() { showMessage(2, QObject::tr("The file could not be written.")); }
+
 void VarnelWidget::slotPopOneClickBox()
 {
     showMessage(2, QObject::tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
@@ -48,7 +50,7 @@ int VarnelWidget::runWriteJob(bool sendAll)
     const int result = job.m_result;
     // A save that failed sent nothing; the edits stay in the window for the next try.
     if (accepted == 1 && result == kJobSaveFailed)
-        showMessage(2, QObject::tr("The file could not be written."));
+        showWriteFailure();
     else if (accepted == 1 && result != kJobDone)
         showMessage(1, result == kJobAsleep ? QObject::tr("Mouse is sleeping or not connected.")
                                             : QObject::tr("Send data failed, please try again."));
@@ -98,9 +100,8 @@ void VarnelWidget::saveConfigFile()
     const QString path = AskSaveFileName(this, QObject::tr("Save Config File"), QString(), QObject::tr("Config File(*.conf)"), "conf");
     if (path.isEmpty())
         return;
-    SetMouseName(GetCurrentProductName(), path);
-    if (SaveConfigV2(g_deviceConfig, path) != kStoreOk)
-        showMessage(2, QObject::tr("The file could not be written."));
+    if (SaveConfigV2(g_deviceConfig, path, GetCurrentProductName()) != kStoreOk)
+        showWriteFailure();
 }
 
 void VarnelWidget::loadConfigFile(const QString &path)
@@ -126,10 +127,9 @@ void VarnelWidget::exportProfile(const QString &path)
     const QString sourceFile = QFileInfo(source).canonicalFilePath();
     if (!sourceFile.isEmpty() && QFileInfo(path).canonicalFilePath() == sourceFile)
         return;
-    SetMouseName(GetCurrentProductName(), source);
     // The file dialog has asked before an existing file is replaced; a failed copy keeps it.
-    if (!CopyIntoPlace(source, path))
-        showMessage(2, QObject::tr("The file could not be written."));
+    if (!SetMouseName(GetCurrentProductName(), source) || !CopyIntoPlace(source, path))
+        showWriteFailure();
 }
 
 void VarnelWidget::importProfile(const QString &path)
@@ -148,11 +148,16 @@ void VarnelWidget::importProfile(const QString &path)
         return;
     }
     if (!EnsureProfileFolder() || !QFile::copy(path, target)) {
-        showMessage(2, QObject::tr("The file could not be written."));
+        showWriteFailure();
         return;
     }
     m_profileList.append(name);
-    saveProfileFileList();
+    if (!saveProfileFileList()) {
+        m_profileList.removeLast();
+        QFile::remove(target);
+        showWriteFailure();
+        return;
+    }
     rebuildProfileMenu();
     const int slot = CurrentSlot();
     ReadProfile(0, g_deviceConfig.profiles[slot], target);

@@ -58,6 +58,14 @@ QList<int> collectionKinds(const Connection &c, const QByteArray &path, bool arr
     return kinds;
 }
 
+// The connected product's name kept for the next start; the next device change tries again.
+void keepProductName(const QString &name)
+{
+    if (!SetCurrentProductName(name))
+        qCWarning(lcApp) << "product name" << name << "not written to" << ConfigIniPath()
+                         << "(the store's warning says why); the next device change tries again";
+}
+
 } // namespace
 
 bool DevicePairComplete(const DeviceEntry &row)
@@ -190,9 +198,9 @@ void VarnelWidget::RefreshMouseList(int)
         m_pMouseNameButton->hide();
         if (m_iConnectedCount == 1) {
             qCDebug(lcApp) << "RefreshMouseList " << m_modelNames.first();
-            SetCurrentProductName(m_modelNames.first());
+            keepProductName(m_modelNames.first());
         } else {
-            SetCurrentProductName(QString());
+            keepProductName(QString());
         }
         return;
     }
@@ -200,9 +208,9 @@ void VarnelWidget::RefreshMouseList(int)
     const QString current = GetCurrentProductName();
     if (m_modelNames.contains(current)) {
         m_pMouseNameButton->setButtonText(current);
-        SetCurrentProductName(current);
+        keepProductName(current);
     } else {
-        SetCurrentProductName(m_modelNames.first());
+        keepProductName(m_modelNames.first());
     }
     connect(m_pModelMenu, &QMenu::triggered, this, &VarnelWidget::slot_show_mousename);
     m_pMouseNameButton->setMenu(m_pModelMenu);
@@ -246,7 +254,7 @@ void VarnelWidget::slot_show_mousename(QAction *action)
     QThread::msleep(50);
     const QString name = action->text();
     m_pMouseNameButton->setButtonText(name);
-    SetCurrentProductName(name);
+    keepProductName(name);
     m_selectedGroup = 0;
     m_selectedIndex[0] = m_selectedIndex[1] = m_selectedIndex[2] = 0;
     m_savedGroup = 0;

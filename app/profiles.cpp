@@ -12,7 +12,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QLineEdit>
-#include <QSettings>
 
 namespace {
 
@@ -64,14 +63,11 @@ void VarnelWidget::loadProfileList()
     m_profileList = ReadProfileList();
 }
 
-void VarnelWidget::saveProfileFileList()
+bool VarnelWidget::saveProfileFileList()
 {
-    QSettings list(ProfileListIniPath(), QSettings::IniFormat);
-    list.setValue("PROFILE_LIST/Count", m_profileList.size());
-    for (int i = 0; i < m_profileList.size(); ++i) {
-        qCDebug(lcApp) << "profile" << m_profileList.at(i);
-        list.setValue(QString("PROFILE_LIST/%1").arg(i + 1), m_profileList.at(i));
-    }
+    for (const QString &name : qAsConst(m_profileList))
+        qCDebug(lcApp) << "profile" << name;
+    return WriteProfileList(m_profileList);
 }
 
 bool VarnelWidget::isDefaultProfileName(const QString &name)
@@ -103,7 +99,11 @@ QString VarnelWidget::createProfileFile()
     if (!copyProfileFile(ProfileFilePath("DefaultProfile"), ProfileFilePath(name)))
         return QString();
     m_profileList.append(name);
-    saveProfileFileList();
+    if (!saveProfileFileList()) {
+        m_profileList.removeLast();
+        QFile::remove(ProfileFilePath(name));
+        return QString();
+    }
     return name;
 }
 
@@ -111,7 +111,7 @@ void VarnelWidget::addProfile()
 {
     const QString name = createProfileFile();
     if (name.isEmpty()) {
-        showMessage(2, QObject::tr("The file could not be written."));
+        showWriteFailure();
         return;
     }
     const int slot = CurrentSlot();
@@ -132,27 +132,38 @@ void VarnelWidget::copyProfile()
         target = source + " copy " + QString::number(n);
     if (!CheckProfileName(target) || !EnsureSlotProfileFile(slot)
         || !copyProfileFile(ProfileFilePath(source), ProfileFilePath(target))) {
-        showMessage(2, QObject::tr("The file could not be written."));
+        showWriteFailure();
         return;
     }
     m_profileList.append(target);
+    if (!saveProfileFileList()) {
+        m_profileList.removeLast();
+        QFile::remove(ProfileFilePath(target));
+        showWriteFailure();
+        return;
+    }
     g_deviceConfig.profileFiles[slot] = target;
     m_profileNameEdit->setText(target);
-    saveProfileFileList();
     rebuildProfileMenu();
 }
 
-void VarnelWidget::deleteProfileFile(const QString &name)
+bool VarnelWidget::deleteProfileFile(const QString &name)
 {
     const int pos = m_profileList.indexOf(name);
     // An unlisted name counts as one after the last entry.
     const QString replacement = replacementProfileName(pos >= 0 ? pos : m_profileList.size());
     if (pos >= 0)
         m_profileList.removeAt(pos);
+    // The file goes only once the list no longer names it.
+    if (!saveProfileFileList()) {
+        if (pos >= 0)
+            m_profileList.insert(pos, name);
+        return false;
+    }
     QFile::remove(ProfileFilePath(name));
     m_profileNameEdit->setText(replacement);
     g_deviceConfig.profileFiles[CurrentSlot()] = replacement;
-    saveProfileFileList();
+    return true;
 }
 
 void VarnelWidget::deleteProfile()
@@ -176,7 +187,10 @@ void VarnelWidget::deleteProfile()
     }
     if (showMessage(1, QObject::tr("Are you sure you want delete this profile?")) != 1)
         return;
-    deleteProfileFile(name);
+    if (!deleteProfileFile(name)) {
+        showWriteFailure();
+        return;
+    }
     rebuildProfileMenu();
     const QString replacement = g_deviceConfig.profileFiles[slot];
     ReadSlotProfile(g_deviceConfig.profiles[slot], replacement, slot);
@@ -195,16 +209,23 @@ bool VarnelWidget::renameCurrentProfile(const QString &newName)
     const int slot = CurrentSlot();
     const QString oldName = g_deviceConfig.profileFiles[slot];
     if (FileExists(ProfileFilePath(oldName)) && !QFile::rename(ProfileFilePath(oldName), ProfileFilePath(newName))) {
-        showMessage(2, QObject::tr("The file could not be written."));
+        showWriteFailure();
         return false;
     }
     const int pos = m_profileList.indexOf(oldName);
     if (pos >= 0)
         m_profileList[pos] = newName;
+    if (!saveProfileFileList()) {
+        if (pos >= 0)
+            m_profileList[pos] = oldName;
+        if (FileExists(ProfileFilePath(newName)))
+            QFile::rename(ProfileFilePath(newName), ProfileFilePath(oldName));
+        showWriteFailure();
+        return false;
+    }
     g_deviceConfig.profileFiles[slot] = newName;
     g_deviceConfig.profiles[slot].ProfileName = newName;
     rebuildProfileMenu();
-    saveProfileFileList();
     return true;
 }
 
@@ -219,7 +240,8 @@ void VarnelWidget::slotProfileNameChange()
     }
     if (renameCurrentProfile(m_profileNameEdit->text())) {
         const DeviceConfig copy = g_deviceConfig;
-        SaveProfileList(copy);
+        if (!SaveProfileList(copy))
+            showWriteFailure();
     }
 }
 

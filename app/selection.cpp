@@ -1,6 +1,7 @@
 // Page tabs, the mouse picture's marks, profile slots, and gathering the pages' values.
 #include "varnelwidget.h"
 
+#include "applogging.h"
 #include "commands.h"
 #include "devicedefaults.h"
 #include "devicetable.h"
@@ -17,6 +18,7 @@
 #include "profilefiles.h"
 #include "windowhelpers.h"
 
+#include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -131,7 +133,10 @@ void VarnelWidget::switchProfile(int index, bool reload)
     }
     m_profileNameEdit->setText(g_deviceConfig.profileFiles[index]);
     refreshPages();
-    SetProfileID(index);
+    // The mouse holds the profile it runs: the file only keeps it for the next start.
+    if (!SetProfileID(index))
+        qCWarning(lcApp) << "current profile" << index << "not written to" << ConfigIniPath()
+                         << "(the store's warning says why); the next change tries again";
 }
 
 void VarnelWidget::refreshPages()

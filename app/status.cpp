@@ -71,7 +71,9 @@ void VarnelWidget::slotRefreshBatteryStatus(quint8 charging, quint8 low, quint8 
     const int level = BatteryLevelFromVoltage(low, high);
     if (level != m_batteryLevel) {
         m_batteryLevel = level;
-        SetBattery(level);
+        if (!SetBattery(level))
+            qCWarning(lcApp) << "battery level" << level << "not written to" << ConfigIniPath()
+                             << "(the store's warning says why); the next report tries again";
     }
     const bool onCable = g_deviceTable.count > 0 && g_deviceTable.entries[0].foundD == 1;
     m_pBatteryBar->setValue(onCable ? 100 : level);
@@ -130,7 +132,8 @@ void VarnelWidget::slotRefreshDPIStage(quint8 stage)
     current.dpi = quint8(index);
     if (m_pDPIWindow)
         m_pDPIWindow->refreshStages(quint8(index));
-    SaveProfileDpi(g_deviceConfig.profileFiles[slot], index);
+    if (!SaveProfileDpi(g_deviceConfig.profileFiles[slot], index))
+        showWriteFailure();
     const int dpi = SensorValueToDpi(qint32(current.dpiInfo[index].x), GetMouseSensor());
     sendToOsd(QObject::tr("DPI") + QString::asprintf(" %d:%d", index + 1, dpi));
 }

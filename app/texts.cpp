@@ -105,7 +105,8 @@ void VarnelWidget::onLanguageChosen()
         g_langId = i;
     }
     m_pLanguageButton->setButtonText(m_pLanguageActions[m_langId]->text());
-    SetLangID(m_langId);
+    if (!SetLangID(m_langId))
+        showWriteFailure();
     if (loaded) {
         loadQtTranslation(m_langId);
         QCoreApplication::installTranslator(m_pTranslator);

@@ -50,7 +50,7 @@ char VarnelWidget::driveLetterFromMask(quint32 unitMask)
 
 bool VarnelWidget::isStoredProfileName(const QString &name) const
 {
-    QSettings list(ProfileListIniPath(), QSettings::IniFormat);
+    const QSettings list(ProfileListIniPath(), QSettings::IniFormat);
     const int count = list.value("PROFILE_LIST/SCount").toInt();
     for (int i = 1; i <= count; ++i) {
         if (list.value(QString::asprintf("PROFILE_LIST/S%d", i)).toString() == name)

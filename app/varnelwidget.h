@@ -79,9 +79,10 @@ public:
 
     // --- profile list
     void loadProfileList();
-    void saveProfileFileList();
+    // The list into the product's profile list file; false when it was not written.
+    bool saveProfileFileList();
     QString createProfileFile();
-    void deleteProfileFile(const QString &name);
+    bool deleteProfileFile(const QString &name);
     static bool isDefaultProfileName(const QString &name);
     bool isProfileNameUsed(const QString &name) const;
     void addProfile();
@@ -283,6 +284,8 @@ private:
     void reloadAfterDeviceChange(bool layoutPass, bool selectFirstButton);
     void chooseListedProfile(const QString &name);
     int showMessage(int type, const QString &text);
+    // The box of a file the user's action could not write.
+    void showWriteFailure();
     bool checkProfileName(const QString &name);
     void handleDeferredEvents();
     void hideToTray();

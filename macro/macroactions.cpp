@@ -207,7 +207,8 @@ void MacroDialog::GunSet()
         showWriteFailure();  // nothing registered
         return;
     }
-    AddMacroToList(name);
+    if (!AddMacroToList(name))
+        return;
     LoadMacroFile();
 }
 
@@ -238,7 +239,8 @@ void MacroDialog::NewMacro()
         showWriteFailure();
         return;
     }
-    AddMacroToList(name);
+    if (!AddMacroToList(name))
+        return;
     m_pNameEdit->setText(name);
     m_currentMacroName = name;
 }
@@ -260,7 +262,12 @@ void MacroDialog::RenameMacro()
         showWriteFailure();
         return;
     }
-    RenameInMacroList(oldName, newName);
+    if (listed.contains(oldName) && RenameInMacroList(oldName, newName) < 0) {
+        if (FileExists(MacroFilePath(newName)))
+            QFile::rename(MacroFilePath(newName), oldPath);
+        showWriteFailure();
+        return;
+    }
     if (QListWidgetItem *item = m_pList->currentItem()) {
         if (item->data(Qt::UserRole).isValid())
             item->setData(Qt::UserRole, newName);
@@ -278,7 +285,8 @@ void MacroDialog::DeleteMacro()
     if (name.isEmpty())
         return;
     const bool onlyOne = m_pList->count() == 1;
-    RemoveMacroFromList(name);
+    if (!RemoveMacroFromList(name))
+        return;  // the file stays while the list names it
     if (IsSafeFileName(name) && FileExists(MacroFilePath(name)))
         QFile::remove(MacroFilePath(name));
     LoadMacroFile();

@@ -55,8 +55,9 @@ public:
     bool SaveMacroFile(QString &name);
     bool SaveCurrentMacro();
     void LoadMacroFile();
-    void AddMacroToList(const QString &name);
-    void RemoveMacroFromList(const QString &name);
+    // Each shows the write failure and returns false when Config.ini was not written.
+    bool AddMacroToList(const QString &name);
+    bool RemoveMacroFromList(const QString &name);
     void FillMacroList();
     void ClearStepTable();
 

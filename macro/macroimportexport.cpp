@@ -63,7 +63,8 @@ void MacroDialog::importMacros(const QStringList &paths)
             showWriteFailure();
             break;
         }
-        AddMacroToList(name);
+        if (!AddMacroToList(name))
+            break;
         added = true;
         if (!m_batchMode) {
             m_pNameEdit->setText(name);

@@ -95,18 +95,27 @@ void MacroDialog::LoadMacroFile()
     }
 }
 
-void MacroDialog::AddMacroToList(const QString &name)
+bool MacroDialog::AddMacroToList(const QString &name)
 {
-    if (AddToMacroList(name) >= 0)
+    const bool added = AddToMacroList(name) >= 0;
+    if (added)
         m_pList->addItem(name);
+    else
+        showWriteFailure();
     if (m_pList->count() > 0)
         m_pList->setCurrentRow(m_pList->count() - 1);
+    return added;
 }
 
-void MacroDialog::RemoveMacroFromList(const QString &name)
+bool MacroDialog::RemoveMacroFromList(const QString &name)
 {
     if (!ReadMacroList().contains(name) || name.isEmpty())
-        return;
+        return true;
+    // The row goes once Config.ini no longer lists the macro.
+    if (RemoveFromMacroList(name) < 0) {
+        showWriteFailure();
+        return false;
+    }
     for (int row = 0; row < m_pList->count(); ++row) {
         QListWidgetItem *item = m_pList->item(row);
         if (rowName(item) == name) {
@@ -116,7 +125,7 @@ void MacroDialog::RemoveMacroFromList(const QString &name)
         }
     }
     m_pList->update();
-    RemoveFromMacroList(name);
+    return true;
 }
 
 void MacroDialog::FillMacroList()

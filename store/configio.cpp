@@ -140,16 +140,21 @@ int StageConfig(const DeviceConfig &config, StagedWrites &staged)
     return kStoreOk;
 }
 
-// One settings object for the whole file: it is written once, not once per profile.
-int SaveConfigV2(const DeviceConfig &config, const QString &path)
+// Made whole in a copy and put in place: an existing export file keeps none of its keys, and a
+// failed write leaves it as it was.
+int SaveConfigV2(const DeviceConfig &config, const QString &path, const QString &mouseName)
 {
-    QSettings settings(path, QSettings::IniFormat);
     QString names[kProfileCount];
     usableNames(config, names);
-    writeConfigGroup(settings, config, names);
-    for (int i = 0; i < kProfileCount; ++i)
-        WriteProfileGroup(settings, ProfileGroupName(i), config.profiles[i], LedTimes::Excluded);
-    return IniFlushed(settings) ? kStoreOk : kStoreWriteFailed;
+    const auto edit = [&config, &names, &mouseName](QSettings &settings) {
+        settings.clear();
+        writeConfigGroup(settings, config, names);
+        for (int i = 0; i < kProfileCount; ++i)
+            WriteProfileGroup(settings, ProfileGroupName(i), config.profiles[i], LedTimes::Excluded);
+        if (!mouseName.isEmpty())
+            settings.setValue("MouseName/Name", mouseName);
+    };
+    return CommitIniEdit(path, edit) ? kStoreOk : kStoreWriteFailed;
 }
 
 void ReadConfig(DeviceConfig &config, const QString &path)
@@ -180,15 +185,13 @@ void LoadConfigFromProfileList(DeviceConfig &config)
 
 int SaveConfigWithProfileList(const DeviceConfig &config)
 {
-    int result = kStoreOk;
-    {
-        QSettings settings(ConfigIniPath(), QSettings::IniFormat);
+    const int count = g_profileList.size();
+    const auto edit = [&config, count](QSettings &settings) {
         for (const ConfigByteKey &entry : kConfigSensorKeys)
             writeByte(settings, entry, config);
-        settings.setValue("PROFILE_LIST/Count", g_profileList.size());
-        if (!IniFlushed(settings))
-            result = kStoreWriteFailed;
-    }
+        settings.setValue("PROFILE_LIST/Count", count);
+    };
+    int result = CommitIniEdit(ConfigIniPath(), edit) ? kStoreOk : kStoreWriteFailed;
     for (const ProfileRecord *record : qAsConst(g_profileList)) {
         if (record)
             keepFirstFailure(result, WriteProfileFile(*record, record->ProfileName));

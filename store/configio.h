@@ -19,7 +19,10 @@ int SaveConfig(const DeviceConfig &config);
 // Config.ini, which names them, last; SaveConfig is this and `staged.commit()`. No file changes
 // before the commit, and nothing is staged on a failure.
 int StageConfig(const DeviceConfig &config, StagedWrites &staged);
-int SaveConfigV2(const DeviceConfig &config, const QString &path);
+// The ".conf" file at `path`, made whole (a file there keeps none of its own keys) and put in
+// place, with "MouseName/Name" (GetMouseName) when `mouseName` is given. kStoreOk, or
+// kStoreWriteFailed with the file as it was.
+int SaveConfigV2(const DeviceConfig &config, const QString &path, const QString &mouseName = QString());
 // A ".conf" file into config; LedMoveOFF and LedSleepTime of every profile keep their values.
 // Slot names as LoadConfig; a name of a listed profile (ReadProfileList) that no slot of config
 // shows also gives "Profile N", so the next save does not overwrite that profile.

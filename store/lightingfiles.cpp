@@ -1,5 +1,6 @@
 #include "lightingfiles.h"
 
+#include "iniedit.h"
 #include "inivalue.h"
 #include "profilefiles.h"
 #include "profilegroup.h"
@@ -61,13 +62,14 @@ void ReadLedSettings(int index, ProfileRecord &record, const QString &path)
         readEntry(settings, target.group, n, record.ledModes[n]);
 }
 
-void WriteLedSettings(int index, const ProfileRecord &record, const QString &path)
+bool WriteLedSettings(int index, const ProfileRecord &record, const QString &path)
 {
     const LedTarget target = ledTarget(index, path);
-    QSettings settings(target.file, QSettings::IniFormat);
-    settings.setValue(target.group + "/LedMode", int(record.LedMode));
-    for (int n = 0; n < kLedModes; ++n)
-        writeEntry(settings, target.group, n, record.ledModes[n]);
+    return CommitIniEdit(target.file, [&target, &record](QSettings &settings) {
+        settings.setValue(target.group + "/LedMode", int(record.LedMode));
+        for (int n = 0; n < kLedModes; ++n)
+            writeEntry(settings, target.group, n, record.ledModes[n]);
+    });
 }
 
 void ReadLedSettingsFile(ProfileRecord &record, const QString &profileName)
@@ -76,10 +78,9 @@ void ReadLedSettingsFile(ProfileRecord &record, const QString &profileName)
         ReadLedSettings(0, record, ProfileFilePath(profileName));
 }
 
-void WriteLedSettingsFile(const ProfileRecord &record, const QString &profileName)
+bool WriteLedSettingsFile(const ProfileRecord &record, const QString &profileName)
 {
-    if (CheckProfileName(profileName))
-        WriteLedSettings(0, record, ProfileFilePath(profileName));
+    return CheckProfileName(profileName) && WriteLedSettings(0, record, ProfileFilePath(profileName));
 }
 
 void ReadAllLedSettingsFiles(DeviceConfig &config)
@@ -88,19 +89,19 @@ void ReadAllLedSettingsFiles(DeviceConfig &config)
         ReadLedSettingsFile(config.profiles[p], config.profileFiles[p]);
 }
 
-void WriteAllLedSettingsFiles(const DeviceConfig &config)
+bool WriteAllLedSettingsFiles(const DeviceConfig &config)
 {
+    bool written = true;
     for (int p = 0; p < kProfileCount; ++p)
-        WriteLedSettingsFile(config.profiles[p], config.profileFiles[p]);
+        written = WriteLedSettingsFile(config.profiles[p], config.profileFiles[p]) && written;
+    return written;
 }
 
-void WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const QColor &color, uint h, uint s,
+bool WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const QColor &color, uint h, uint s,
                        uint v, uint bright, uint breath)
 {
     if (!CheckProfileName(profileName))
-        return;
-    QSettings settings(ProfileFilePath(profileName), QSettings::IniFormat);
-    settings.setValue("PROFILE/LedMode", ledMode);
+        return false;
     LedModeInfo info;
     info.RGB = color;
     info.h = h;
@@ -108,7 +109,10 @@ void WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const
     info.v = v;
     info.bright = bright;
     info.breath = breath;
-    writeEntry(settings, "PROFILE", entry, info);
+    return CommitIniEdit(ProfileFilePath(profileName), [ledMode, entry, &info](QSettings &settings) {
+        settings.setValue("PROFILE/LedMode", ledMode);
+        writeEntry(settings, "PROFILE", entry, info);
+    });
 }
 
 QString BuildMenuStyleSheet(const QColor (&palette)[kMenuPaletteSize])

@@ -1,7 +1,8 @@
 #pragma once
 // Lighting-only readers and writers: a profile's light mode and its fourteen lighting
 // entries, leaving every other key of the file alone. The program itself writes whole
-// profiles; these belong to the store's interface. Plus the menu style sheet.
+// profiles; these belong to the store's interface. Writers go through CommitIniEdit (iniedit.h)
+// and return false, the file as it was, when it was not written. Plus the menu style sheet.
 
 #include "records.h"
 
@@ -11,16 +12,16 @@
 // An empty path selects Config.ini and group "PROFILE_<index>"; otherwise the file at
 // the path and group "PROFILE".
 void ReadLedSettings(int index, ProfileRecord &record, const QString &path);
-void WriteLedSettings(int index, const ProfileRecord &record, const QString &path);
+bool WriteLedSettings(int index, const ProfileRecord &record, const QString &path);
 // The same on the profile file GetConfigDir() + "/Profile/" + name + ".prof". A name that is
 // no safe file name (IsSafeFileName) touches no file and leaves the record as it was.
 void ReadLedSettingsFile(ProfileRecord &record, const QString &profileName);
-void WriteLedSettingsFile(const ProfileRecord &record, const QString &profileName);
-// All five profiles with their file names.
+bool WriteLedSettingsFile(const ProfileRecord &record, const QString &profileName);
+// All five profiles with their file names; false when one was not written (the others are).
 void ReadAllLedSettingsFiles(DeviceConfig &config);
-void WriteAllLedSettingsFiles(const DeviceConfig &config);
+bool WriteAllLedSettingsFiles(const DeviceConfig &config);
 // "PROFILE/LedMode" and the six keys of one entry in a profile file; nothing for an unsafe name.
-void WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const QColor &color, uint h, uint s,
+bool WriteLedEntryFile(const QString &profileName, int ledMode, int entry, const QColor &color, uint h, uint s,
                        uint v, uint bright, uint breath);
 
 constexpr int kMenuPaletteSize = 9;

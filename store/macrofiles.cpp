@@ -1,12 +1,18 @@
 #include "macrofiles.h"
 
 #include "filenames.h"
+#include "iniedit.h"
 #include "inivalue.h"
 #include "settings.h"
+#include "stagedfile.h"
+#include "storelocks.h"
+#include "storelogging.h"
 
+#include <QDebug>
 #include <QSettings>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -14,17 +20,25 @@ QString stepKey(const char *prefix, int index) { return QString("Setting/%1%2").
 
 QString listKey(int slot) { return QString("MACRO_LIST/%1").arg(slot); }
 
-// Replaces the first slot whose value equals `match` with `value`.
+// Replaces the first slot whose value equals `match` with `value`, as Config.ini holds the list
+// at the commit; -1 when no slot matches or the file was not written.
 int replaceInMacroList(const QString &match, const QString &value)
 {
-    QSettings settings(ConfigIniPath(), QSettings::IniFormat);
-    for (int slot = 0; slot < kMacroListSize; ++slot) {
-        if (settings.value(listKey(slot)).toString() == match) {
-            settings.setValue(listKey(slot), value);
-            return slot;
+    int found = -1;
+    const auto edit = [&match, &value, &found](QSettings &settings) {
+        found = -1;
+        for (int slot = 0; slot < kMacroListSize && found < 0; ++slot) {
+            if (settings.value(listKey(slot)).toString() == match) {
+                settings.setValue(listKey(slot), value);
+                found = slot;
+            }
         }
+    };
+    if (!CommitIniEdit(ConfigIniPath(), edit)) {
+        qCWarning(lcStore) << "macro list not written:" << ConfigIniPath();
+        return -1;
     }
-    return -1;
+    return found;
 }
 
 } // namespace
@@ -45,23 +59,22 @@ QString WriteMacroFile(const QString &name, const MacroFile &macro, bool markCha
     if (!IsSafeFileName(name))
         return QString();
     const QString path = MacroFilePath(name);
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue("Setting/MacroFilePath", path);
-    settings.setValue("Setting/DefaultDelay", macro.defaultDelay);
-    settings.setValue("Setting/DelayType", macro.delayType);
-    settings.setValue("Setting/LoopType", macro.loopType);
-    settings.setValue("Setting/LoopTime", macro.loopTime);
-    settings.setValue("Setting/Count", macro.steps.size());
-    for (int i = 0; i < macro.steps.size(); ++i) {
-        settings.setValue(stepKey("Map_", i), int(macro.steps[i].type));
-        settings.setValue(stepKey("DataH_", i), int(macro.steps[i].dataH));
-        settings.setValue(stepKey("DataL_", i), int(macro.steps[i].dataL));
-    }
-    if (markChanged)
-        settings.setValue("Setting/WriteSign", 1);
-    if (!IniFlushed(settings))
-        return QString();
-    return path;
+    const auto edit = [&path, &macro, markChanged](QSettings &settings) {
+        settings.setValue("Setting/MacroFilePath", path);
+        settings.setValue("Setting/DefaultDelay", macro.defaultDelay);
+        settings.setValue("Setting/DelayType", macro.delayType);
+        settings.setValue("Setting/LoopType", macro.loopType);
+        settings.setValue("Setting/LoopTime", macro.loopTime);
+        settings.setValue("Setting/Count", macro.steps.size());
+        for (int i = 0; i < macro.steps.size(); ++i) {
+            settings.setValue(stepKey("Map_", i), int(macro.steps[i].type));
+            settings.setValue(stepKey("DataH_", i), int(macro.steps[i].dataH));
+            settings.setValue(stepKey("DataL_", i), int(macro.steps[i].dataL));
+        }
+        if (markChanged)
+            settings.setValue("Setting/WriteSign", 1);
+    };
+    return CommitIniEdit(path, edit) ? path : QString();
 }
 
 MacroFile ReadMacroFile(const QString &name)
@@ -103,11 +116,28 @@ bool TakeMacroWriteSign(const QString &name)
     const QString path = MacroFilePath(name);
     if (!FileExists(path))
         return false;
-    QSettings settings(path, QSettings::IniFormat);
-    if (IniInt(settings, "Setting/WriteSign") == 0)
+    // Every job asks for every macro button: a file found without a sign is not read again
+    // while it is the same file.
+    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    static std::map<QString, FileStamp> unsignedFiles;
+    const FileStamp before = StampOf(path);
+    const auto known = unsignedFiles.find(path);
+    if (known != unsignedFiles.end() && known->second == before)
         return false;
-    settings.setValue("Setting/WriteSign", 0);
-    return true;
+    // Read in the edit, from the file's text as it is.
+    bool hadSign = false;
+    const auto edit = [&hadSign](QSettings &settings) {
+        hadSign = IniInt(settings, "Setting/WriteSign") != 0;
+        if (hadSign)
+            settings.setValue("Setting/WriteSign", 0);
+    };
+    // The sign stays when it cannot be cleared: the macro is sent once more, never once less.
+    const bool written = CommitIniEdit(path, edit);
+    if (!written && hadSign)
+        qCWarning(lcStore) << "macro's sign not cleared:" << path;
+    if (written && !hadSign && StampOf(path) == before)
+        unsignedFiles[path] = before;
+    return hadSign;
 }
 
 QStringList ReadMacroList()

@@ -1,6 +1,7 @@
 #pragma once
 // Macro files (<config>/MacroDB/<name>.MSMACRO, group "Setting") and the 50-slot
-// macro list MACRO_LIST of Config.ini. Every call opens its own QSettings object.
+// macro list MACRO_LIST of Config.ini. Reads open their own QSettings object; writes go through
+// CommitIniEdit (iniedit.h) and report whether the file holds them.
 
 #include "records.h"
 
@@ -53,12 +54,14 @@ MacroFile ReadMacroFile(const QString &name);
 // (Map_i, DataL_i, DataH_i) as (map, key, H); later steps keep their bytes. Returns the count.
 int LoadMacroSteps(const QString &name, ButtonInfo &entry);
 // True when the file carries a non-zero "Setting/WriteSign"; the sign is then written back
-// as 0. A missing file or key is false and nothing is written.
+// as 0 (when that fails, a warning, and the sign is taken again next time). A missing file or
+// key is false and nothing is written.
 bool TakeMacroWriteSign(const QString &name);
 
 // MACRO_LIST: slot i holds a macro name, "" a free slot; slots keep their index.
 QStringList ReadMacroList();  // always 50 entries
 QString GetMacroListEntry(int slot);
+// Each returns the slot once Config.ini holds the change, -1 when the file was not written.
 // Stores the name in the lowest free slot; -1 when all 50 are taken.
 int AddToMacroList(const QString &name);
 // Frees the first slot holding the name (exact match); -1 when none does.

@@ -1,5 +1,6 @@
 #include "profilefiles.h"
 
+#include "iniedit.h"
 #include "inivalue.h"
 #include "profileio.h"
 #include "settings.h"
@@ -59,6 +60,16 @@ QStringList ReadProfileList()
             names << name;
     }
     return names;
+}
+
+bool WriteProfileList(const QStringList &names)
+{
+    const QString file = ProfileListIniPath();
+    return !file.isEmpty() && CommitIniEdit(file, [&names](QSettings &settings) {
+        settings.setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
+        for (int i = 0; i < names.size(); ++i)
+            settings.setValue(QStringLiteral("PROFILE_LIST/") + QString::number(i + 1), names.at(i));
+    });
 }
 
 QString ProfileFolder() { return GetConfigDir() + "/Profile/"; }

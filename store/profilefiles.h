@@ -25,6 +25,9 @@ QString ProfileListIniPath();
 // Entries 1 to "PROFILE_LIST/Count", read no further than the group has keys; a missing entry
 // or a name that is no safe file name is skipped.
 QStringList ReadProfileList();
+// The list as entries 1 to n and "PROFILE_LIST/Count" = n, through CommitIniEdit (iniedit.h);
+// false, the file as it was, when it was not written or the product name is no safe file name.
+bool WriteProfileList(const QStringList &names);
 
 QString ProfileFolder();  // GetConfigDir() + "/Profile/"
 QString ProfileFilePath(const QString &name);

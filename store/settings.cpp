@@ -1,11 +1,8 @@
 #include "settings.h"
 
-#include "configkeys.h"
+#include "filenames.h"
 #include "inivalue.h"
 #include "macrofiles.h"
-#include "profilefiles.h"
-#include "stagedfile.h"
-#include "storelocks.h"
 #include "storelogging.h"
 
 #include <QCoreApplication>
@@ -17,8 +14,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-
 namespace {
 
 QString g_appDirOverride;
@@ -28,13 +23,6 @@ int readInt(const QString &file, const QString &key, int fallback = 0)
 {
     const QSettings settings(file, QSettings::IniFormat);
     return IniInt(settings, key, fallback);
-}
-
-void writeValue(const QString &file, const QString &key, const QVariant &value)
-{
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QSettings settings(file, QSettings::IniFormat);
-    settings.setValue(key, value);
 }
 
 QString readString(const QString &file, const QString &key)
@@ -146,30 +134,7 @@ bool FileExists(const QString &path)
     return info.exists() && info.isFile();
 }
 
-void SetProfileID(int index) { writeValue(ConfigIniPath(), "Config/ProfileID", index); }
-
-void SaveProfileList(const DeviceConfig &config)
-{
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
-    QSettings settings(ConfigIniPath(), QSettings::IniFormat);
-    settings.setValue("Config/ProfileID", int(config.ProfileID));
-    settings.setValue("Config/Count", int(config.Count));
-    // The names SaveConfig writes the profiles under.
-    QString names[kProfileCount];
-    std::copy(config.profileFiles, config.profileFiles + kProfileCount, names);
-    MakeSlotNamesUsable(names);
-    for (int i = 0; i < kProfileCount; ++i)
-        settings.setValue(ProfileSlotKey(i), names[i]);
-}
-
-void SaveProfileDpi(const QString &profileName, int stage)
-{
-    if (CheckProfileName(profileName))
-        writeValue(ProfileFilePath(profileName), "PROFILE/dpi", stage);
-}
-
 int GetLangID() { return readInt(LangConfigIniPath(), "Config/LangID"); }
-void SetLangID(int index) { writeValue(LangConfigIniPath(), "Config/LangID", index); }
 
 int ClampLangIndex(int index) { return ClampIndex(index, kFontListSize); }
 
@@ -186,7 +151,6 @@ void GetFontList(FontList &list)
 }
 
 QString GetCurrentProductName() { return readString(ConfigIniPath(), "Config/CurrentProductName"); }
-void SetCurrentProductName(const QString &name) { writeValue(ConfigIniPath(), "Config/CurrentProductName", name); }
 
 int CountMacros()
 {
@@ -206,13 +170,10 @@ int GetMouseLedMode()
     return IniInt(settings, "MouseLEDMode/" + IniString(settings, "Config/CurrentProductName"));
 }
 
-void SetMouseName(const QString &name, const QString &filePath) { writeValue(filePath, "MouseName/Name", name); }
 QString GetMouseName(const QString &filePath) { return readString(filePath, "MouseName/Name"); }
 
 int GetGColorID() { return readInt(ConfigIniPath(), "Config/GColorID"); }
-void SetGColorID(int index) { writeValue(ConfigIniPath(), "Config/GColorID", index); }
 int GetBattery() { return readInt(ConfigIniPath(), "Config/Battery"); }
-void SetBattery(int level) { writeValue(ConfigIniPath(), "Config/Battery", level); }
 int GetBatteryFull() { return readInt(ConfigIniPath(), "Config/BatteryFull", 4200); }
 
 QColor ThemeColor(int index)

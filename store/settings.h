@@ -1,7 +1,9 @@
 #pragma once
-// Folders of the program and its own settings, read and written one key at a time.
-// Every call opens its own QSettings object and drops it before returning, so each
-// write is on disk when the setter returns and each getter reads the file afresh.
+// Folders of the program and its own settings, one key at a time. settings.cpp keeps the paths
+// and reads the values; it writes no file itself. The setters (settingwrites.cpp) write through
+// CommitIniEdit (iniedit.h), the one write path of the files QSettings also writes: a setter
+// that returns true has its value on disk, false leaves the file as it was, and setting a value
+// the file already holds writes nothing.
 
 #include "records.h"
 
@@ -30,11 +32,14 @@ QString LangConfigIniPath();  // GetConfigDir() + "/LangConfig.ini"
 
 bool FileExists(const QString &path);
 
-void SetProfileID(int index);
-void SaveProfileList(const DeviceConfig &config);
-void SaveProfileDpi(const QString &profileName, int stage);
+// Config/ProfileID of Config.ini.
+bool SetProfileID(int index);
+// ProfileID, Count and the slot names (made usable, as SaveConfig writes them) into Config.ini.
+bool SaveProfileList(const DeviceConfig &config);
+// PROFILE/dpi of the profile's file; false for a name that is no safe file name.
+bool SaveProfileDpi(const QString &profileName, int stage);
 int GetLangID();
-void SetLangID(int index);
+bool SetLangID(int index);
 
 constexpr int kFontListSize = 10;
 struct FontList {
@@ -47,16 +52,16 @@ void GetFontList(FontList &list);
 int ClampLangIndex(int index);
 
 QString GetCurrentProductName();
-void SetCurrentProductName(const QString &name);
+bool SetCurrentProductName(const QString &name);
 int CountMacros();
 int GetMouseSensor();
 int GetMouseLedMode();
-void SetMouseName(const QString &name, const QString &filePath);
+bool SetMouseName(const QString &name, const QString &filePath);
 QString GetMouseName(const QString &filePath);
 int GetGColorID();
-void SetGColorID(int index);
+bool SetGColorID(int index);
 int GetBattery();
-void SetBattery(int level);
+bool SetBattery(int level);
 int GetBatteryFull();
 
 // The colour theme table; an index outside it selects entry 0.

@@ -26,7 +26,7 @@ ConfiguredFontEntry ReadConfiguredFont()
     const FileStamp stamp = StampOf(path);
     if (stamp.inode != 0 && last.path == path && last.stamp == stamp && last.langId == g_langId)
         return last.entry;
-    QSettings config(path, QSettings::IniFormat);
+    const QSettings config(path, QSettings::IniFormat);
     ConfiguredFontEntry entry;
     entry.family = config.value(QString("FONT_LIST/FONT_%1").arg(g_langId)).toString();
     entry.size = config.value(QString("FONT_LIST/FONT_SIZE_%1").arg(g_langId)).toInt();

@@ -7,6 +7,7 @@
 #include "kestpushbutton.h"
 #include "profilefiles.h"
 #include "profileio.h"
+#include "stagedfile.h"
 #include "windowhelpers.h"
 #include "../store/sizelimit.h"
 
@@ -72,6 +73,58 @@ private slots:
         QVERIFY(QFile::exists(ProfileFilePath("Profile 8")));
         QCOMPARE(storedList().last(), QString("Profile 8"));
         QCOMPARE(m_window->m_pProfileMenu->actions().last()->text(), QString("Profile 8"));
+    }
+
+    // The profile list file refuses the change: the box, the list file as it was, and the
+    // window's list, slot and profile files as that file names them.
+    void refusedListWrite_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("add") << "add";
+        QTest::newRow("copy") << "copy";
+        QTest::newRow("delete") << "delete";
+        QTest::newRow("rename") << "rename";
+    }
+    void refusedListWrite()
+    {
+        QFETCH(QString, action);
+        // The user's own profiles: the slot shows one that is no slot's default and has
+        // another listed profile to take its place.
+        {
+            BoxWatcher setup;
+            m_window->addProfile();  // "Profile 6"
+            renameByEnter("Other");
+            m_window->addProfile();  // "Profile 1", free again
+            m_window->addProfile();
+            QCOMPARE(setup.texts, QStringList());
+        }
+        QCOMPARE(slotName(), QString("Profile 6"));
+        const QString own = slotName();
+        const QString listFile = ProfileListIniPath();
+        QByteArray before;
+        QVERIFY(ReadWholeFile(listFile, before));
+        QVERIFY(before.contains("=" + own.toUtf8() + "\n"));
+        const QStringList listed = m_window->m_profileList;
+        const QStringList files = QDir(ProfileFolder()).entryList(QDir::Files);
+        BoxWatcher watcher;  // yes to the question before a delete
+        SetSyncFailsForTesting([listFile](const QString &target) { return target == listFile; });
+        if (action == "add")
+            m_window->addProfile();
+        else if (action == "copy")
+            m_window->copyProfile();
+        else if (action == "delete")
+            m_window->deleteProfile();
+        else
+            renameByEnter("Renamed");
+        SetSyncFailsForTesting({});
+        QVERIFY(!watcher.texts.isEmpty());
+        QCOMPARE(watcher.texts.last(), QString("The file could not be written."));
+        QByteArray after;
+        QVERIFY(ReadWholeFile(listFile, after));
+        QCOMPARE(after, before);
+        QCOMPARE(m_window->m_profileList, listed);
+        QCOMPARE(slotName(), own);
+        QCOMPARE(QDir(ProfileFolder()).entryList(QDir::Files), files);
     }
 
     // A hand-edited count bounds nothing: the group's keys do.

@@ -12,6 +12,7 @@
 #include "profilefiles.h"
 #include "profileio.h"
 #include "scale.h"
+#include "stagedfile.h"
 #include "../store/sizelimit.h"
 
 #include <QCheckBox>
@@ -59,6 +60,39 @@ QString rows(const MacroDialog &dialog)
 }
 
 void click(KestPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+QByteArray bytesOf(const QString &path)
+{
+    QByteArray text;
+    ReadWholeFile(path, text);
+    return text;
+}
+
+// The names in Config.ini's MACRO_LIST as its bytes hold them, in slot order.
+QStringList listedInFile()
+{
+    const QByteArray text = bytesOf(ConfigIniPath());
+    const int start = text.indexOf("[MACRO_LIST]\n");
+    if (start < 0)
+        return {};
+    QStringList names;
+    for (const QByteArray &line : text.mid(start).split('\n').mid(1)) {
+        if (line.isEmpty() || line.startsWith('['))
+            break;
+        const QByteArray name = line.mid(line.indexOf('=') + 1);
+        if (!name.isEmpty())
+            names << QString::fromUtf8(name);
+    }
+    return names;
+}
+
+QStringList listRows(const MacroDialog &dialog)
+{
+    QStringList names;
+    for (int row = 0; row < dialog.m_pList->count(); ++row)
+        names << dialog.m_pList->item(row)->text();
+    return names;
+}
 
 void writeMacro(const QString &name, const QVector<MacroStep> &steps, int count = -1)
 {
@@ -226,6 +260,31 @@ private slots:
         QCOMPARE(ReadMacroList().count(QString()), 49);  // no slot taken
         click(dialog.m_pSaveButton);
         QCOMPARE(boxes.texts.size(), 2);
+    }
+
+    // Config.ini refuses the new slot: the box, and the list shows only what the file holds;
+    // the next new macro is listed in the file and the list alike.
+    void refusedListWriteKeepsTheList()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "m"}});
+        writeMacro("m", {});
+        QByteArray before;
+        QVERIFY(ReadWholeFile(ConfigIniPath(), before));
+        MacroDialog dialog(nullptr);
+        Boxes boxes;
+        const QString config = ConfigIniPath();
+        SetSyncFailsForTesting([config](const QString &target) { return target == config; });
+        click(dialog.m_pNewButton);
+        SetSyncFailsForTesting({});
+        QCOMPARE(boxes.texts, QStringList{"The file could not be written."});
+        QCOMPARE(listRows(dialog), QStringList{"m"});
+        QCOMPARE(bytesOf(ConfigIniPath()), before);
+
+        click(dialog.m_pNewButton);
+        QCOMPARE(boxes.texts.size(), 1);
+        const QStringList shown = listRows(dialog);
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(listedInFile(), shown);
     }
 
     void stepEditing()

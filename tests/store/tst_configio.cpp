@@ -11,6 +11,7 @@
 
 #include <QSettings>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -485,6 +486,55 @@ private slots:
         for (const QString &file : savedFiles(config))
             full << iniContent(file);
         QCOMPARE(saved, full);
+    }
+
+    // An export replaces the chosen file whole, or, refused, leaves it as it was.
+    void exportReplacesTheWholeFile()
+    {
+        QVERIFY(writeFixture(confPath(), "[Junk]\nx=1\n"));
+        QCOMPARE(SaveConfigV2(sampleConfig(), confPath(), "M5"), kStoreOk);
+        QByteArray exported;
+        QVERIFY(ReadWholeFile(confPath(), exported));
+        QVERIFY(!exported.contains("Junk"));
+        QVERIFY(exported.contains("[MouseName]\nName=M5\n"));
+        QVERIFY(exported.contains("[PROFILE_4]\n"));
+        DeviceConfig other = sampleConfig();
+        other.Debounce = 9;
+        {
+            const FileSizeLimit full(64);
+            QCOMPARE(SaveConfigV2(other, confPath(), "M5"), kStoreWriteFailed);
+        }
+        QByteArray after;
+        QVERIFY(ReadWholeFile(confPath(), after));
+        QCOMPARE(after, exported);
+    }
+
+    // Another program rewrites Config.ini in place with the same size and puts its time back:
+    // QSettings' cache of the file (the window read it) still holds the old text, so the save
+    // must read the file's bytes to see that it no longer holds the configuration.
+    void sameSizeRewriteIsWrittenOver()
+    {
+        const DeviceConfig config = sampleConfig();
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        QByteArray saved;
+        QVERIFY(ReadWholeFile(ConfigIniPath(), saved));
+        QVERIFY(saved.contains("Debounce=200"));
+        QCOMPARE(GetBattery(), 0);
+        struct stat before {};
+        QCOMPARE(::stat(QFile::encodeName(ConfigIniPath()).constData(), &before), 0);
+        QByteArray other = saved;
+        other.replace("Debounce=200", "Debounce=201");
+        {
+            QFile file(ConfigIniPath());
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.write(other) == other.size());
+        }
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(ConfigIniPath()).constData(), times, 0), 0);
+
+        QCOMPARE(SaveConfig(config), kStoreOk);
+        QByteArray after;
+        QVERIFY(ReadWholeFile(ConfigIniPath(), after));
+        QCOMPARE(after, saved);
     }
 
     void profileListOperations()
