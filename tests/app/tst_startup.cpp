@@ -198,6 +198,10 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(process.readAllStandardError().contains("File too large"));
+        // A write past the limit failed whole: Config.ini was not cut to it.
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), text);
     }
 
     // SIGTERM and SIGINT leave through the normal teardown, also with the warning box up.
