@@ -11,6 +11,7 @@
 #include "profilefiles.h"
 #include "profileio.h"
 #include "scale.h"
+#include "stagedfile.h"
 #include "../store/sizelimit.h"
 
 #include <QCheckBox>
@@ -735,6 +736,27 @@ private slots:
         QCOMPARE(QSettings(folder.filePath("d.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
                  (QStringList{"a.MSMACRO", "c.MSMACRO", "d.MSMACRO"}));
+    }
+
+    // A copy the disk does not take (its sync fails) is named among those not written and
+    // leaves nothing in the folder; the others are written, the program's own files stay.
+    void batchExportNotSyncedIsNotWritten()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "a"}, {"MACRO_LIST/1", "b"}, {"MACRO_LIST/2", "c"}});
+        for (const char *name : {"a", "b", "c"})
+            writeMacro(name, {{6, 0, 5}});
+        const QMap<QString, QByteArray> before = macroFiles();
+        QTemporaryDir folder;
+        const QString failing = folder.filePath("b.MSMACRO");
+        SetSyncFailsForTesting([failing](const QString &target) { return target == failing; });
+        const QStringList texts = exportAllInBatch(folder.path());
+        SetSyncFailsForTesting({});
+        QCOMPARE(texts, QStringList{"These macros were not written: b"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"a.MSMACRO", "c.MSMACRO"}));
+        QCOMPARE(QSettings(folder.filePath("a.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
+        QCOMPARE(QSettings(folder.filePath("c.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
+        QCOMPARE(macroFiles(), before);
     }
 
     // GUN SET: the dialog's pattern becomes a listed macro under a free name, loaded with
