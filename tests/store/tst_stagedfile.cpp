@@ -307,7 +307,8 @@ private slots:
         QFETCH(bool, folderOfNobody);
         QFETCH(bool, linkOfNobody);
         QFETCH(bool, followed);
-        QCOMPARE(::geteuid(), uid_t(0));  // to give files to another user
+        if (::geteuid() != 0)
+            QSKIP("giving a file to another user takes root");
         const QString shared = m_dir->path() + "/shared";
         const QString mine = m_dir->path() + "/mine";
         QVERIFY(QDir().mkpath(shared) && QDir().mkpath(mine));
