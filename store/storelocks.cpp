@@ -2,7 +2,64 @@
 
 #include "storelogging.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
+#include <QThread>
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kGuiThreadWaitMs = 1000;  // the window stalls while it waits
+constexpr int kWaitMs = 10000;
+// Steady, short tries: QLockFile's own wait doubles its pause up to 5 s, in which a writer
+// that saves every few milliseconds takes the lock back each time.
+constexpr int kRetryMs = 2;
+// A QSettings writer holds its lock for one sync, and QLockFile's flock keeps a held lock from
+// being taken over at any age; an empty one is unheld only in the instant between its making
+// and its flock.
+constexpr int kStaleLockMs = 5000;
+
+std::atomic<int> g_waitForTesting{0};
+
+int longestWaitMs()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (app && QThread::currentThread() == app->thread())
+        return kGuiThreadWaitMs;
+    const int testing = g_waitForTesting.load();
+    return testing > 0 ? testing : kWaitMs;
+}
+
+// Something at the lock's name that QLockFile neither makes nor can ever remove.
+bool isNoLockFile(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+// Who the lock file names, for the warning.
+QString holderOf(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!lock.getLockInfo(&pid, &host, &application))
+        return QStringLiteral("it names no holder (empty or unreadable)");
+    QString holder = QStringLiteral("held by process %1 (%2) on %3").arg(pid).arg(application, host);
+    if (host == QSysInfo::machineHostName() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+        holder += QStringLiteral(", which has ended: its lock cannot be removed");
+    return holder;
+}
+
+} // namespace
 
 std::recursive_mutex &StoreWriteMutex()
 {
@@ -11,8 +68,29 @@ std::recursive_mutex &StoreWriteMutex()
 }
 
 SettingsFileLock::SettingsFileLock(const QString &file)
-    : m_lock(QFileInfo(file).absoluteFilePath() + QLatin1String(".lock"))  // as QSettings names it
+    : m_path(QFileInfo(file).absoluteFilePath() + QLatin1String(".lock"))  // as QSettings names it
+    , m_lock(m_path)
 {
-    if (!m_lock.lock())
-        qCWarning(lcStore) << "cannot lock" << file;
+    m_lock.setStaleLockTime(kStaleLockMs);
+    const int waitMs = longestWaitMs();
+    const QDeadlineTimer deadline(waitMs);
+    while (!m_lock.tryLock(0)) {
+        const int error = errno;  // of the lock file's making
+        if (m_lock.error() != QLockFile::LockFailedError) {
+            qCWarning(lcStore) << "cannot lock" << m_path << ":" << strerror(error);
+            return;
+        }
+        if (isNoLockFile(m_path)) {
+            qCWarning(lcStore) << "cannot lock" << m_path << ": it is a folder or a link, not a lock file";
+            return;
+        }
+        if (deadline.hasExpired()) {
+            qCWarning(lcStore) << "cannot lock" << m_path << ": still taken after" << waitMs << "ms,"
+                               << qPrintable(holderOf(m_lock));
+            return;
+        }
+        QThread::msleep(kRetryMs);
+    }
 }
+
+void SetSettingsLockWaitForTesting(int offGuiThreadMs) { g_waitForTesting = offGuiThreadMs; }

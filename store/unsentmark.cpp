@@ -78,6 +78,9 @@ bool readsAsMarked(const StagedFile &staged, int flag)
     return same;
 }
 
+// Config.ini is there and its lock could not be had: the long way would wait for it again.
+bool lockRefused(const SettingsFileLock &lock) { return !lock.isLocked() && FileExists(ConfigIniPath()); }
+
 // Config.ini as it is now holds Config/Diff = flag, read as QSettings reads it (uncached).
 bool diffHolds(int flag)
 {
@@ -111,6 +114,8 @@ bool SetDiff(int flag)
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     {
         const SettingsFileLock fileLock(ConfigIniPath());
+        if (lockRefused(fileLock))
+            return false;
         QByteArray text;
         QByteArray marked;
         if (fileLock.isLocked() && ReadWholeFile(ConfigIniPath(), text) && DiffMarkText(text, flag, marked)
@@ -134,6 +139,8 @@ bool UnsentMark::set()
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     {
         const SettingsFileLock fileLock(ConfigIniPath());
+        if (lockRefused(fileLock))
+            return false;
         QByteArray text;
         QByteArray marked;
         QByteArray cleared;
@@ -168,6 +175,8 @@ bool UnsentMark::clear()
     std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
     if (m_clear && m_stamp.inode != 0) {
         const SettingsFileLock fileLock(ConfigIniPath());
+        if (lockRefused(fileLock))
+            return false;
         if (fileLock.isLocked() && StampOf(ConfigIniPath()) == m_stamp && m_clear->commit())
             return true;
     }

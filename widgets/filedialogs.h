@@ -1,7 +1,8 @@
 #pragma once
 // The program's file dialogs: Qt's own, opened over the asking widget's window rather than the
 // page itself, so no page style sheet cascades into them and they keep the desktop's look.
-// Each opens at FileDialogSize for the scale and the screen of that window, and returns an
+// Each opens at FileDialogSize for the scale and the screen of that window, its side bar and
+// columns fitted to their texts (not the widths Qt saved at another scale), and returns an
 // empty result when the user cancels.
 
 #include <QRect>

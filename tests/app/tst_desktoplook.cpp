@@ -12,9 +12,13 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeView>
 #include <QtTest>
 
 namespace {
@@ -68,13 +72,67 @@ QString CancelText(QFileDialog *dialog)
     return buttons ? buttons->button(QDialogButtonBox::Cancel)->text().remove('&') : QString();
 }
 
+// What Qt saves of its file dialogs as the last one closes, here from a smaller scale: a
+// narrow side bar and narrow columns.
+void PlantNarrowWidths()
+{
+    QByteArray header;
+    {
+        QFileDialog earlier;
+        earlier.setOption(QFileDialog::DontUseNativeDialog);
+        auto *tree = earlier.findChild<QTreeView *>("treeView");
+        QVERIFY(tree);
+        for (int column = 0; column < tree->header()->count(); ++column)
+            tree->header()->resizeSection(column, 12);
+        header = tree->header()->saveState();
+    }
+    QSettings saved(QSettings::UserScope, "QtProject");
+    saved.beginGroup("FileDialog");
+    saved.setValue("qtVersion", QT_VERSION_STR);
+    saved.setValue("viewMode", "Detail");
+    saved.setValue("sidebarWidth", 20);
+    saved.setValue("treeViewHeader", header);
+}
+
+// Empty when the side bar and the visible columns are as wide as their texts and the columns
+// fill the list; else what is narrower.
+QString NarrowerThanTexts(QFileDialog *dialog)
+{
+    auto *sidebar = dialog->findChild<QListView *>("sidebar");
+    auto *tree = dialog->findChild<QTreeView *>("treeView");
+    if (!sidebar || !tree)
+        return "no side bar or no folder view";
+    QStringList narrow;
+    if (sidebar->viewport()->width() < sidebar->sizeHintForColumn(0))
+        narrow << QString("side bar %1 < %2").arg(sidebar->viewport()->width()).arg(sidebar->sizeHintForColumn(0));
+    const QHeaderView *header = tree->header();
+    const QAbstractItemView *view = tree;  // QTreeView hides its texts' width
+    for (int column = 0; column < header->count(); ++column) {
+        const int texts = std::max(header->sectionSizeHint(column), view->sizeHintForColumn(column));
+        if (!header->isSectionHidden(column) && header->sectionSize(column) < texts)
+            narrow << QString("column %1: %2 < %3").arg(column).arg(header->sectionSize(column)).arg(texts);
+    }
+    if (header->length() < tree->viewport()->width())
+        narrow << QString("columns %1 < list %2").arg(header->length()).arg(tree->viewport()->width());
+    return narrow.join("; ");
+}
+
 } // namespace
 
 class DesktopLookTest : public QObject
 {
     Q_OBJECT
+    // Qt's own settings of its file dialogs, kept out of the user's.
+    QTemporaryDir m_qtSettings;
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_qtSettings.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_qtSettings.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_qtSettings.path());
+    }
+
     // IMPORT on the macro page: the desktop's light dialog, not the page's dark look, and no
     // style sheet of a page above it.
     void macroImportDialogHasDesktopLook()
@@ -181,6 +239,53 @@ private slots:
                                                                         .arg(frame.y()).arg(frame.width())
                                                                         .arg(frame.height())));
     }
+    // Widths Qt saved at a smaller scale: each dialog opens with the side bar and the columns
+    // fitted to their texts, the folder's texts once read.
+    void dialogsFitSavedWidthsToTheirTexts_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::newRow("open") << 0;
+        QTest::newRow("open several") << 1;
+        QTest::newRow("folder") << 2;
+        QTest::newRow("save") << 3;
+    }
+    void dialogsFitSavedWidthsToTheirTexts()
+    {
+        QFETCH(int, which);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QFile file(folder.path() + "/A macro with a name longer than the narrow column.MSMACRO");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(QDir(folder.path()).mkdir("A folder with a long name as well"));
+        PlantNarrowWidths();
+        setScaleFactor(2.0);
+        struct Restore {
+            ~Restore() { setScaleFactor(1.0); }
+        } restore;
+        QWidget window;
+        window.resize(300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QString narrow = "never opened";
+        bool fitted = false;
+        WhenFileDialogOpens([&](QFileDialog *dialog) {
+            // Its folder is read on a thread of Qt's own.
+            fitted = QTest::qWaitFor([&] {
+                narrow = NarrowerThanTexts(dialog);
+                return narrow.isEmpty();
+            });
+        });
+        switch (which) {
+        case 0: AskOpenFileName(&window, "IMPORT", "Macro (*.MSMACRO)"); break;
+        case 1: AskOpenFileNames(&window, "IMPORT", "Macro (*.MSMACRO)"); break;
+        case 2: AskExistingDirectory(&window, "EXPORT", folder.path()); break;
+        default:
+            AskSaveFileName(&window, "EXPORT", folder.path() + "/Copy Paste.MSMACRO", "Macro (*.MSMACRO)", "MSMACRO");
+        }
+        QVERIFY2(fitted, qPrintable(narrow));
+    }
+
     // The message box's OK asks for its family and size as ever and gets one whose O and 0 differ.
     void dialogButtonFontHasDistinctZero()
     {

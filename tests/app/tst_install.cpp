@@ -153,14 +153,18 @@ private slots:
     {
         QTest::addColumn<QString>("layout");
         QTest::addColumn<bool>("readOnly");
-        QTest::newRow("installed, read-only") << "installed" << true;
-        QTest::newRow("own folder, read-only") << "beside" << true;
-        QTest::newRow("own folder, writable") << "beside" << false;
+        QTest::addColumn<bool>("partialLeft");
+        QTest::newRow("installed, read-only") << "installed" << true << false;
+        QTest::newRow("own folder, read-only") << "beside" << true << false;
+        QTest::newRow("own folder, writable") << "beside" << false << false;
+        // An earlier first start killed while it copied the sample settings.
+        QTest::newRow("installed, partial copy left") << "installed" << true << true;
     }
     void settingsFolder()
     {
         QFETCH(QString, layout);
         QFETCH(bool, readOnly);
+        QFETCH(bool, partialLeft);
         QTemporaryDir home, runtime, portable;
         QString exe = m_prefix.path() + "/bin/" + kName + "-simulated";
         QString assets = shareDir();
@@ -179,6 +183,16 @@ private slots:
         }
         QVERIFY(makeReadOnly(assetRoot, readOnly));
         const QStringList before = treeState(assetRoot);
+        const QString partial = home.path() + "/.local/share/" + kName + "/Configs.partial";
+        if (partialLeft) {
+            // A sample file cut short, and a file of no sample.
+            QVERIFY(QDir().mkpath(partial + "/Profile"));
+            for (const char *name : {"/Config.ini", "/Stale.ini"}) {
+                QFile stale(partial + name);
+                QVERIFY(stale.open(QIODevice::WriteOnly));
+                QVERIFY(stale.write("[Config]\nDi") > 0);
+            }
+        }
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_SESSION_TYPE", "DISPLAY"})
@@ -223,6 +237,13 @@ private slots:
         // Copied from a read-only install, yet the user's to write (root would write regardless).
         QVERIFY(QFileInfo(data + "/Configs/MacroDB/Copy Paste.MSMACRO").permissions() & QFileDevice::WriteOwner);
         QVERIFY(!QFileInfo::exists(data + "/Configs.partial"));
+        // Every sample file copied, and nothing of a partial copy left before.
+        QDirIterator sample(assets + "/Configs", QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (sample.hasNext()) {
+            const QString file = sample.next().mid(assets.size());
+            QVERIFY2(QFileInfo(data + file).isFile(), qPrintable(file));
+        }
+        QVERIFY(!QFileInfo::exists(data + "/Configs/Stale.ini"));
         if (apart)
             QCOMPARE(treeState(assetRoot), before);
         else

@@ -256,6 +256,32 @@ private slots:
         QCOMPARE(slotName(), QString("mine"));
     }
 
+    // The menu holds the list's first 200 names, in list order.
+    void profileMenuHoldsAtMost200_data()
+    {
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("200 names") << 200 << 200;
+        QTest::newRow("201 names") << 201 << 200;
+    }
+    void profileMenuHoldsAtMost200()
+    {
+        QFETCH(int, listed);
+        QFETCH(int, entries);
+        {
+            QSettings list(GetConfigDir() + "/" + GetCurrentProductName() + "/Config.ini", QSettings::IniFormat);
+            list.setValue("PROFILE_LIST/Count", listed);
+            for (int i = 1; i <= listed; ++i)
+                list.setValue(QString("PROFILE_LIST/%1").arg(i), QString("P%1").arg(i));
+        }
+        m_window->loadProfileList();
+        m_window->rebuildProfileMenu();
+        const QList<QAction *> actions = m_window->m_pProfileMenu->actions();
+        QCOMPARE(actions.size(), entries);
+        QCOMPARE(actions.first()->text(), QString("P1"));
+        QCOMPARE(actions.last()->text(), QString("P200"));
+    }
+
     // A listed profile without a file gets the defaults of a new profile, not zeros.
     void chosenProfileWithoutFileGetsDefaults()
     {

@@ -400,18 +400,22 @@ private slots:
     // A cable plugged in while the window runs is taken up to the release maximum.
     void cableReleaseRangeOnHotplug_data()
     {
+        QTest::addColumn<int>("minimum");
         QTest::addColumn<int>("maximum");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("release at the maximum") << 0x0105 << true;
-        QTest::newRow("release above the maximum") << 0x0104 << false;
+        QTest::newRow("release at the maximum") << 0x0100 << 0x0105 << true;
+        QTest::newRow("release above the maximum") << 0x0100 << 0x0104 << false;
+        QTest::newRow("release at the minimum") << 0x0105 << 0x0200 << true;
+        QTest::newRow("release below the minimum") << 0x0106 << 0x0200 << false;
     }
     void cableReleaseRangeOnHotplug()
     {
+        QFETCH(int, minimum);
         QFETCH(int, maximum);
         QFETCH(bool, taken);
         startWindow();
         DeviceEntry &row = g_deviceTable.entries[0];
-        row.wiredReleaseMin = 0x0100;
+        row.wiredReleaseMin = minimum;
         row.wiredReleaseMax = maximum;
         SimSetReleaseNumber(SimLink::Cable, 0x0105);
         SimPlugCable();

@@ -3,7 +3,6 @@
 #include "kestlabel.h"
 #include "kestslider.h"
 #include "kestsniperwindow.h"
-#include "sensordpi.h"
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -44,9 +43,24 @@ private slots:
         QTest::newRow("3212, 16 is outside") << 3212 << 16 << 16 << "600" << 16 << 32;
         QTest::newRow("3104, new assignment") << 3104 << 0 << 14 << "500" << 14 << 26;
         QTest::newRow("3389, 21 is outside") << 3389 << 21 << 6 << "300" << 2 << 20;
-        QTest::newRow("3333, 1 is below the slider")
-            << 3333 << 1 << 2 << QString::number(SensorValueToDpi(2, 3333)) << 2 << 10;
+        QTest::newRow("3333, 1 is below the slider") << 3333 << 1 << 2 << "200" << 2 << 10;
         QTest::newRow("unknown sensor") << 1234 << 5 << 5 << "0" << 1 << 10;
+        // Each sensor's top level is kept, not replaced by the default.
+        QTest::newRow("3325, top") << 3325 << 10 << 10 << "1000" << 1 << 10;
+        QTest::newRow("3327, top") << 3327 << 10 << 10 << "1100" << 1 << 10;
+        QTest::newRow("3360, top") << 3360 << 10 << 10 << "1000" << 1 << 10;
+        QTest::newRow("3333, top") << 3333 << 10 << 10 << "1000" << 2 << 10;
+        QTest::newRow("3335, top") << 3335 << 10 << 10 << "1000" << 1 << 10;
+        QTest::newRow("3389, top") << 3389 << 20 << 20 << "1000" << 2 << 20;
+        QTest::newRow("3212, top") << 3212 << 32 << 32 << "1200" << 16 << 32;
+        QTest::newRow("3104, top") << 3104 << 26 << 26 << "1040" << 14 << 26;
+        // Just outside, on either side, the default.
+        QTest::newRow("3325, 11 is outside") << 3325 << 11 << 3 << "300" << 1 << 10;
+        QTest::newRow("3389, 1 is outside") << 3389 << 1 << 6 << "300" << 2 << 20;
+        QTest::newRow("3212, 17 is inside") << 3212 << 17 << 17 << "640" << 16 << 32;
+        QTest::newRow("3212, 33 is outside") << 3212 << 33 << 16 << "600" << 16 << 32;
+        QTest::newRow("3104, 15 is inside") << 3104 << 15 << 15 << "600" << 14 << 26;
+        QTest::newRow("3104, 27 is outside") << 3104 << 27 << 14 << "500" << 14 << 26;
     }
 
     void levels()
@@ -78,7 +92,7 @@ private slots:
         m_dialog->setSniperLevel(2);
         m_dialog->setSniperLevel(1);
         QCOMPARE(int(m_dialog->level), 2);
-        QCOMPARE(shown(), QString::number(SensorValueToDpi(2, 3333)));
+        QCOMPARE(shown(), QString("200"));
     }
 
     void sliderAndCancel()

@@ -128,15 +128,30 @@ private slots:
         QCOMPARE(fixture.row().foundB, 0);
     }
 
+    // Both ends of the range are accepted.
+    void releaseRange_data()
+    {
+        QTest::addColumn<int>("release");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("far below the minimum") << 0x0105 << false;
+        QTest::newRow("one below the minimum") << 0x01FF << false;
+        QTest::newRow("at the minimum") << 0x0200 << true;
+        QTest::newRow("at the maximum") << 0x0300 << true;
+        QTest::newRow("one above the maximum") << 0x0301 << false;
+    }
     void releaseRange()
     {
+        QFETCH(int, release);
+        QFETCH(bool, found);
         DeviceFixture fixture;
         g_deviceTable.entries[0].wiredReleaseMin = 0x0200;
         g_deviceTable.entries[0].wiredReleaseMax = 0x0300;
+        SimSetReleaseNumber(SimLink::Cable, release);
         fixture.start(false, true);
-        QCOMPARE(fixture.row().foundC, 0);
-        QCOMPARE(fixture.row().foundD, 0);
-        QCOMPARE(WiredReleaseNumber.load(), 0);
+        QCOMPARE(fixture.row().foundC, found ? 1 : 0);
+        QCOMPARE(fixture.row().foundD, found ? 1 : 0);
+        QCOMPARE(WiredReleaseNumber.load(), found ? release : 0);
+        QCOMPARE(WiredCommandHandle != nullptr, found);
     }
 
     void otherModelNameOpensNothing()

@@ -55,6 +55,10 @@ class SharedWriterTest : public QObject {
 private slots:
     // Each round is a write job's share of the disk: the configuration staged with new slot
     // names, the mark set, the files put in place on a thread of their own, the mark cleared.
+    // Covers writes interleaved with another process's: each side keeps what the other wrote.
+    // Every write of the other process adds a key, so the file's size changes each time and
+    // a QSettings always sees a changed file; a rewrite of the same size, whose change a
+    // QSettings cache may miss, never happens here.
     void neitherWriterLosesKeys()
     {
         StoreDir dir;
