@@ -571,7 +571,7 @@ private slots:
     // that changes a profile only syncs Config.ini for Diff=1, then for the Diff=0 text it
     // prepared (and again when that goes the long way); with a new slot name, Config.ini's text
     // is synced, then again when it is redone over the mark.
-    void failedStepOfTheMark_data()
+    void failedStepOfTheMarkOrConfig_data()
     {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<Fault>("fault");
@@ -599,7 +599,7 @@ private slots:
             << QStringList{"job 6, signalled 1, sent 19, recorded 77", "after: Profile 1 at 77, diff 1",
                            "changed: /Config.ini, /Profile/Profile 1.prof"};
     }
-    void failedStepOfTheMark()
+    void failedStepOfTheMarkOrConfig()
     {
         QFETCH(QString, edit);
         QFETCH(Fault, fault);
