@@ -21,6 +21,15 @@ namespace {
 std::atomic<unsigned> g_tempCounter{0};
 std::function<void(const QString &)> g_beforeCommit;
 std::function<bool(const QString &)> g_syncFails;
+std::function<bool(const QString &)> g_commitFails;
+
+// A warning naming the error of the call that just failed: errno is kept before the log's own
+// work, which may change it, begins.
+void warnFailed(const char *what, const QString &file)
+{
+    const int error = errno;
+    qCWarning(lcStore) << what << file << ":" << strerror(error);
+}
 
 // The kernel's rule for links in a sticky folder that anyone may write (fs.protected_symlinks),
 // which it applies only to the links it follows itself: the user's own, or the folder owner's.
@@ -115,14 +124,14 @@ bool StagedFile::write(const QByteArray &text)
     }
     if (m_fd < 0) {
         m_tempName.clear();
-        qCWarning(lcStore) << "cannot create a file beside" << m_target << ":" << strerror(errno);
+        warnFailed("cannot create a file beside", m_target);
         return false;
     }
     struct stat old {};
     if (::stat(target.constData(), &old) == 0)
         ::fchmod(m_fd, old.st_mode & 07777);  // as QSettings keeps them
     if (!writeAll(m_fd, text.constData(), text.size())) {
-        qCWarning(lcStore) << "cannot write beside" << m_target << ":" << strerror(errno);
+        warnFailed("cannot write beside", m_target);
         closeAndRemove();
         return false;
     }
@@ -144,13 +153,15 @@ bool StagedFile::commit()
         const timespec times[2] = {{0, UTIME_OMIT}, {time_t(later / 1000), long(later % 1000) * 1000000}};
         ::futimens(m_fd, times);
     }
-    if (::rename(m_tempName.constData(), target.constData()) != 0) {
-        qCWarning(lcStore) << "cannot replace" << m_target << ":" << strerror(errno);
-        closeAndRemove();
-        return false;
+    if (g_commitFails && g_commitFails(m_target)) {
+        errno = EIO;
+    } else if (::rename(m_tempName.constData(), target.constData()) == 0) {
+        m_tempName.clear();  // it is the target now
+        return true;
     }
-    m_tempName.clear();  // it is the target now
-    return true;
+    warnFailed("cannot replace", m_target);
+    closeAndRemove();
+    return false;
 }
 
 bool StagedFile::syncData()
@@ -161,7 +172,7 @@ bool StagedFile::syncData()
         errno = EIO;
     else if (::fdatasync(m_fd) == 0)
         return true;
-    qCWarning(lcStore) << "cannot sync" << m_target << ":" << strerror(errno);
+    warnFailed("cannot sync", m_target);
     return false;
 }
 
@@ -250,10 +261,12 @@ NewFileCopy CopyIntoNewFile(const QString &from, const QString &to)
         return NewFileCopy::Written;
     if (errno == EEXIST)
         return NewFileCopy::Exists;
-    qCWarning(lcStore) << "cannot put in place" << to << ":" << strerror(errno);
+    warnFailed("cannot put in place", to);
     return NewFileCopy::Failed;
 }
 
 void SetBeforeStagedCommitForTesting(std::function<void(const QString &)> hook) { g_beforeCommit = std::move(hook); }
 
 void SetSyncFailsForTesting(std::function<bool(const QString &)> fails) { g_syncFails = std::move(fails); }
+
+void SetCommitFailsForTesting(std::function<bool(const QString &)> fails) { g_commitFails = std::move(fails); }

@@ -107,3 +107,6 @@ void SetBeforeStagedCommitForTesting(std::function<void(const QString &target)> 
 // Asked before each sync of a StagedFile, with the file's path: true makes the sync fail as
 // a disk's error would. An empty function removes it.
 void SetSyncFailsForTesting(std::function<bool(const QString &target)> fails);
+// Asked before each commit of a StagedFile, with the file's path: true makes the rename fail as
+// a disk's error would. An empty function removes it.
+void SetCommitFailsForTesting(std::function<bool(const QString &target)> fails);

@@ -3,7 +3,8 @@
 // root writes anywhere, so there such a row runs again, by the same test executable in a
 // child process as the user nobody, and the child's run is the row's verdict. A program a
 // row starts can run as nobody the same way. Where root cannot become nobody (a user
-// namespace without that user), the rows skip.
+// namespace without that user), or nobody cannot reach the test executable (a build in a
+// folder closed to others), the rows skip.
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -31,8 +32,8 @@ protected:
 };
 
 struct RowAsNobody {
-    enum Outcome { Passed, Failed, CannotBecomeNobody } outcome = Failed;
-    QByteArray output;
+    enum Outcome { Passed, Failed, CannotBecomeNobody, CannotReachProgram } outcome = Failed;
+    QByteArray output;  // the reason, when nobody could not run the row
 };
 
 // The current test row, run again as nobody by this test executable.
@@ -45,6 +46,8 @@ inline RowAsNobody RunRowAsNobody()
     child.start(QCoreApplication::applicationFilePath(), {tag.isEmpty() ? row : row + ':' + tag});
     RowAsNobody run;
     if (!child.waitForFinished(300000)) {
+        if (child.error() == QProcess::FailedToStart)
+            run.outcome = RowAsNobody::CannotReachProgram;
         run.output = "nobody could not run " + QCoreApplication::applicationFilePath().toUtf8()
                      + " (the build folder must be readable by others): " + child.errorString().toUtf8();
         return run;
@@ -66,15 +69,17 @@ inline RowAsNobody RunRowAsNobody()
 
 // At the top of a row that needs an unprivileged user: as root, the row is the child's run
 // as nobody, whose output is shown when it fails.
-#define RUN_ROW_AS_NOBODY_IF_ROOT()                                                                    \
-    do {                                                                                               \
-        if (geteuid() == 0) {                                                                          \
-            const RowAsNobody run = RunRowAsNobody();                                                  \
-            if (run.outcome == RowAsNobody::CannotBecomeNobody)                                        \
-                QSKIP("root writes into read-only files and folders, and cannot become nobody here"); \
-            if (run.outcome != RowAsNobody::Passed)                                                    \
-                qWarning("the row as nobody:\n%s", run.output.constData());                            \
-            QVERIFY2(run.outcome == RowAsNobody::Passed, "the row failed as nobody");                  \
-            return;                                                                                    \
-        }                                                                                              \
+#define RUN_ROW_AS_NOBODY_IF_ROOT()                                                                     \
+    do {                                                                                                \
+        if (geteuid() == 0) {                                                                           \
+            const RowAsNobody run = RunRowAsNobody();                                                   \
+            if (run.outcome == RowAsNobody::CannotBecomeNobody)                                         \
+                QSKIP("root writes into read-only files and folders, and cannot become nobody here");   \
+            if (run.outcome == RowAsNobody::CannotReachProgram)                                         \
+                QSKIP(("root writes into read-only files and folders, and " + run.output).constData()); \
+            if (run.outcome != RowAsNobody::Passed)                                                     \
+                qWarning("the row as nobody:\n%s", run.output.constData());                             \
+            QVERIFY2(run.outcome == RowAsNobody::Passed, "the row failed as nobody");                   \
+            return;                                                                                     \
+        }                                                                                               \
     } while (false)

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
+#include <atomic>
+#include <climits>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -165,6 +167,36 @@ QStringList failedThenSent(const QString &edit)
 QString unchanged(const QMap<QString, QByteArray> &before)
 {
     return contentsOf(GetConfigDir()) == before ? "files unchanged" : "files changed";
+}
+
+// The files of the folder whose contents are not those of `before` (added or removed too).
+QString changedSince(const QMap<QString, QByteArray> &before)
+{
+    const QMap<QString, QByteArray> now = contentsOf(GetConfigDir());
+    QStringList files = before.keys() + now.keys();
+    files.sort();
+    files.removeDuplicates();
+    QStringList changed;
+    for (const QString &file : files) {
+        if (!before.contains(file) || !now.contains(file) || before[file] != now[file])
+            changed << file;
+    }
+    return "changed: " + (changed.isEmpty() ? QString("none") : changed.join(", "));
+}
+
+// Config.ini's syncs from the `from`th to the `to`th, counted from 1, fail as a disk's error.
+Fault configSyncsFail(int from, int to = INT_MAX)
+{
+    return [from, to] {
+        const QString config = ConfigIniPath();
+        auto count = std::make_shared<std::atomic<int>>(0);
+        SetSyncFailsForTesting([config, count, from, to](const QString &target) {
+            if (target != config)
+                return false;
+            const int n = ++*count;
+            return n >= from && n <= to;
+        });
+    };
 }
 
 const char kSizeLimitChild[] = "--size-limited-job";
@@ -531,6 +563,63 @@ private slots:
         QCOMPARE(runJob().result, 0);
         QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
         QCOMPARE(describe("then", afterRestart()), QString("then: Profile 1 at 77, diff 0"));
+    }
+
+    // One step of the unsent mark or of Config.ini that the disk refuses: the job says whether
+    // the save failed, the mark on disk whether the mouse may hold more than the files, the files
+    // replaced are those before the step, and the next job sends the edit and saves it. A job
+    // that changes a profile only syncs Config.ini for Diff=1, then for the Diff=0 text it
+    // prepared (and again when that goes the long way); with a new slot name, Config.ini's text
+    // is synced, then again when it is redone over the mark.
+    void failedStepOfTheMarkOrConfig_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QStringList>("outcome");
+        QTest::newRow("Diff=1 not put in place")
+            << "value" << Fault([] {
+                   const QString config = ConfigIniPath();
+                   SetCommitFailsForTesting([config](const QString &target) { return target == config; });
+               })
+            << QStringList{"job 6, signalled 1, sent 0, recorded 20", "after: Profile 1 at 20, diff 0", "changed: none"};
+        QTest::newRow("Diff=1 not synced")
+            << "value" << configSyncsFail(1, 1)
+            << QStringList{"job 6, signalled 1, sent 19, recorded 77", "after: Profile 1 at 77, diff 1",
+                           "changed: /Config.ini, /Profile/Profile 1.prof"};
+        QTest::newRow("the redone Config.ini not synced")
+            << "new name" << configSyncsFail(2, 2)
+            << QStringList{"job 6, signalled 1, sent 19, recorded 77", "after: Profile 1 at 20, diff 1",
+                           "changed: /Config.ini, /Profile/From Conf.prof"};
+        QTest::newRow("the Diff=0 text not synced, the long way then")
+            << "value" << configSyncsFail(2, 2)
+            << QStringList{"job 0, signalled 1, sent 19, recorded 77", "after: Profile 1 at 77, diff 0",
+                           "changed: /Config.ini, /Profile/Profile 1.prof"};
+        QTest::newRow("no sync of Config.ini from the Diff=0 text on")
+            << "value" << configSyncsFail(2)
+            << QStringList{"job 6, signalled 1, sent 19, recorded 77", "after: Profile 1 at 77, diff 1",
+                           "changed: /Config.ini, /Profile/Profile 1.prof"};
+    }
+    void failedStepOfTheMarkOrConfig()
+    {
+        QFETCH(QString, edit);
+        QFETCH(Fault, fault);
+        QFETCH(QStringList, outcome);
+        DownloadFixture fixture;
+        savedSampleWithEdit(edit);
+        const QMap<QString, QByteArray> before = contentsOf(GetConfigDir());
+        fault();
+        const JobOutcome job = runJob();
+        SetSyncFailsForTesting({});
+        SetCommitFailsForTesting({});
+        QStringList lines{QString("job %1, signalled %2, sent %3, recorded %4")
+                              .arg(job.result)
+                              .arg(job.signalled)
+                              .arg(SimWriteCount())
+                              .arg(g_loadedDeviceConfig.profiles[0].dpiInfo[2].x),
+                          describe("after", afterRestart()), changedSince(before)};
+        lines += nextJobAndDisk();
+        outcome << "next job 0, mouse 77" << "then: " + slotNameAfter(edit) + " at 77, diff 0";
+        QCOMPARE(lines, outcome);
     }
 
     // The busy dialog may drop the job as soon as it signalled: deleting it then is safe.

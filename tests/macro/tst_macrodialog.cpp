@@ -980,6 +980,27 @@ private slots:
         QCOMPARE(rows(dialog), QString("6,0,2"));
     }
 
+    // A copy the disk does not take (its sync fails) is named among those not written and
+    // leaves nothing in the folder; the others are written, the program's own files stay.
+    void batchExportNotSyncedIsNotWritten()
+    {
+        MacroFixture fixture({}, {{"MACRO_LIST/0", "a"}, {"MACRO_LIST/1", "b"}, {"MACRO_LIST/2", "c"}});
+        for (const char *name : {"a", "b", "c"})
+            writeMacro(name, {{6, 0, 5}});
+        const QMap<QString, QByteArray> before = macroFiles();
+        QTemporaryDir folder;
+        const QString failing = folder.filePath("b.MSMACRO");
+        SetSyncFailsForTesting([failing](const QString &target) { return target == failing; });
+        const QStringList texts = exportAllInBatch(folder.path());
+        SetSyncFailsForTesting({});
+        QCOMPARE(texts, QStringList{"These macros were not written: b"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"a.MSMACRO", "c.MSMACRO"}));
+        QCOMPARE(QSettings(folder.filePath("a.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
+        QCOMPARE(QSettings(folder.filePath("c.MSMACRO"), QSettings::IniFormat).value("Setting/DataL_0").toInt(), 5);
+        QCOMPARE(macroFiles(), before);
+    }
+
     // GUN SET: the dialog's pattern becomes a listed macro under a free name, loaded with
     // recorded delays; a file that cannot be written is reported and nothing is listed.
     void gunSetAddsAListedMacro()
