@@ -54,9 +54,10 @@ quint8 KestProcessThread::runJob()
     UnsentMark mark;
     if (!mark.set())
         return kJobSaveFailed;
-    // The disk's share of the job, in the time the download waits for the mouse.
+    // The disk's share of the job, in the time the download waits for the mouse: the mark
+    // synced first, then the files take their places.
     bool saved = false;
-    std::thread save([&staged, &mark, &saved] { saved = staged.commit() && mark.prepareClear(); });
+    std::thread save([&staged, &mark, &saved] { saved = mark.prepareClear() && staged.commit(); });
     const quint8 result = quint8(DownloadProfile(m_snapshot, flags));
     save.join();
     // What was sent, not what the pages or status reports changed meanwhile.
