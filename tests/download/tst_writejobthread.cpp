@@ -162,9 +162,9 @@ QStringList failedThenSent(const QString &edit)
             "next job 0, mouse 77", "then: " + slotNameAfter(edit) + " at 77, diff 0"};
 }
 
-QString unchanged(const QMap<QString, QByteArray> &before)
+QString unchanged(const QMap<QString, QByteArray> &before, const QString &folder = GetConfigDir())
 {
-    return contentsOf(GetConfigDir()) == before ? "files unchanged" : "files changed";
+    return contentsOf(folder) == before ? "files unchanged" : "files changed";
 }
 
 const char kSizeLimitChild[] = "--size-limited-job";
@@ -527,6 +527,29 @@ private slots:
         QCOMPARE(g_loadedDeviceConfig.profiles[0].dpiInfo[2].x, 77u);
 
         QVERIFY(QDir(file).removeRecursively());
+        SimClearLog();
+        QCOMPARE(runJob().result, 0);
+        QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
+        QCOMPARE(describe("then", afterRestart()), QString("then: Profile 1 at 77, diff 0"));
+    }
+
+    // The unsent mark's sync refused while the download runs: the mark might not outlive a power
+    // cut, so no profile file takes its place; the job reports the save as failed once the
+    // mouse is done, and the next job sends every section and saves the file.
+    void unsyncedMarkMovesNoFile()
+    {
+        DownloadFixture fixture;
+        savedSampleWithEdit();
+        QVERIFY(SetDiff(0));
+        const QMap<QString, QByteArray> before = contentsOf(ProfileFolder());
+        SetSyncFailsForTesting([](const QString &target) { return target == ConfigIniPath(); });
+        const JobOutcome outcome = runJob();
+        SetSyncFailsForTesting({});
+        QCOMPARE(outcome.result, 6);
+        QCOMPARE(quint8(SimDpiStage(2)[1]), quint8(77));
+        QCOMPARE(unchanged(before, ProfileFolder()), QString("files unchanged"));
+        QCOMPARE(GetDiff(), 1);
+
         SimClearLog();
         QCOMPARE(runJob().result, 0);
         QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
