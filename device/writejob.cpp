@@ -46,7 +46,8 @@ quint8 KestProcessThread::runJob()
     if (g_deviceAsleep)
         return staged.commit() ? kJobAsleep : kJobSaveFailed;
     const ChangeMask mask = CompareConfigs(m_snapshot, g_loadedDeviceConfig);
-    const int flags = (GetDiff() == 1 || m_fullDownload) ? kChangeAll : mask;
+    // A full download needs no read of the unsent mark.
+    const int flags = (m_fullDownload || GetDiff() == 1) ? kChangeAll : mask;
     if (flags == 0)
         return staged.commit() ? kJobDone : kJobSaveFailed;
     // Marked before the first report, so that a download cut short by anything (a crash
