@@ -46,7 +46,8 @@ quint8 KestProcessThread::runJob()
     if (g_deviceAsleep)
         return staged.commit() ? kJobAsleep : kJobSaveFailed;
     const ChangeMask mask = CompareConfigs(m_snapshot, g_loadedDeviceConfig);
-    const int flags = (GetDiff() == 1 || m_fullDownload) ? kChangeAll : mask;
+    // A full download needs no read of the unsent mark.
+    const int flags = (m_fullDownload || GetDiff() == 1) ? kChangeAll : mask;
     if (flags == 0)
         return staged.commit() ? kJobDone : kJobSaveFailed;
     // Marked before the first report, so that a download cut short by anything (a crash
@@ -54,9 +55,10 @@ quint8 KestProcessThread::runJob()
     UnsentMark mark;
     if (!mark.set())
         return kJobSaveFailed;
-    // The disk's share of the job, in the time the download waits for the mouse.
+    // The disk's share of the job, in the time the download waits for the mouse: the mark
+    // synced first, then the files take their places.
     bool saved = false;
-    std::thread save([&staged, &mark, &saved] { saved = staged.commit() && mark.prepareClear(); });
+    std::thread save([&staged, &mark, &saved] { saved = mark.prepareClear() && staged.commit(); });
     const quint8 result = quint8(DownloadProfile(m_snapshot, flags));
     save.join();
     // What was sent, not what the pages or status reports changed meanwhile.

@@ -150,11 +150,10 @@ bool UnsentMark::set()
             m_set = stageMarkText(marked, 1);
         const bool alreadySet = plain && marked == text && diffHolds(1);
         if (m_set || alreadySet) {
-            // Written and read back here, on the job's thread; only its sync waits for the save thread.
-            m_clear = stageMarkText(cleared, 0);
             if (m_set && !m_set->commit())
                 return false;
             m_stamp = StampOf(ConfigIniPath());
+            m_cleared = cleared;  // written aside by prepareClear(), off the job's path
             return true;
         }
     }
@@ -165,6 +164,10 @@ bool UnsentMark::prepareClear()
 {
     if (m_set && !m_set->syncData())
         return false;
+    // Checked against Config.ini as it is now, which set() left marked: a file changed
+    // meanwhile fails the check (or later the stamp's), and clear() takes the long way.
+    if (!m_cleared.isEmpty())
+        m_clear = stageMarkText(m_cleared, 0);
     if (m_clear && !m_clear->syncData())
         m_clear.reset();
     return true;

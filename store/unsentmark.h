@@ -18,9 +18,9 @@ bool SetDiff(int flag);
 bool DiffMarkText(const QByteArray &text, int flag, QByteArray &marked);
 
 // Config/Diff around one download, kept off the download's own time: set() puts Diff=1 in
-// Config.ini and writes the Diff=0 file aside, both without waiting for the disk;
-// prepareClear() (another thread, while the download runs) syncs them, clear() puts the
-// Diff=0 file in place.
+// Config.ini without waiting for the disk; prepareClear() (another thread, while the download
+// runs, before any other file of the job takes its place) syncs it and writes the Diff=0 file
+// aside; clear() puts that file in place.
 class UnsentMark {
 public:
     bool set();
@@ -30,6 +30,7 @@ public:
 
 private:
     std::unique_ptr<StagedFile> m_set;    // Diff=1, not yet synced
-    std::unique_ptr<StagedFile> m_clear;  // Diff=0, not yet in place (synced by prepareClear)
+    std::unique_ptr<StagedFile> m_clear;  // Diff=0, not yet in place (written and synced by prepareClear)
+    QByteArray m_cleared;  // its text, when set() found the file laid out plainly
     FileStamp m_stamp;  // Config.ini as set() left it
 };

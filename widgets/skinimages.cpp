@@ -152,6 +152,12 @@ QPixmap SkinPixmap(const QString &path, Qt::ImageConversionFlags flags)
     const auto found = cache.pixmaps.constFind(key);
     if (found != cache.pixmaps.constEnd() && found->stamp == stamp)
         return found->pixmap;
+    // No file: QImage would look for the name with each image suffix added first (a dozen
+    // lookups per missing picture, a thousand at a start without a skin).
+    if (stamp.inode == 0) {
+        cache.pixmaps.insert(key, {stamp, QPixmap()});
+        return QPixmap();
+    }
     // Not through QPixmap's own cache, which would take a file rewritten within the same
     // second at the same size for the old one.
     QImage image;

@@ -9,7 +9,8 @@
 // Call on the GUI thread, once the folder is known.
 void PreloadSkinImages(const QString &folder);
 
-// What QPixmap(path, nullptr, flags) gives, decoded once per run and file version (GUI thread only).
+// What QPixmap(path, nullptr, flags) gives, decoded once per run and file version (GUI thread
+// only); the null pixmap where no file is (QPixmap would try the name with image suffixes added).
 QPixmap SkinPixmap(const QString &path, Qt::ImageConversionFlags flags = Qt::AutoColor);
 
 // source stretched to size; a missing image stays missing (scaling it would only print Qt's

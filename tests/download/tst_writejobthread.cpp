@@ -164,9 +164,9 @@ QStringList failedThenSent(const QString &edit)
             "next job 0, mouse 77", "then: " + slotNameAfter(edit) + " at 77, diff 0"};
 }
 
-QString unchanged(const QMap<QString, QByteArray> &before)
+QString unchanged(const QMap<QString, QByteArray> &before, const QString &folder = GetConfigDir())
 {
-    return contentsOf(GetConfigDir()) == before ? "files unchanged" : "files changed";
+    return contentsOf(folder) == before ? "files unchanged" : "files changed";
 }
 
 // The files of the folder whose contents are not those of `before` (added or removed too).
@@ -568,9 +568,9 @@ private slots:
     // One step of the unsent mark or of Config.ini that the disk refuses: the job says whether
     // the save failed, the mark on disk whether the mouse may hold more than the files, the files
     // replaced are those before the step, and the next job sends the edit and saves it. A job
-    // that changes a profile only syncs Config.ini for Diff=1, then for the Diff=0 text it
-    // prepared (and again when that goes the long way); with a new slot name, Config.ini's text
-    // is synced, then again when it is redone over the mark.
+    // syncs Config.ini for Diff=1, then for the Diff=0 text it prepared, before any other file
+    // takes its place (and again when Diff=0 goes the long way); with a new slot name,
+    // Config.ini's text is synced third, then again when it is redone over the mark.
     void failedStepOfTheMarkOrConfig_data()
     {
         QTest::addColumn<QString>("edit");
@@ -584,10 +584,10 @@ private slots:
             << QStringList{"job 6, signalled 1, sent 0, recorded 20", "after: Profile 1 at 20, diff 0", "changed: none"};
         QTest::newRow("Diff=1 not synced")
             << "value" << configSyncsFail(1, 1)
-            << QStringList{"job 6, signalled 1, sent 19, recorded 77", "after: Profile 1 at 77, diff 1",
-                           "changed: /Config.ini, /Profile/Profile 1.prof"};
+            << QStringList{"job 6, signalled 1, sent 19, recorded 77", "after: Profile 1 at 20, diff 1",
+                           "changed: /Config.ini"};
         QTest::newRow("the redone Config.ini not synced")
-            << "new name" << configSyncsFail(2, 2)
+            << "new name" << configSyncsFail(4, 4)
             << QStringList{"job 6, signalled 1, sent 19, recorded 77", "after: Profile 1 at 20, diff 1",
                            "changed: /Config.ini, /Profile/From Conf.prof"};
         QTest::newRow("the Diff=0 text not synced, the long way then")
@@ -620,6 +620,29 @@ private slots:
         lines += nextJobAndDisk();
         outcome << "next job 0, mouse 77" << "then: " + slotNameAfter(edit) + " at 77, diff 0";
         QCOMPARE(lines, outcome);
+    }
+
+    // The unsent mark's sync refused while the download runs: the mark might not outlive a power
+    // cut, so no profile file takes its place; the job reports the save as failed once the
+    // mouse is done, and the next job sends every section and saves the file.
+    void unsyncedMarkMovesNoFile()
+    {
+        DownloadFixture fixture;
+        savedSampleWithEdit();
+        QVERIFY(SetDiff(0));
+        const QMap<QString, QByteArray> before = contentsOf(ProfileFolder());
+        SetSyncFailsForTesting([](const QString &target) { return target == ConfigIniPath(); });
+        const JobOutcome outcome = runJob();
+        SetSyncFailsForTesting({});
+        QCOMPARE(outcome.result, 6);
+        QCOMPARE(quint8(SimDpiStage(2)[1]), quint8(77));
+        QCOMPARE(unchanged(before, ProfileFolder()), QString("files unchanged"));
+        QCOMPARE(GetDiff(), 1);
+
+        SimClearLog();
+        QCOMPARE(runJob().result, 0);
+        QCOMPARE(SimWriteCountOf(kCmdCommit), 5);
+        QCOMPARE(describe("then", afterRestart()), QString("then: Profile 1 at 77, diff 0"));
     }
 
     // The busy dialog may drop the job as soon as it signalled: deleting it then is safe.

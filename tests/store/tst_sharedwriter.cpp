@@ -79,7 +79,7 @@ private slots:
             UnsentMark mark;
             QVERIFY(mark.set());
             bool saved = false;
-            std::thread save([&] { saved = staged.commit() && mark.prepareClear(); });
+            std::thread save([&] { saved = mark.prepareClear() && staged.commit(); });
             save.join();
             QVERIFY(saved);
             QVERIFY(mark.clear());
