@@ -117,6 +117,18 @@ QString NarrowerThanTexts(QFileDialog *dialog)
     return narrow.join("; ");
 }
 
+// A shown window for a dialog to open over, at `scale` until it goes.
+struct ScaledWindow {
+    explicit ScaledWindow(double scale)
+    {
+        setScaleFactor(scale);
+        window.resize(300, 200);
+        window.show();
+    }
+    ~ScaledWindow() { setScaleFactor(1.0); }
+    QWidget window;
+};
+
 } // namespace
 
 class DesktopLookTest : public QObject
@@ -211,13 +223,8 @@ private slots:
         QFETCH(double, scale);
         QFETCH(QSize, size);
         QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 600));
-        setScaleFactor(scale);
-        struct Restore {
-            ~Restore() { setScaleFactor(1.0); }
-        } restore;
-        QWidget window;
-        window.resize(300, 200);
-        window.show();
+        ScaledWindow shown(scale);
+        QWidget &window = shown.window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSize opened;
         QRect frame;
@@ -259,13 +266,8 @@ private slots:
         file.close();
         QVERIFY(QDir(folder.path()).mkdir("A folder with a long name as well"));
         PlantNarrowWidths();
-        setScaleFactor(2.0);
-        struct Restore {
-            ~Restore() { setScaleFactor(1.0); }
-        } restore;
-        QWidget window;
-        window.resize(300, 200);
-        window.show();
+        ScaledWindow shown(2.0);
+        QWidget &window = shown.window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QString narrow = "never opened";
         bool fitted = false;

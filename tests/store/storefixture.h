@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 // Each test gets its own directory: QSettings caches files per path.
 class StoreDir {
 public:
@@ -33,6 +36,26 @@ inline bool writeFixture(const QString &path, const QByteArray &content)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// Another writer's same-size edit of the file, its modification time put back: QSettings'
+// cache takes it for the text it read before.
+inline bool rewriteKeepingTime(const QString &path, const QByteArray &from, const QByteArray &to)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before {};
+    QFile file(path);
+    if (from.size() != to.size() || ::stat(name.constData(), &before) != 0 || !file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray text = file.readAll();
+    if (!text.contains(from))
+        return false;
+    text.replace(from, to);
+    if (!file.seek(0) || file.write(text) != text.size())
+        return false;
+    file.close();
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    return ::utimensat(AT_FDCWD, name.constData(), times, 0) == 0;
 }
 
 inline QString descriptionPath() { return AppDir() + "/DefaultProfile.bin"; }

@@ -11,9 +11,6 @@
 
 #include <QSettings>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <functional>
 #include <memory>
 
@@ -186,16 +183,7 @@ private slots:
         QCOMPARE(commits.count, 1);
         const QByteArray written = bytesOf(ConfigIniPath());
         QVERIFY(written.contains("Battery=50"));
-        struct stat before {};
-        QCOMPARE(::stat(QFile::encodeName(ConfigIniPath()).constData(), &before), 0);
-        QByteArray changed = written;
-        changed.replace("Battery=50", "Battery=41");
-        {
-            QFile file(ConfigIniPath());
-            QVERIFY(file.open(QIODevice::ReadWrite) && file.write(changed) == changed.size());
-        }
-        const timespec times[2] = {before.st_atim, before.st_mtim};
-        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(ConfigIniPath()).constData(), times, 0), 0);
+        QVERIFY(rewriteKeepingTime(ConfigIniPath(), "Battery=50", "Battery=41"));
         QVERIFY(SetBattery(50));
         QCOMPARE(commits.count, 2);
         QCOMPARE(bytesOf(ConfigIniPath()), written);
