@@ -127,7 +127,9 @@ int StageConfig(const DeviceConfig &config, StagedWrites &staged)
     }
     // Last, so that no slot names a file before the file is in place. Unchanged, it is not
     // written again: most saves change one profile, or none.
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    const StoreWriteLock lock;
+    if (!lock.isLocked())
+        return kStoreWriteFailed;
     bool holds = false;
     ReadIniUncached(ConfigIniPath(), [&](const QSettings &settings) { holds = holdsConfigGroup(settings, config, names); });
     if (holds)

@@ -67,7 +67,9 @@ void ReadIniUncached(const QString &file, const std::function<void(const QSettin
 bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &edit, StagedWrites &staged,
                   std::function<void()> afterCommit)
 {
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    const StoreWriteLock lock;
+    if (!lock.isLocked())
+        return false;
     QByteArray base;
     QByteArray text;
     auto written = std::make_unique<StagedFile>(file);
@@ -79,7 +81,9 @@ bool StageIniEdit(const QString &file, const std::function<void(QSettings &)> &e
 
 bool CommitIniEdit(const QString &file, const std::function<void(QSettings &)> &edit)
 {
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    const StoreWriteLock lock;
+    if (!lock.isLocked())
+        return false;
     QByteArray base;
     QByteArray text;
     if (!readIniText(file, base) || !iniTextAfter(file, base, edit, text))

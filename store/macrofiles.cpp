@@ -118,7 +118,9 @@ bool TakeMacroWriteSign(const QString &name)
         return false;
     // Every job asks for every macro button: a file found without a sign is not read again
     // while it is the same file.
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    const StoreWriteLock lock;
+    if (!lock.isLocked())
+        return true;  // as when the sign cannot be cleared: sent once more
     static std::map<QString, FileStamp> unsignedFiles;
     const FileStamp before = StampOf(path);
     const auto known = unsignedFiles.find(path);

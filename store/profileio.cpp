@@ -408,7 +408,9 @@ int stageProfile(const QString &file, const QString &group, const ProfileRecord 
     // A file with other keys too, which QSettings would rewrite whole: left alone when it
     // already holds the record (no copy is written then, which a read-only folder refuses).
     if (!asText && (!read || *read == record)) {
-        std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+        const StoreWriteLock lock;
+        if (!lock.isLocked())
+            return kStoreWriteFailed;
         bool held = false;
         ReadIniUncached(file, [&](const QSettings &settings) {
             ProfileHolds holds(settings, group);

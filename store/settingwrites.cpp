@@ -26,7 +26,9 @@ struct HeldValue {
 
 bool writeValue(const QString &file, const QString &key, const QVariant &value)
 {
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    const StoreWriteLock lock;
+    if (!lock.isLocked())
+        return false;
     static std::map<QString, HeldValue> held;
     const QString id = file + QLatin1Char('\n') + key;
     const FileStamp before = StampOf(file);

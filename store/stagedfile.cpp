@@ -191,9 +191,9 @@ bool StagedWrites::commit()
             return false;  // the temporary files go with `entries`
         if (g_beforeCommit)
             g_beforeCommit(entry.file->target());
-        std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+        const StoreWriteLock lock;
         const SettingsFileLock fileLock(entry.file->target());
-        if (!fileLock.isLocked())
+        if (!lock.isLocked() || !fileLock.isLocked())
             return false;
         if (entry.beforeCommit && !entry.beforeCommit(*entry.file))
             return false;

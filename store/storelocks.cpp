@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -24,12 +25,19 @@ constexpr int kWaitMs = 10000;
 constexpr int kRetryMs = 2;
 
 std::atomic<int> g_waitForTesting{0};
+// The GUI thread's one deadline for a write: its StoreWriteLock's wait and the file locks' under it.
+QDeadlineTimer g_guiWriteDeadline(QDeadlineTimer::Forever);
+
+bool onGuiThread()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
 
 int longestWaitMs()
 {
-    const QCoreApplication *app = QCoreApplication::instance();
-    if (app && QThread::currentThread() == app->thread())
-        return kGuiThreadWaitMs;
+    if (onGuiThread())
+        return g_guiWriteDeadline.isForever() ? kGuiThreadWaitMs : int(g_guiWriteDeadline.remainingTime());
     const int testing = g_waitForTesting.load();
     return testing > 0 ? testing : kWaitMs;
 }
@@ -57,10 +65,33 @@ QString holderOf(const QLockFile &lock)
 
 } // namespace
 
-std::recursive_mutex &StoreWriteMutex()
+std::recursive_timed_mutex &StoreWriteMutex()
 {
-    static std::recursive_mutex mutex;
+    static std::recursive_timed_mutex mutex;
     return mutex;
+}
+
+StoreWriteLock::StoreWriteLock()
+{
+    if (!onGuiThread()) {
+        StoreWriteMutex().lock();
+        m_locked = true;
+        return;
+    }
+    m_outermost = g_guiWriteDeadline.isForever();
+    if (m_outermost)
+        g_guiWriteDeadline.setRemainingTime(kGuiThreadWaitMs);
+    m_locked = StoreWriteMutex().try_lock_for(std::chrono::milliseconds(g_guiWriteDeadline.remainingTime()));
+    if (!m_locked)
+        qCWarning(lcStore) << "not written: another write of the program still runs after" << kGuiThreadWaitMs << "ms";
+}
+
+StoreWriteLock::~StoreWriteLock()
+{
+    if (m_locked)
+        StoreWriteMutex().unlock();
+    if (m_outermost)
+        g_guiWriteDeadline = QDeadlineTimer(QDeadlineTimer::Forever);
 }
 
 SettingsFileLock::SettingsFileLock(const QString &file)

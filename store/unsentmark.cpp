@@ -111,7 +111,9 @@ int GetDiff()
 
 bool SetDiff(int flag)
 {
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    const StoreWriteLock lock;
+    if (!lock.isLocked())
+        return false;
     {
         const SettingsFileLock fileLock(ConfigIniPath());
         if (lockRefused(fileLock))
@@ -136,7 +138,9 @@ bool SetDiff(int flag)
 
 bool UnsentMark::set()
 {
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    const StoreWriteLock lock;
+    if (!lock.isLocked())
+        return false;
     {
         const SettingsFileLock fileLock(ConfigIniPath());
         if (lockRefused(fileLock))
@@ -175,7 +179,9 @@ bool UnsentMark::prepareClear()
 
 bool UnsentMark::clear()
 {
-    std::lock_guard<std::recursive_mutex> lock(StoreWriteMutex());
+    const StoreWriteLock lock;
+    if (!lock.isLocked())
+        return false;
     if (m_clear && m_stamp.inode != 0) {
         const SettingsFileLock fileLock(ConfigIniPath());
         if (lockRefused(fileLock))

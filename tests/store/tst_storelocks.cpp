@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <atomic>
 #include <condition_variable>
 #include <csignal>
 #include <fcntl.h>
@@ -267,6 +268,37 @@ private slots:
         QVERIFY2(!watchdog.stop(), "the save waited until the lock was taken away");
         QCOMPARE(warnings.count(), 1);
         QVERIFY(!saved);
+        QCOMPARE(fileBytes(ConfigIniPath()), kUnmarked);
+    }
+
+    // A window's write while a job waits for a lock another process holds: the window does not
+    // wait out the job's longer wait, its write fails within its own bound.
+    void windowsWriteBesideAJobsWait()
+    {
+        StoreDir dir;
+        QVERIFY(writeFixture(ConfigIniPath(), kUnmarked));
+        LockAtName lock(AtName::Held, ConfigIniPath() + ".lock");
+        QVERIFY(lock.isReady());
+        SetSettingsLockWaitForTesting(3000);
+        Watchdog watchdog(lock);
+        std::atomic<bool> jobDone{false};
+        std::thread job([&] {
+            UnsentMark().set();
+            jobDone = true;
+        });
+        // The job holds the store's mutex through its wait.
+        QVERIFY(QTest::qWaitFor([] {
+            if (!StoreWriteMutex().try_lock())
+                return true;
+            StoreWriteMutex().unlock();
+            return false;
+        }));
+        const bool written = SetGColorID(3);
+        const bool jobStillWaiting = !jobDone;
+        job.join();
+        QVERIFY2(!watchdog.stop(), "the job waited until the lock was taken away");
+        QVERIFY(jobStillWaiting);
+        QVERIFY(!written);
         QCOMPARE(fileBytes(ConfigIniPath()), kUnmarked);
     }
 };
