@@ -11,7 +11,7 @@
 
 // Held by the store's writers of Config.ini and the profile files, so that a file is never
 // read, changed and replaced by two threads of the program at once.
-std::recursive_timed_mutex &StoreWriteMutex();
+std::recursive_mutex &StoreWriteMutex();
 
 // StoreWriteMutex held for one write. On the GUI thread the wait for it and for the file locks
 // taken under it together end after 1 s, so that the window never waits out a job's longer
