@@ -9,7 +9,7 @@
 //             download (every section) runs behind the busy dialog;
 //   setter:   one setting written from the GUI thread (median and worst of several calls).
 // Goals: the first start within 2 times the bare window's median, the sample device within
-// 2.5 times; no stall over 50 ms.
+// 2.5 times; no stall over 50 ms; a setter within 20 ms.
 #include "exposeprobe.h"
 #include "mousesim.h"
 #include "settings.h"
@@ -31,6 +31,7 @@ namespace {
 
 constexpr int kStartupRuns = 7;
 constexpr int kStallGoalMs = 50;
+constexpr int kSetterGoalMs = 20;  // a setter runs on the GUI thread: its cost is a stall of the window
 constexpr int kReplyLatencyMs = 3;  // a mouse answers each report within a few ms
 
 void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
@@ -210,7 +211,7 @@ int measureSetter(const char *self)
     std::sort(times.begin(), times.end());
     const double median = times[times.size() / 2] / 1e6;
     std::printf("one setter (SetGColorID, alternating values): median %.2f ms, worst %.2f ms (%d runs; goal < %d ms) %s\n",
-                median, times.back() / 1e6, kSetterRuns, kStallGoalMs, median < kStallGoalMs ? "met" : "missed");
+                median, times.back() / 1e6, kSetterRuns, kSetterGoalMs, times.back() / 1e6 < kSetterGoalMs ? "met" : "missed");
     return 0;
 }
 
