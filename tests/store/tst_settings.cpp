@@ -1,5 +1,6 @@
 // Program settings against real INI files in a fresh application directory.
 #include "settings.h"
+#include "storefixture.h"
 #include "unsentmark.h"
 
 #include <QDir>
@@ -192,6 +193,21 @@ private slots:
         QVERIFY(mark.clear());
         QCOMPARE(GetDiff(), 0);
         compareWithReference(0);
+    }
+
+    // Another program puts Diff=0 in place of Diff=1 with the same size and the old time: the
+    // mark's "already set" reads the file, not QSettings' cache of the text read before. The
+    // line ends keep the mark off its one-line edit, on the path that asks.
+    void markCheckReadsTheFile()
+    {
+        writeFile("Config.ini", "[Config]\r\nDiff=1\r\nModel=M7\r\n");
+        QCOMPARE(QSettings(ConfigIniPath(), QSettings::IniFormat).value("Config/Diff").toInt(), 1);
+        QVERIFY(rewriteKeepingTime(ConfigIniPath(), "Diff=1", "Diff=0"));
+        QVERIFY(SetDiff(1));
+        QFile file(ConfigIniPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.contains("Diff=1") && !text.contains("Diff=0"), text.constData());
     }
 
     // Config.ini as a symbolic link: the mark goes into the file it leads to, and it stays a link.
