@@ -240,8 +240,13 @@ void VarnelWidget::slotProfileNameChange()
     }
     if (renameCurrentProfile(m_profileNameEdit->text())) {
         const DeviceConfig copy = g_deviceConfig;
-        if (!SaveProfileList(copy))
+        // Config.ini still names the old file: the rename goes back, so that no slot names a
+        // file that is gone.
+        if (!SaveProfileList(copy)) {
+            renameCurrentProfile(oldName);
+            m_profileNameEdit->setText(oldName);
             showWriteFailure();
+        }
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QtTest>
 
 class ProfilesTest : public QObject {
@@ -80,14 +81,17 @@ private slots:
     void refusedListWrite_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::newRow("add") << "add";
-        QTest::newRow("copy") << "copy";
-        QTest::newRow("delete") << "delete";
-        QTest::newRow("rename") << "rename";
+        QTest::addColumn<bool>("slotsRefused");  // Config.ini's slot names, not the profile list
+        QTest::newRow("add") << "add" << false;
+        QTest::newRow("copy") << "copy" << false;
+        QTest::newRow("delete") << "delete" << false;
+        QTest::newRow("rename") << "rename" << false;
+        QTest::newRow("rename, slot names refused") << "rename" << true;
     }
     void refusedListWrite()
     {
         QFETCH(QString, action);
+        QFETCH(bool, slotsRefused);
         // The user's own profiles: the slot shows one that is no slot's default and has
         // another listed profile to take its place.
         {
@@ -106,8 +110,11 @@ private slots:
         QVERIFY(before.contains("=" + own.toUtf8() + "\n"));
         const QStringList listed = m_window->m_profileList;
         const QStringList files = QDir(ProfileFolder()).entryList(QDir::Files);
+        QByteArray configBefore;
+        QVERIFY(ReadWholeFile(ConfigIniPath(), configBefore));
         BoxWatcher watcher;  // yes to the question before a delete
-        SetSyncFailsForTesting([listFile](const QString &target) { return target == listFile; });
+        const QString refused = slotsRefused ? ConfigIniPath() : listFile;
+        SetSyncFailsForTesting([refused](const QString &target) { return target == refused; });
         if (action == "add")
             m_window->addProfile();
         else if (action == "copy")
@@ -125,6 +132,11 @@ private slots:
         QCOMPARE(m_window->m_profileList, listed);
         QCOMPARE(slotName(), own);
         QCOMPARE(QDir(ProfileFolder()).entryList(QDir::Files), files);
+        QByteArray configAfter;
+        QVERIFY(ReadWholeFile(ConfigIniPath(), configAfter));
+        // The battery reports go on meanwhile.
+        const QRegularExpression battery("Battery=\\d+\n");
+        QCOMPARE(QString::fromUtf8(configAfter).remove(battery), QString::fromUtf8(configBefore).remove(battery));
     }
 
     // A hand-edited count bounds nothing: the group's keys do.
