@@ -28,6 +28,12 @@ int VarnelWidget::showMessage(int type, const QString &text)
 
 void VarnelWidget::showWriteFailure() { showMessage(2, QObject::tr("The file could not be written.")); }
 
+void WarnNotKept(const char *what, const QString &value)
+{
+    qCWarning(lcApp) << what << value << "not written to" << ConfigIniPath()
+                     << "(the store's warning says why); the next one tries again";
+}
+
 void VarnelWidget::slotPopOneClickBox()
 {
     showMessage(2, QObject::tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));

@@ -62,8 +62,7 @@ QList<int> collectionKinds(const Connection &c, const QByteArray &path, bool arr
 void keepProductName(const QString &name)
 {
     if (!SetCurrentProductName(name))
-        qCWarning(lcApp) << "product name" << name << "not written to" << ConfigIniPath()
-                         << "(the store's warning says why); the next device change tries again";
+        WarnNotKept("product name", name);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // Page tabs, the mouse picture's marks, profile slots, and gathering the pages' values.
 #include "varnelwidget.h"
 
-#include "applogging.h"
 #include "commands.h"
 #include "devicedefaults.h"
 #include "devicetable.h"
@@ -18,7 +17,6 @@
 #include "profilefiles.h"
 #include "windowhelpers.h"
 
-#include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -135,8 +133,7 @@ void VarnelWidget::switchProfile(int index, bool reload)
     refreshPages();
     // The mouse holds the profile it runs: the file only keeps it for the next start.
     if (!SetProfileID(index))
-        qCWarning(lcApp) << "current profile" << index << "not written to" << ConfigIniPath()
-                         << "(the store's warning says why); the next change tries again";
+        WarnNotKept("current profile", QString::number(index));
 }
 
 void VarnelWidget::refreshPages()

@@ -72,8 +72,7 @@ void VarnelWidget::slotRefreshBatteryStatus(quint8 charging, quint8 low, quint8 
     if (level != m_batteryLevel) {
         m_batteryLevel = level;
         if (!SetBattery(level))
-            qCWarning(lcApp) << "battery level" << level << "not written to" << ConfigIniPath()
-                             << "(the store's warning says why); the next report tries again";
+            WarnNotKept("battery level", QString::number(level));
     }
     const bool onCable = g_deviceTable.count > 0 && g_deviceTable.entries[0].foundD == 1;
     m_pBatteryBar->setValue(onCable ? 100 : level);

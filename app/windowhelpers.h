@@ -22,5 +22,9 @@ bool DevicePairComplete(const DeviceEntry &row);
 // Reads the profile file of a name into a slot's record; without a file the record gets the
 // defaults of a new profile instead of the all-zero record of a missing file.
 void ReadSlotProfile(ProfileRecord &record, const QString &name, int slot);
+// A value the window keeps in Config.ini by itself, not at the user's word (the battery level,
+// the profile the mouse runs, the product connected): one that was not written is only warned
+// of, beside the store's own warning of why, and the next one tries again.
+void WarnNotKept(const char *what, const QString &value);
 // Writes the slot's record to its profile file when no job has written that file yet.
 bool EnsureSlotProfileFile(int slot);
