@@ -13,8 +13,6 @@
 
 #include <QSettings>
 
-#include <algorithm>
-
 namespace {
 
 void readByte(const QSettings &settings, const ConfigByteKey &entry, DeviceConfig &config)
@@ -48,14 +46,7 @@ void readConfigGroup(const QSettings &settings, DeviceConfig &config, const QStr
     MakeSlotNamesUsable(config.profileFiles, taken);
 }
 
-// The names the profiles go under: the slot names, made usable.
-void usableNames(const DeviceConfig &config, QString (&names)[kProfileCount])
-{
-    std::copy(config.profileFiles, config.profileFiles + kProfileCount, names);
-    MakeSlotNamesUsable(names);
-}
-
-// Writes the nine byte keys and the slot names (usableNames of the configuration).
+// Writes the nine byte keys and the slot names (UsableSlotNames of the configuration).
 void writeConfigGroup(QSettings &settings, const DeviceConfig &config, const QString (&names)[kProfileCount])
 {
     for (const ConfigByteKey &entry : kConfigSensorKeys)
@@ -115,7 +106,7 @@ int SaveConfig(const DeviceConfig &config)
 int StageConfig(const DeviceConfig &config, StagedWrites &staged)
 {
     QString names[kProfileCount];
-    usableNames(config, names);
+    UsableSlotNames(config, names);
     // Stops at the first failure: of a configuration that is not sent, nothing reaches the
     // disk, where the next start would take it for what the mouse holds.
     for (int i = 0; i < kProfileCount; ++i) {
@@ -147,7 +138,7 @@ int StageConfig(const DeviceConfig &config, StagedWrites &staged)
 int SaveConfigV2(const DeviceConfig &config, const QString &path, const QString &mouseName)
 {
     QString names[kProfileCount];
-    usableNames(config, names);
+    UsableSlotNames(config, names);
     const auto edit = [&config, &names, &mouseName](QSettings &settings) {
         settings.clear();
         writeConfigGroup(settings, config, names);

@@ -41,6 +41,12 @@ void MakeSlotNamesUsable(QString (&names)[kProfileCount], const QStringList &tak
     }
 }
 
+void UsableSlotNames(const DeviceConfig &config, QString (&names)[kProfileCount])
+{
+    std::copy(config.profileFiles, config.profileFiles + kProfileCount, names);
+    MakeSlotNamesUsable(names);
+}
+
 QString ProfileListIniPath()
 {
     const QString product = GetCurrentProductName();

@@ -17,6 +17,8 @@ QString DefaultSlotFileName(int slot);
 // or is one of `taken` becomes the first of "Profile N", "Profile N_2", "Profile N_3", ...
 // that no other slot names and `taken` does not hold (N = slot + 1).
 void MakeSlotNamesUsable(QString (&names)[kProfileCount], const QStringList &taken = QStringList());
+// The names a configuration's profiles are saved under: its slot names, made usable.
+void UsableSlotNames(const DeviceConfig &config, QString (&names)[kProfileCount]);
 
 // The product folder's Config.ini (GetConfigDir() + "/" + product name), which keeps the
 // user's list of profile files in group PROFILE_LIST. Empty when the product name is no safe

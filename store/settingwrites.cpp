@@ -11,7 +11,6 @@
 
 #include <QSettings>
 
-#include <algorithm>
 #include <map>
 
 namespace {
@@ -52,8 +51,7 @@ bool SaveProfileList(const DeviceConfig &config)
 {
     // The names SaveConfig writes the profiles under.
     QString names[kProfileCount];
-    std::copy(config.profileFiles, config.profileFiles + kProfileCount, names);
-    MakeSlotNamesUsable(names);
+    UsableSlotNames(config, names);
     return CommitIniEdit(ConfigIniPath(), [&config, &names](QSettings &settings) {
         settings.setValue("Config/ProfileID", int(config.ProfileID));
         settings.setValue("Config/Count", int(config.Count));
