@@ -38,6 +38,13 @@ inline bool writeFixture(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
+// The file's bytes, read past QSettings and its cache; a text no file holds when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("cannot read " + path.toUtf8());
+}
+
 // Another writer's same-size edit of the file, its modification time put back: QSettings'
 // cache takes it for the text it read before.
 inline bool rewriteKeepingTime(const QString &path, const QByteArray &from, const QByteArray &to)

@@ -19,13 +19,6 @@ Q_DECLARE_METATYPE(Call)
 
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QByteArray text;
-    ReadWholeFile(path, text);
-    return text;
-}
-
 const QByteArray kConfigText = "[Config]\nBattery=40\nCurrentProductName=M1\nGColorID=0\nProfileID=1\n";
 const QByteArray kLangText = "[Config]\nLangID=0\n";
 const QByteArray kProfileText = "[PROFILE]\ndpi=1\npollrate=1\n";
@@ -156,15 +149,15 @@ private slots:
             const Refusal refuse(refusal);
             QVERIFY(!refused());
         }
-        QCOMPARE(bytesOf(path), content);
+        QCOMPARE(fileBytes(path), content);
 
         StagedWrites staged;
         QVERIFY(StageIniEdit(path, [&](QSettings &settings) { settings.setValue(editKey, editValue); }, staged));
         QVERIFY(staged.commit());
-        QVERIFY(bytesOf(path).contains(editLine));
+        QVERIFY(fileBytes(path).contains(editLine));
 
         QVERIFY(later());
-        const QByteArray after = bytesOf(path);
+        const QByteArray after = fileBytes(path);
         QVERIFY2(after.contains(laterLine), after.constData());
         QVERIFY2(after.contains(editLine), after.constData());
         QVERIFY2(!after.contains(refusedLine), after.constData());
@@ -181,12 +174,12 @@ private slots:
         QVERIFY(SetBattery(50));
         QVERIFY(SetBattery(50));
         QCOMPARE(commits.count, 1);
-        const QByteArray written = bytesOf(ConfigIniPath());
+        const QByteArray written = fileBytes(ConfigIniPath());
         QVERIFY(written.contains("Battery=50"));
         QVERIFY(rewriteKeepingTime(ConfigIniPath(), "Battery=50", "Battery=41"));
         QVERIFY(SetBattery(50));
         QCOMPARE(commits.count, 2);
-        QCOMPARE(bytesOf(ConfigIniPath()), written);
+        QCOMPARE(fileBytes(ConfigIniPath()), written);
     }
 };
 

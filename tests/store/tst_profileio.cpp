@@ -7,12 +7,6 @@
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("cannot read " + path.toUtf8());
-}
-
 // The same profile as QSettings itself writes it into `path`, over what the file holds.
 QByteArray writtenByQSettings(const QString &path, const ProfileRecord &record)
 {

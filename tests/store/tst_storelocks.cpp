@@ -191,12 +191,6 @@ QtMessageHandler LockWarnings::s_previous = nullptr;
 
 const QByteArray kUnmarked = "[Config]\nDiff=0\nCount=5\n";
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
 } // namespace
 
 using Save = std::function<bool()>;
